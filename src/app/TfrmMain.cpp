@@ -1,0 +1,240 @@
+#include "app/TfrmMain.h"
+
+#include "app/MainIds.h"
+#include "app/MainLayout.h"
+#include "app/Product.h"
+#include "hotkeys/PasteDispatch.h"
+#include "platform/Desktop.h"
+#include "snippets/ListCommands.h"
+
+#include <string>
+
+namespace pw {
+
+std::string BaseTitle() {
+    return std::string(kAppTitle) + " " + kVersion;
+}
+
+TfrmMain::TfrmMain(Desktop& desktop) : desktop_(desktop) {
+    Design();
+    WireHandlers();
+}
+
+void TfrmMain::Design() {
+    SetDesignSize(537, 468);
+    Place(imgTitle, nullptr, IDC_IMAGE_TITLE, {8, 0, 117, 53});
+    Place(Image1, nullptr, IDC_IMAGE_ICON, {12, 8, 32, 32});
+    Place(lTitle, nullptr, IDC_LABEL_TITLE, {49, 8, 81, 16}, "orvane.com");
+    Place(lTitleHint, nullptr, IDC_LABEL_TITLEHINT, {50, 27, 266, 13},
+          "Multiple hotkeys, each pastes saved text.");
+    Place(iUpdate, nullptr, IDC_IMAGE_UPDATE, {282, 24, 32, 32});
+    Place(lUpdate, nullptr, IDC_LABEL_UPDATE, {306, 24, 96, 13}, "Check for updates...");
+    Place(GroupBox2, nullptr, IDC_GROUP_ENTRY, {8, 55, 505, 58});
+    Place(eClipString, &GroupBox2, IDC_EDIT_CLIPSTRING, {8, 18, 399, 21}, {},
+          "You can input or copy any text string and add it to the list");
+    Place(bAdd, &GroupBox2, IDC_BUTTON_ADD, {420, 16, 72, 27}, "&Add");
+    Place(cbAutoCopy, nullptr, IDC_CHECK_AUTOCOPY, {16, 122, 175, 21},
+          "Enable auto copy from clipboard");
+    Place(cbAutoAdd, nullptr, IDC_CHECK_AUTOADD, {210, 122, 159, 21},
+          "Auto-add clipboard text to list");
+    Place(cbAlwaysOnTop, nullptr, IDC_CHECK_ALWAYSONTOP, {418, 122, 93, 21}, "Always on Top",
+          "Keeps Orvane Pastewise window visible above all others");
+    Place(ListView1, nullptr, IDC_LISTVIEW, {8, 151, 505, 229}, {},
+          "Right click on the mouse to pop up a menu");
+    Place(wsiMenu, nullptr, IDC_IMAGE_MENU, {11, 383, 32, 32}, {}, "Click to popup the menu");
+    Place(lMenu, nullptr, IDC_LABEL_MENU, {45, 400, 32, 13}, "Menu", "Click to popup the menu");
+    Place(bDonate, nullptr, IDC_LABEL_DONATE, {96, 400, 44, 13}, "Donate...");
+    Place(bEdit, nullptr, IDC_BUTTON_EDIT, {158, 389, 60, 27}, "&Edit");
+    Place(bUp, nullptr, IDC_BUTTON_UP, {229, 389, 60, 27}, "&Up");
+    Place(bDown, nullptr, IDC_BUTTON_DOWN, {304, 389, 60, 27}, "&Down");
+    Place(bRemove, nullptr, IDC_BUTTON_REMOVE, {379, 389, 60, 27}, "&Remove");
+    Place(bExit, nullptr, IDC_BUTTON_EXIT, {450, 389, 60, 27}, "E&xit");
+
+    // The banner: a dark band under white labels until its picture is drawn.
+    constexpr ui::Color kBanner{0, 51, 102};
+    constexpr ui::Color kWhite{255, 255, 255};
+    imgTitle.SetFill(kBanner);
+    Image1.SetFill(kBanner);
+    Image1.SetIconId(IDI_PASTEWISE);
+    for (ui::Label* label : {&lTitle, &lTitleHint, &lUpdate})
+        label->SetBackColor(kBanner);
+    lTitle.SetFontColor(kWhite);
+    lTitleHint.SetFontColor(kWhite);
+
+    ListView1.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
+
+    for (ui::MenuItem* item :
+         {&miPopupEdit, &miPopupSep1, &miPopupUp, &miPopupDown, &miPopupRemove, &miPopupSep2})
+        PopupMenu1.Add(*item);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&ListView1, &imgTitle, &lTitle, &lTitleHint, &lUpdate,
+                                             &bAdd, &bExit, &bEdit, &bUp, &bDown, &bRemove})
+        c->SetContextMenu(&PopupMenu1);
+}
+
+void TfrmMain::WireHandlers() {
+    bAdd.OnClick = [this] { bAddClick(); };
+    bExit.OnClick = [this] { bExitClick(); };
+    cbAutoCopy.OnClick = [this] { cbAutoCopyClick(); };
+    cbAutoAdd.OnClick = [this] { cbAutoAddClick(); };
+    cbAlwaysOnTop.OnClick = [this] { cbAlwaysOnTopClick(); };
+    ListView1.OnDblClick = [this] { ListView1DblClick(); };
+
+    struct ActionWiring {
+        ui::Action& action;
+        void (TfrmMain::*execute)();
+        bool (TfrmMain::*update)() const;
+        ui::Button& button;
+        ui::MenuItem& item;
+    };
+    const ActionWiring wiring[] = {
+        // The Edit item dialog attaches its execute handler to aEdit.
+        {aEdit, nullptr, &TfrmMain::aEditUpdate, bEdit, miPopupEdit},
+        {aMoveUp, &TfrmMain::aMoveUpExecute, &TfrmMain::aMoveUpUpdate, bUp, miPopupUp},
+        {aMoveDown, &TfrmMain::aMoveDownExecute, &TfrmMain::aMoveDownUpdate, bDown, miPopupDown},
+        {aRemove, &TfrmMain::aRemoveExecute, &TfrmMain::aRemoveUpdate, bRemove, miPopupRemove},
+    };
+    for (const ActionWiring& w : wiring) {
+        if (w.execute != nullptr)
+            w.action.OnExecute = [this, f = w.execute] { (this->*f)(); };
+        w.action.OnUpdate = [this, f = w.update] { return (this->*f)(); };
+        ui::Action* action = &w.action;
+        w.button.OnClick = [action] { action->Execute(); };
+        w.item.OnClick = [action] { action->Execute(); };
+        w.action.Link(w.button);
+        w.action.Link(w.item);
+        AddAction(w.action);
+    }
+    Idle();
+}
+
+SnippetList TfrmMain::List() {
+    return SnippetList{table_, hotkeys_, desktop_, [this] { MarkListChanged(); }};
+}
+
+void TfrmMain::MarkListChanged() {
+    // The document title picks this up once documents exist; until then the
+    // count is what there is to observe.
+    ++changeMarks_;
+}
+
+// --- lifecycle ---
+
+void TfrmMain::FormCreate() {
+    lUpdate.SetFontColor({255, 255, 255});
+    // The hotkey record list starts empty with the next id at 1000: the
+    // registry is built that way with the window.
+    SetCaption(BaseTitle());
+    // Attach points, in this order: the settings and the snippet list, the
+    // notification-area icon, the saved taskbar style, the clipboard viewer
+    // chain, the layout record and the saved window placement.
+    closeMode_ = CloseMode::Initial;
+}
+
+void TfrmMain::FormShow() {
+    if (Site() != nullptr)
+        LayOutTitleBanner(*this, Site()->ClientWidth());
+    cbAutoCopy.SetChecked(settings_.autoCopy);
+    cbAutoAdd.SetChecked(settings_.autoAdd);
+    cbAlwaysOnTop.SetChecked(settings_.alwaysOnTop);
+    if (settings_.alwaysOnTop && Site() != nullptr)
+        Site()->SetTopmost(true);
+    if (Site() != nullptr)
+        Site()->Focus(eClipString);
+}
+
+bool TfrmMain::FormClose() {
+    if (closeMode_ != CloseMode::Exit) {
+        closeMode_ = CloseMode::HideToTray;
+        // Until the notification area is wired in, hiding is a minimise.
+        if (Site() != nullptr)
+            Site()->PostMinimize();
+        return false;
+    }
+    // Attach points: the unsaved-changes question may refuse the close here;
+    // then the settings are saved and the clipboard viewer chain is left.
+    if (Site() != nullptr)
+        Site()->Quit();
+    return true;
+}
+
+void TfrmMain::FormDestroy() {
+    hotkeys_.ReleaseEverything();
+}
+
+void TfrmMain::ActivateRequest() {
+    if (ui::FormSite* site = Site()) {
+        site->ShowWindow();
+        site->RestoreIfMinimized();
+        site->BringToFront();
+    }
+}
+
+// --- commands ---
+
+void TfrmMain::bAddClick() {
+    if (eClipString.Text().empty())
+        return;
+    AddSnippet(List(), eClipString.Text());
+}
+
+void TfrmMain::bExitClick() {
+    closeMode_ = CloseMode::Exit;
+    if (Site() != nullptr)
+        Site()->RequestClose();
+    // Attach point: the notification-area icon is deleted here, whether or
+    // not the close went through.
+}
+
+void TfrmMain::aMoveUpExecute() {
+    MoveUp(List());
+}
+
+bool TfrmMain::aMoveUpUpdate() const {
+    return CanMoveUp(table_);
+}
+
+void TfrmMain::aMoveDownExecute() {
+    MoveDown(List());
+}
+
+bool TfrmMain::aMoveDownUpdate() const {
+    return CanMoveDown(table_);
+}
+
+void TfrmMain::aRemoveExecute() {
+    RemoveSelected(List());
+}
+
+bool TfrmMain::aRemoveUpdate() const {
+    return CanRemove(table_);
+}
+
+bool TfrmMain::aEditUpdate() const {
+    return CanEdit(table_);
+}
+
+void TfrmMain::ListView1DblClick() {
+    if (table_.Selected() >= 0)
+        aEdit.Execute();
+}
+
+void TfrmMain::cbAutoCopyClick() {
+    settings_.autoCopy = cbAutoCopy.Checked();
+}
+
+void TfrmMain::cbAutoAddClick() {
+    settings_.autoAdd = cbAutoAdd.Checked();
+}
+
+void TfrmMain::cbAlwaysOnTopClick() {
+    settings_.alwaysOnTop = cbAlwaysOnTop.Checked();
+    if (Site() != nullptr)
+        Site()->SetTopmost(settings_.alwaysOnTop);
+}
+
+void TfrmMain::HotkeyPressed(std::int32_t id) {
+    DispatchHotkey(id, hotkeys_, table_, desktop_, settings_.autoAdd);
+}
+
+} // namespace pw

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "hotkeys/HotkeyRegistry.h"
+#include "persistence/Settings.h"
+#include "snippets/SnippetList.h"
+#include "snippets/SnippetTable.h"
+#include "ui/Action.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+#include "ui/ListView.h"
+
+#include <cstdint>
+
+namespace pw {
+
+class Desktop;
+
+// What closing the main window does.
+enum class CloseMode : std::int32_t {
+    Initial = -1,   // nothing asked yet; minimise is an ordinary minimise
+    HideToTray = 1, // the user closed it once: close (and minimise) hide it
+    Exit = 2,       // the next close ends the program
+};
+
+// The main window: owns the snippet rows, the hotkeys and the settings from
+// start-up to exit. Handlers are short and hand the work to the subsystems.
+class TfrmMain : public ui::Form {
+public:
+    explicit TfrmMain(Desktop& desktop);
+
+    // --- controls, in the design's order ---
+    ui::Image imgTitle{"imgTitle"};
+    ui::Image Image1{"Image1"};
+    ui::Label lTitle{"lTitle"};
+    ui::Label lTitleHint{"lTitleHint"};
+    ui::Image iUpdate{"iUpdate"};
+    ui::Label lUpdate{"lUpdate"};
+    ui::GroupBox GroupBox2{"GroupBox2"};
+    ui::Edit eClipString{"eClipString"};
+    ui::Button bAdd{"bAdd"};
+    ui::CheckBox cbAutoCopy{"cbAutoCopy"};
+    ui::CheckBox cbAutoAdd{"cbAutoAdd"};
+    ui::CheckBox cbAlwaysOnTop{"cbAlwaysOnTop"};
+    ui::ListView ListView1{"ListView1"};
+    ui::Image wsiMenu{"wsiMenu"};
+    ui::Label lMenu{"lMenu"};
+    ui::Label bDonate{"bDonate"};
+    ui::Button bEdit{"bEdit"};
+    ui::Button bUp{"bUp"};
+    ui::Button bDown{"bDown"};
+    ui::Button bRemove{"bRemove"};
+    ui::Button bExit{"bExit"};
+
+    ui::Action aEdit{"aEdit", "&Edit"};
+    ui::Action aMoveUp{"aMoveUp", "&Up"};
+    ui::Action aMoveDown{"aMoveDown", "&Down"};
+    ui::Action aRemove{"aRemove", "&Remove"};
+
+    ui::PopupMenu PopupMenu1{"PopupMenu1"};
+    ui::MenuItem miPopupEdit{"miPopupEdit", "&Edit"};
+    ui::MenuItem miPopupSep1{"miPopupSep1", "", true};
+    ui::MenuItem miPopupUp{"miPopupUp", "&Up"};
+    ui::MenuItem miPopupDown{"miPopupDown", "&Down"};
+    ui::MenuItem miPopupRemove{"miPopupRemove", "&Remove"};
+    ui::MenuItem miPopupSep2{"miPopupSep2", "", true};
+
+    // --- lifecycle handlers ---
+    void FormCreate();
+    void FormShow();
+    // Returns whether the window may close now.
+    bool FormClose();
+    void FormDestroy();
+    void ActivateRequest();
+
+    // --- command handlers ---
+    void bAddClick();
+    void bExitClick();
+    void aMoveUpExecute();
+    bool aMoveUpUpdate() const;
+    void aMoveDownExecute();
+    bool aMoveDownUpdate() const;
+    void aRemoveExecute();
+    bool aRemoveUpdate() const;
+    bool aEditUpdate() const;
+    void ListView1DblClick();
+    void cbAutoCopyClick();
+    void cbAutoAddClick();
+    void cbAlwaysOnTopClick();
+
+    // --- system messages ---
+    void HotkeyPressed(std::int32_t id);
+
+    // --- state the other parts of the program read ---
+    SnippetTable& Table() { return table_; }
+    const SnippetTable& Table() const { return table_; }
+    HotkeyRegistry& Hotkeys() { return hotkeys_; }
+    const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
+    SnippetList List();
+    Settings& CurrentSettings() { return settings_; }
+    CloseMode GetCloseMode() const { return closeMode_; }
+    // How many times the list was marked as changed; the document title
+    // reflects it once documents exist.
+    int ChangeMarks() const { return changeMarks_; }
+    void MarkListChanged();
+
+private:
+    void Design();
+    void WireHandlers();
+
+    Desktop& desktop_;
+    SnippetTable table_{ListView1};
+    HotkeyRegistry hotkeys_{desktop_};
+    Settings settings_;
+    CloseMode closeMode_ = CloseMode::Initial;
+    int changeMarks_ = 0;
+};
+
+std::string BaseTitle();
+
+} // namespace pw

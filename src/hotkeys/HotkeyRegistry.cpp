@@ -1,0 +1,62 @@
+#include "hotkeys/HotkeyRegistry.h"
+
+#include "app/Product.h"
+#include "hotkeys/HotkeyMessages.h"
+#include "platform/Desktop.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pw {
+
+bool HotkeyRegistry::Register(HotkeyCodes codes, std::int32_t rowIndex, const std::string& text) {
+    if (!desktop_.RegisterHotkey(nextId_, codes.modifiers, codes.vk))
+        return false;
+    records_.Append({rowIndex, nextId_, text});
+    ++nextId_;
+    return true;
+}
+
+bool HotkeyRegistry::Release(std::int32_t hotkeyId) {
+    return desktop_.UnregisterHotkey(hotkeyId);
+}
+
+void HotkeyRegistry::ReleaseAndDispose(std::int32_t hotkeyId) {
+    desktop_.UnregisterHotkey(hotkeyId);
+    records_.RemoveById(hotkeyId);
+}
+
+bool HotkeyRegistry::ReleaseAndDisposeIfReleased(std::int32_t hotkeyId) {
+    if (!desktop_.UnregisterHotkey(hotkeyId))
+        return false;
+    records_.RemoveById(hotkeyId);
+    return true;
+}
+
+void HotkeyRegistry::ReleaseAll() {
+    // Ids are unique, so collecting them first keeps the walk simple while
+    // records disappear behind it.
+    std::vector<std::int32_t> ids;
+    for (const THotkeyInfo& r : records_.Records())
+        ids.push_back(r.HotkeyId);
+    std::reverse(ids.begin(), ids.end());
+    for (std::int32_t id : ids)
+        ReleaseAndDisposeIfReleased(id);
+}
+
+void HotkeyRegistry::ReleaseEverything() {
+    for (const THotkeyInfo& r : records_.Records())
+        desktop_.UnregisterHotkey(r.HotkeyId);
+    records_ = HotkeyRecordList{};
+}
+
+bool HotkeyOverlaps(const std::string& text, std::span<const std::string> others) {
+    return std::find(others.begin(), others.end(), text) != others.end();
+}
+
+void ReportHotkeySettingFailed(Desktop& desktop) {
+    desktop.ShowMessage(kHotkeySettingFailed, kMessageCaption, MessageIcon::Error,
+                        MessageButtons::Ok);
+}
+
+} // namespace pw

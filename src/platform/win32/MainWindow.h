@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/TfrmMain.h"
+#include "platform/win32/FormWindow.h"
+
+namespace pw::win32 {
+
+// The main window's own messages on top of the common binding.
+class MainWindow : public FormWindow {
+public:
+    explicit MainWindow(TfrmMain& form) : FormWindow(form), form_(form) {}
+
+protected:
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    bool OnClose() override;
+    void OnDestroy() override;
+
+private:
+    TfrmMain& form_;
+};
+
+} // namespace pw::win32

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace pw::win32 {
+
+// One owner for one native handle: move-only, so it can never be freed twice.
+template <typename Handle, auto Close, Handle Invalid = Handle{}> class Unique {
+public:
+    Unique() = default;
+    explicit Unique(Handle h) : h_(h) {}
+    ~Unique() { reset(); }
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, Invalid)) {}
+    Unique& operator=(Unique&& other) noexcept {
+        if (this != &other)
+            reset(std::exchange(other.h_, Invalid));
+        return *this;
+    }
+
+    Handle get() const { return h_; }
+    explicit operator bool() const { return h_ != Invalid; }
+    Handle release() { return std::exchange(h_, Invalid); }
+    void reset(Handle h = Invalid) {
+        if (h_ != Invalid)
+            Close(h_);
+        h_ = h;
+    }
+
+private:
+    Handle h_ = Invalid;
+};
+
+inline void DestroyMenuHandle(HMENU m) {
+    DestroyMenu(m);
+}
+inline void DestroyWindowHandle(HWND w) {
+    DestroyWindow(w);
+}
+inline void FreeGlobal(HGLOBAL g) {
+    GlobalFree(g);
+}
+inline void DeleteGdiObject(HGDIOBJ o) {
+    DeleteObject(o);
+}
+
+using UniqueMenu = Unique<HMENU, DestroyMenuHandle>;
+using UniqueWindow = Unique<HWND, DestroyWindowHandle>;
+using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
+using UniqueGdiObject = Unique<HGDIOBJ, DeleteGdiObject>;
+
+// An open clipboard, closed however the scope is left.
+class OpenClipboardScope {
+public:
+    explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ~OpenClipboardScope() {
+        if (open_)
+            CloseClipboard();
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_;
+};
+
+// A locked global memory block, unlocked however the scope is left.
+template <typename T> class GlobalLock {
+public:
+    explicit GlobalLock(HGLOBAL g) : g_(g), p_(static_cast<T*>(::GlobalLock(g))) {}
+    ~GlobalLock() {
+        if (p_ != nullptr)
+            GlobalUnlock(g_);
+    }
+    GlobalLock(const GlobalLock&) = delete;
+    GlobalLock& operator=(const GlobalLock&) = delete;
+    T* get() const { return p_; }
+
+private:
+    HGLOBAL g_;
+    T* p_;
+};
+
+} // namespace pw::win32

@@ -1,0 +1,108 @@
+#include "platform/win32/Win32Desktop.h"
+
+#include "platform/win32/Unique.h"
+
+#include <cstring>
+#include <vector>
+
+namespace pw::win32 {
+
+bool Win32Desktop::RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) {
+    return RegisterHotKey(main_, id, modifiers, vk) != FALSE;
+}
+
+bool Win32Desktop::UnregisterHotkey(int id) {
+    return UnregisterHotKey(main_, id) != FALSE;
+}
+
+std::int16_t Win32Desktop::KeyForChar(char ch) {
+    return VkKeyScanA(ch);
+}
+
+bool Win32Desktop::HasForegroundWindow() {
+    return IsWindow(GetForegroundWindow()) != FALSE;
+}
+
+bool Win32Desktop::SetClipboardText(const std::string& text) {
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    if (!block)
+        return false;
+    {
+        GlobalLock<char> data(block.get());
+        if (data.get() == nullptr)
+            return false;
+        std::memcpy(data.get(), text.c_str(), text.size() + 1);
+    }
+    OpenClipboardScope clipboard(nullptr);
+    if (!clipboard || !EmptyClipboard())
+        return false;
+    if (SetClipboardData(CF_TEXT, block.get()) == nullptr)
+        return false; // the block was not taken: ours to free
+    block.release();  // the clipboard owns it now
+    return true;
+}
+
+std::optional<std::string> Win32Desktop::GetClipboardText() {
+    OpenClipboardScope clipboard(main_);
+    if (!clipboard)
+        return std::nullopt;
+    HANDLE h = GetClipboardData(CF_TEXT);
+    if (h == nullptr)
+        return std::nullopt;
+    GlobalLock<const char> data(h);
+    if (data.get() == nullptr)
+        return std::nullopt;
+    // The block may be larger than its text, and a damaged one may lack the
+    // terminator: never read past its size.
+    const SIZE_T size = GlobalSize(h);
+    const char* p = data.get();
+    const void* end = std::memchr(p, 0, size);
+    return std::string(p, end ? static_cast<const char*>(end) - p : size);
+}
+
+unsigned Win32Desktop::SendKeys(std::span<const KeyStroke> keys) {
+    std::vector<INPUT> inputs(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        inputs[i] = INPUT{};
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i].vk;
+        inputs[i].ki.dwFlags = keys[i].keyUp ? KEYEVENTF_KEYUP : 0;
+    }
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+MessageAnswer Win32Desktop::ShowMessage(const std::string& text, const std::string& caption,
+                                        MessageIcon icon, MessageButtons buttons) {
+    UINT type = buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK;
+    switch (icon) {
+    case MessageIcon::Error:
+        type |= MB_ICONERROR;
+        break;
+    case MessageIcon::Information:
+        type |= MB_ICONINFORMATION;
+        break;
+    case MessageIcon::Question:
+        type |= MB_ICONQUESTION;
+        break;
+    case MessageIcon::Warning:
+        type |= MB_ICONWARNING;
+        break;
+    case MessageIcon::None:
+        break;
+    }
+    HWND owner = GetActiveWindow();
+    if (owner == nullptr)
+        owner = main_;
+    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), type)) {
+    case IDYES:
+        return MessageAnswer::Yes;
+    case IDNO:
+        return MessageAnswer::No;
+    case IDCANCEL:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+} // namespace pw::win32

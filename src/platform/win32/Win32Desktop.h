@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+#include <windows.h>
+
+namespace pw::win32 {
+
+// The desktop for Windows: each call is a thin translation to the Win32 API.
+class Win32Desktop : public Desktop {
+public:
+    // Hotkeys are registered for this window; set before the first registration.
+    void SetMainWindow(HWND hwnd) { main_ = hwnd; }
+
+    bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
+    bool UnregisterHotkey(int id) override;
+    std::int16_t KeyForChar(char ch) override;
+    bool HasForegroundWindow() override;
+    bool SetClipboardText(const std::string& text) override;
+    std::optional<std::string> GetClipboardText() override;
+    unsigned SendKeys(std::span<const KeyStroke> keys) override;
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) override;
+
+private:
+    HWND main_ = nullptr;
+};
+
+} // namespace pw::win32

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/ListView.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace pw {
+
+// The snippet rows as the list view holds them: number, content and hotkey
+// cells. The list view is the only copy of the data; this class adds the
+// duplicate index, which keeps hashes of upper-cased contents, not the texts.
+class SnippetTable {
+public:
+    static constexpr int kNumberColumn = 0;
+    static constexpr int kContentColumn = 1;
+    static constexpr int kHotkeyColumn = 2;
+
+    explicit SnippetTable(ui::ListView& view) : view_(view) {}
+
+    ui::ListView& View() { return view_; }
+    const ui::ListView& View() const { return view_; }
+
+    int RowCount() const { return view_.RowCount(); }
+    const std::string& Number(int row) const { return view_.Cell(row, kNumberColumn); }
+    const std::string& Content(int row) const { return view_.Cell(row, kContentColumn); }
+    const std::string& Hotkey(int row) const { return view_.Cell(row, kHotkeyColumn); }
+
+    void SetContent(int row, std::string text);
+    void SetHotkey(int row, std::string text);
+    void SwapContents(int rowA, int rowB);
+    // Returns the new row's index.
+    int Append(std::string number, std::string content, std::string hotkey);
+    void DeleteBottomRow();
+    void Clear();
+
+    int Selected() const { return view_.Selected(); }
+    void Select(int row) { view_.Select(row); }
+
+    // Does a row hold this text when both are upper-cased (ASCII letters only)?
+    bool HasDuplicate(std::string_view text) const;
+
+private:
+    static std::uint64_t UpperHash(std::string_view text);
+    void SyncIndex() const;
+    void IndexInsert(int row) const;
+    void IndexErase(int row) const;
+
+    ui::ListView& view_;
+    // Hash of a row's upper-cased content -> the row; rebuilt whenever the view
+    // changed behind this class's back.
+    mutable std::unordered_multimap<std::uint64_t, int> index_;
+    mutable std::uint64_t indexedRevision_ = ~std::uint64_t{0};
+};
+
+// ASCII-only case folding, as the duplicate test and the hotkey words use it.
+char AsciiUpper(char c);
+std::string AsciiUpper(std::string_view text);
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+} // namespace pw

@@ -1,0 +1,52 @@
+#include "ui/Control.h"
+
+namespace pw::ui {
+
+void Control::SetBounds(Rect r) {
+    if (r == bounds_)
+        return;
+    bounds_ = r;
+    Notify(Change::State);
+}
+
+void Control::SetEnabled(bool on) {
+    if (on == enabled_)
+        return;
+    enabled_ = on;
+    Notify(Change::State);
+}
+
+void Control::SetVisible(bool on) {
+    if (on == visible_)
+        return;
+    visible_ = on;
+    Notify(Change::State);
+}
+
+void Control::Notify(Change what, int index) const {
+    if (observer_)
+        observer_(what, index);
+}
+
+void TextControl::SetText(std::string text) {
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    Notify(Change::Text);
+}
+
+void Button::Click() {
+    if (Enabled() && OnClick)
+        OnClick();
+}
+
+void CheckBox::SetChecked(bool on) {
+    if (on == checked_)
+        return;
+    checked_ = on;
+    Notify(Change::State);
+    if (OnClick)
+        OnClick();
+}
+
+} // namespace pw::ui

@@ -1,0 +1,152 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace pw::ui {
+
+class PopupMenu;
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Color {
+    int r = 0, g = 0, b = 0; // 0 to 255 each
+    friend bool operator==(const Color&, const Color&) = default;
+};
+
+// What changed in a control, so the native mirror can update only that.
+enum class Change { State, Text, Items, Item, Selection, Columns };
+
+enum class Kind { Label, Button, Edit, CheckBox, GroupBox, ListView, Image, MenuItem };
+
+// A control as the program sees it: it owns its state; the platform layer mirrors
+// that state to a real control and feeds user changes back in.
+class Control {
+public:
+    using Observer = std::function<void(Change, int index)>;
+
+    Control(std::string name, Kind kind) : name_(std::move(name)), kind_(kind) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+    Kind GetKind() const { return kind_; }
+
+    Rect Bounds() const { return bounds_; }
+    void SetBounds(Rect r);
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool on);
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool on);
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint) { hint_ = std::move(hint); }
+
+    // The context menu the control shows on a right click; null for none.
+    PopupMenu* ContextMenu() const { return contextMenu_; }
+    void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
+
+    // Only the platform mirror subscribes; there is one observer per control.
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+protected:
+    void Notify(Change what, int index = -1) const;
+
+private:
+    std::string name_;
+    Kind kind_;
+    Rect bounds_{};
+    bool enabled_ = true;
+    bool visible_ = true;
+    std::string hint_;
+    PopupMenu* contextMenu_ = nullptr;
+    Observer observer_;
+};
+
+// Controls with a caption or text: labels, buttons, edits, check boxes, groups.
+class TextControl : public Control {
+public:
+    using Control::Control;
+    const std::string& Text() const { return text_; }
+    void SetText(std::string text);
+
+private:
+    std::string text_;
+};
+
+class Label : public TextControl {
+public:
+    explicit Label(std::string name) : TextControl(std::move(name), Kind::Label) {}
+    // Unset: the system's text colour.
+    std::optional<Color> FontColor() const { return fontColor_; }
+    void SetFontColor(Color c) {
+        fontColor_ = c;
+        Notify(Change::State);
+    }
+    // Unset: the window's background shows through.
+    std::optional<Color> BackColor() const { return backColor_; }
+    void SetBackColor(Color c) { backColor_ = c; }
+
+private:
+    std::optional<Color> fontColor_;
+    std::optional<Color> backColor_;
+};
+
+class GroupBox : public TextControl {
+public:
+    explicit GroupBox(std::string name) : TextControl(std::move(name), Kind::GroupBox) {}
+};
+
+class Image : public Control {
+public:
+    explicit Image(std::string name) : Control(std::move(name), Kind::Image) {}
+    // An icon from the program's resources, 0 for none.
+    int IconId() const { return iconId_; }
+    void SetIconId(int id) { iconId_ = id; }
+    // A solid fill for an image that has no picture yet.
+    std::optional<Color> Fill() const { return fill_; }
+    void SetFill(Color c) { fill_ = c; }
+    bool HasPicture() const { return iconId_ != 0 || fill_.has_value(); }
+
+private:
+    int iconId_ = 0;
+    std::optional<Color> fill_;
+};
+
+class Button : public TextControl {
+public:
+    explicit Button(std::string name) : TextControl(std::move(name), Kind::Button) {}
+    std::function<void()> OnClick;
+    // A disabled button ignores clicks, whatever the native control reports.
+    void Click();
+};
+
+class Edit : public TextControl {
+public:
+    explicit Edit(std::string name) : TextControl(std::move(name), Kind::Edit) {}
+};
+
+class CheckBox : public TextControl {
+public:
+    explicit CheckBox(std::string name) : TextControl(std::move(name), Kind::CheckBox) {}
+    bool Checked() const { return checked_; }
+    // Setting a different state runs the click handler, as a user's click would.
+    void SetChecked(bool on);
+    std::function<void()> OnClick;
+
+private:
+    bool checked_ = false;
+};
+
+} // namespace pw::ui

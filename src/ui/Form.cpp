@@ -1,0 +1,38 @@
+#include "ui/Form.h"
+
+#include <utility>
+
+namespace pw::ui {
+
+void Form::SetCaption(std::string caption) {
+    if (caption == caption_)
+        return;
+    caption_ = std::move(caption);
+    if (OnCaptionChanged)
+        OnCaptionChanged();
+}
+
+void Form::Place(Control& control, Control* parent, int id, Rect bounds, std::string text,
+                 std::string hint) {
+    control.SetBounds(bounds);
+    if (!text.empty())
+        if (auto* t = dynamic_cast<TextControl*>(&control))
+            t->SetText(std::move(text));
+    if (!hint.empty())
+        control.SetHint(std::move(hint));
+    controls_.push_back({&control, parent, id});
+}
+
+Control* Form::FindById(int id) const {
+    for (const Placement& p : controls_)
+        if (p.id == id)
+            return p.control;
+    return nullptr;
+}
+
+void Form::Idle() {
+    for (Action* a : actions_)
+        a->Update();
+}
+
+} // namespace pw::ui

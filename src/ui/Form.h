@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ui/Action.h"
+#include "ui/Control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pw::ui {
+
+// Window-level services of the one native window behind a form. The platform
+// binding implements it; tests use a recording fake.
+class FormSite {
+public:
+    virtual ~FormSite() = default;
+    // Asks the window to close, which runs the form's close handler.
+    virtual void RequestClose() = 0;
+    virtual void PostMinimize() = 0;
+    virtual void ShowWindow() = 0;
+    virtual void RestoreIfMinimized() = 0;
+    virtual void BringToFront() = 0;
+    // Ends the message loop after the current message.
+    virtual void Quit() = 0;
+    virtual void Focus(const Control& control) = 0;
+    virtual int ClientWidth() const = 0;
+    virtual int ClientHeight() const = 0;
+    // Puts the window into the topmost band or takes it out, keeping its place.
+    virtual void SetTopmost(bool on) = 0;
+    virtual void Popup(const PopupMenu& menu, int x, int y) = 0;
+};
+
+// One entry of a window design: the control, the control it sits in (null for
+// the window itself), its resource id and its design rectangle.
+struct Placement {
+    Control* control = nullptr;
+    Control* parent = nullptr;
+    int id = 0;
+};
+
+class Form {
+public:
+    Form() = default;
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption);
+    std::function<void()> OnCaptionChanged;
+
+    // The window's outer size as designed.
+    int DesignWidth() const { return designWidth_; }
+    int DesignHeight() const { return designHeight_; }
+
+    const std::vector<Placement>& Controls() const { return controls_; }
+    const std::vector<Action*>& Actions() const { return actions_; }
+    Control* FindById(int id) const;
+
+    void AttachSite(FormSite* site) { site_ = site; }
+    FormSite* Site() const { return site_; }
+
+    // Runs every action's update handler: the binding calls it whenever the
+    // message queue runs dry.
+    void Idle();
+
+protected:
+    void SetDesignSize(int width, int height) {
+        designWidth_ = width;
+        designHeight_ = height;
+    }
+    // One row of the window design: where the control sits and what it says.
+    void Place(Control& control, Control* parent, int id, Rect bounds, std::string text = {},
+               std::string hint = {});
+    void AddAction(Action& action) { actions_.push_back(&action); }
+
+private:
+    std::string caption_;
+    int designWidth_ = 0;
+    int designHeight_ = 0;
+    std::vector<Placement> controls_;
+    std::vector<Action*> actions_;
+    FormSite* site_ = nullptr;
+};
+
+} // namespace pw::ui

@@ -1,0 +1,96 @@
+#include "support/FakeDesktop.h"
+
+namespace pw::test {
+
+bool FakeDesktop::RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) {
+    registerCalls.push_back({id, modifiers, vk});
+    // Like the system: a combination is refused when held elsewhere or already
+    // registered here, and an id cannot be registered twice.
+    if (heldElsewhere.contains({modifiers, vk}) || IdOf(modifiers, vk) || registered.contains(id))
+        return false;
+    registered[id] = {id, modifiers, vk};
+    return true;
+}
+
+bool FakeDesktop::UnregisterHotkey(int id) {
+    unregisterCalls.push_back(id);
+    if (refuseUnregister)
+        return false;
+    return registered.erase(id) == 1;
+}
+
+std::int16_t FakeDesktop::KeyForChar(char ch) {
+    if (auto it = keyMap.find(ch); it != keyMap.end())
+        return it->second;
+    // A US layout, as Wine reports it.
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if (c >= '0' && c <= '9')
+        return static_cast<std::int16_t>(c);
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<std::int16_t>(0x100 | c);
+    if (c >= 'a' && c <= 'z')
+        return static_cast<std::int16_t>(c - 'a' + 'A');
+    switch (c) {
+    case ' ':
+        return 0x20;
+    case '*':
+        return 0x138;
+    case '+':
+        return 0x1BB;
+    case '-':
+        return 0xBD;
+    case '.':
+        return 0xBE;
+    case '/':
+        return 0xBF;
+    case ';':
+        return 0xBA;
+    case ':':
+        return 0x1BA;
+    case '<':
+        return 0x1BC;
+    case '=':
+        return 0xBB;
+    case '>':
+        return 0x1BE;
+    case '?':
+        return 0x1BF;
+    case '@':
+        return 0x132;
+    default:
+        return -1;
+    }
+}
+
+bool FakeDesktop::SetClipboardText(const std::string& text) {
+    if (clipboardRefuses)
+        return false;
+    clipboard = text;
+    ++clipboardWrites;
+    return true;
+}
+
+unsigned FakeDesktop::SendKeys(std::span<const KeyStroke> keys) {
+    sentKeys.emplace_back(keys.begin(), keys.end());
+    return static_cast<unsigned>(keys.size());
+}
+
+MessageAnswer FakeDesktop::ShowMessage(const std::string& text, const std::string& caption,
+                                       MessageIcon icon, MessageButtons buttons) {
+    messages.push_back({text, caption, icon, buttons});
+    if (!answers.empty()) {
+        MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+std::optional<int> FakeDesktop::IdOf(std::uint32_t modifiers, std::uint32_t vk) const {
+    for (const auto& [id, r] : registered)
+        if (r.modifiers == modifiers && r.vk == vk)
+            return id;
+    return std::nullopt;
+}
+
+} // namespace pw::test

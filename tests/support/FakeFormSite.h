@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/Form.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pw::test {
+
+// Records what a form asked of its window. RequestClose runs the given close
+// handler, as the native window would.
+class FakeFormSite : public ui::FormSite {
+public:
+    std::function<bool()> closeHandler;
+    std::vector<std::string> calls;
+    std::vector<bool> closeResults;
+    const ui::Control* focused = nullptr;
+    bool topmost = false;
+    bool quit = false;
+
+    void RequestClose() override;
+    void PostMinimize() override { calls.emplace_back("PostMinimize"); }
+    void ShowWindow() override { calls.emplace_back("ShowWindow"); }
+    void RestoreIfMinimized() override { calls.emplace_back("RestoreIfMinimized"); }
+    void BringToFront() override { calls.emplace_back("BringToFront"); }
+    void Quit() override {
+        calls.emplace_back("Quit");
+        quit = true;
+    }
+    void Focus(const ui::Control& control) override { focused = &control; }
+    void SetTopmost(bool on) override { topmost = on; }
+    int clientWidth = 529;
+    int clientHeight = 441;
+    int ClientWidth() const override { return clientWidth; }
+    int ClientHeight() const override { return clientHeight; }
+    void Popup(const ui::PopupMenu& menu, int, int) override {
+        calls.push_back("Popup " + menu.Name());
+    }
+};
+
+} // namespace pw::test
