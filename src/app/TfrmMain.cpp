@@ -73,11 +73,29 @@ void TfrmMain::Design() {
 }
 
 void TfrmMain::WireHandlers() {
-    bAdd.OnClick = [this] { bAddClick(); };
-    bExit.OnClick = [this] { bExitClick(); };
-    cbAutoCopy.OnClick = [this] { cbAutoCopyClick(); };
-    cbAutoAdd.OnClick = [this] { cbAutoAddClick(); };
-    cbAlwaysOnTop.OnClick = [this] { cbAlwaysOnTopClick(); };
+    struct ButtonWiring {
+        ui::Button TfrmMain::*button;
+        void (TfrmMain::*click)();
+    };
+    static constexpr ButtonWiring kButtons[] = {
+        {&TfrmMain::bAdd, &TfrmMain::bAddClick},
+        {&TfrmMain::bExit, &TfrmMain::bExitClick},
+    };
+    for (const ButtonWiring& w : kButtons)
+        (this->*w.button).OnClick = [this, f = w.click] { (this->*f)(); };
+
+    struct CheckBoxWiring {
+        ui::CheckBox TfrmMain::*box;
+        void (TfrmMain::*click)();
+    };
+    static constexpr CheckBoxWiring kCheckBoxes[] = {
+        {&TfrmMain::cbAutoCopy, &TfrmMain::cbAutoCopyClick},
+        {&TfrmMain::cbAutoAdd, &TfrmMain::cbAutoAddClick},
+        {&TfrmMain::cbAlwaysOnTop, &TfrmMain::cbAlwaysOnTopClick},
+    };
+    for (const CheckBoxWiring& w : kCheckBoxes)
+        (this->*w.box).OnClick = [this, f = w.click] { (this->*f)(); };
+
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
 
     struct ActionWiring {

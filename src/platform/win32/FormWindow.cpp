@@ -351,6 +351,9 @@ bool FormWindow::OnNotify(const NMHDR& header, LRESULT& result) {
         return true;
     }
     case LVN_ITEMCHANGED: {
+        result = 0;
+        if (syncing_)
+            return true; // our own push: the object already holds the truth
         const int shown = static_cast<int>(
             SendMessageA(child->hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         const bool wasSyncing = std::exchange(syncing_, true);

@@ -4,19 +4,32 @@
 
 namespace pw::win32 {
 
-bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
-    switch (msg) {
-    case WM_HOTKEY:
-        form_.HotkeyPressed(static_cast<std::int32_t>(wp));
-        result = 0;
-        return true;
-    case kActivateRequest:
-        form_.ActivateRequest();
-        result = 0;
-        return true;
-    default:
-        return false;
+namespace {
+
+// The main window's own messages; control notifications reach the control
+// objects through the common binding.
+struct MessageRoute {
+    UINT message;
+    void (*handle)(TfrmMain& form, WPARAM wp, LPARAM lp);
+};
+
+constexpr MessageRoute kRoutes[] = {
+    {WM_HOTKEY,
+     [](TfrmMain& form, WPARAM wp, LPARAM) { form.HotkeyPressed(static_cast<std::int32_t>(wp)); }},
+    {kActivateRequest, [](TfrmMain& form, WPARAM, LPARAM) { form.ActivateRequest(); }},
+};
+
+} // namespace
+
+bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    for (const MessageRoute& route : kRoutes) {
+        if (route.message == msg) {
+            route.handle(form_, wp, lp);
+            result = 0;
+            return true;
+        }
     }
+    return false;
 }
 
 bool MainWindow::OnClose() {
