@@ -52,7 +52,8 @@ void DispatchHotkey(std::int32_t id, const HotkeyRegistry& hotkeys, const Snippe
         return;
     SwitchedOff pause(autoAdd);
     // A copy: the paste may let other messages in that change the rows.
-    const std::string text = table.Content(row - 1);
+    const std::string text =
+        table.Content(row - 1); // NOLINT(performance-unnecessary-copy-initialization)
     PasteText(desktop, text);
 }
 
