@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/TfrmMain.h"
+#include "snippets/SnippetList.h"
+#include "snippets/SnippetTable.h"
+#include "support/FakeDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pw::test {
+
+// A main window on a fake desktop, with short ways to fill it and to read it
+// back one column at a time.
+class MainWindowTest : public ::testing::Test {
+protected:
+    static std::string Text(int i) { return "t" + std::to_string(i); }
+    // "t1" .. "tn", or "t1" .. "tn" without the given position.
+    static std::vector<std::string> Texts(int n, int skip = 0) {
+        std::vector<std::string> texts;
+        for (int i = 1; i <= n; ++i)
+            if (i != skip)
+                texts.push_back(Text(i));
+        return texts;
+    }
+
+    void Add(const std::string& text) { AddSnippet(frm.List(), text); }
+    void AddTexts(int n) {
+        for (int i = 1; i <= n; ++i)
+            Add(Text(i));
+    }
+    void Select(int row) {
+        frm.ListView1.Select(row);
+        frm.Idle();
+    }
+
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> cells;
+        for (int row = 0; row < frm.ListView1.RowCount(); ++row)
+            cells.push_back(frm.ListView1.Cell(row, column));
+        return cells;
+    }
+    std::vector<std::string> Numbers() const { return Column(SnippetTable::kNumberColumn); }
+    std::vector<std::string> Contents() const { return Column(SnippetTable::kContentColumn); }
+    std::vector<std::string> HotkeyCells() const { return Column(SnippetTable::kHotkeyColumn); }
+    const std::vector<THotkeyInfo>& Records() const { return frm.Hotkeys().Records().Records(); }
+
+    FakeDesktop desktop;
+    TfrmMain frm{desktop};
+};
+
+} // namespace pw::test

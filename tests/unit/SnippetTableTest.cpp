@@ -1,0 +1,110 @@
+#include "snippets/SnippetTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pw {
+namespace {
+
+class SnippetTableTest : public ::testing::Test {
+protected:
+    SnippetTableTest() { view.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}}); }
+
+    // Which of the probe letters the duplicate test finds, in upper case;
+    // the rows hold them in lower case.
+    std::string Found() const {
+        std::string found;
+        for (char c : std::string("ABCDXYZ"))
+            if (table.HasDuplicate(std::string(1, c)))
+                found += c;
+        return found;
+    }
+
+    ui::ListView view{"ListView1"};
+    SnippetTable table{view};
+};
+
+TEST_F(SnippetTableTest, DuplicateTestFoldsAsciiLettersOnly) {
+    for (const char* content : {"abc", "\xE9t\xE9", "", "line1\r\nline2", "`", "{"})
+        table.Append("", content, "");
+
+    const struct {
+        const char* text;
+        bool duplicate;
+    } cases[] = {
+        {"abc", true},
+        {"ABC", true},
+        {"aBc", true},
+        {" abc", false},
+        {"abc ", false},
+        {"ab", false},
+        {"\xE9T\xE9", true},
+        {"\xC9T\xC9", false}, // high bytes are not letters to the fold
+        {"", true},
+        {"LINE1\r\nLINE2", true},
+        {"line1\nline2", false},
+        {"`", true},
+        {"{", true},
+        {"@", false}, // the neighbours of a-z are not letters: ` and { stay apart from @ and [
+        {"[", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(table.HasDuplicate(c.text), c.duplicate);
+    }
+}
+
+TEST_F(SnippetTableTest, DuplicateTestFollowsEveryChangeOfTheRows) {
+    for (const char* content : {"a", "b", "c"})
+        table.Append("", content, "");
+    EXPECT_EQ(Found(), "ABC");
+
+    table.SetContent(1, "x");
+    EXPECT_EQ(Found(), "ACX");
+    table.SwapContents(0, 2);
+    ASSERT_EQ(table.Content(0), "c");
+    table.SetContent(0, "d"); // the row that now holds c, not the one that held it
+    EXPECT_EQ(Found(), "ADX");
+    table.SetHotkey(0, "Ctrl 1");
+    table.DeleteBottomRow(); // a
+    EXPECT_EQ(Found(), "DX");
+
+    // Changes made on the list view itself, behind the table's back.
+    view.SetCell(0, SnippetTable::kContentColumn, "y");
+    EXPECT_EQ(Found(), "XY");
+    view.AppendRow({"3", "z", ""});
+    view.SwapCells(0, 2, SnippetTable::kContentColumn);
+    table.SetContent(1, "b"); // a table write while its index is stale
+    EXPECT_EQ(Found(), "BYZ");
+    view.DeleteRow(2); // y
+    EXPECT_EQ(Found(), "BZ");
+    view.Clear();
+    EXPECT_EQ(Found(), "");
+
+    table.Append("1", "a", "");
+    EXPECT_EQ(Found(), "A");
+    table.Clear();
+    EXPECT_EQ(Found(), "");
+    EXPECT_EQ(table.RowCount(), 0);
+}
+
+TEST_F(SnippetTableTest, WritesOutsideTheRowsChangeNothing) {
+    table.Append("1", "a", "Ctrl 1");
+    table.SetContent(1, "x");
+    table.SetContent(-1, "x");
+    table.SwapContents(0, 1);
+    table.SwapContents(0, 0);
+    table.SetHotkey(3, "Ctrl 2");
+    EXPECT_EQ(view.RowCount(), 1);
+    EXPECT_EQ(table.Content(0), "a");
+    EXPECT_EQ(table.Hotkey(0), "Ctrl 1");
+    EXPECT_EQ(Found(), "A");
+    table.DeleteBottomRow();
+    table.DeleteBottomRow();
+    EXPECT_EQ(table.RowCount(), 0);
+    EXPECT_EQ(Found(), "");
+}
+
+} // namespace
+} // namespace pw
