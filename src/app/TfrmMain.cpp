@@ -4,6 +4,7 @@
 #include "app/MainLayout.h"
 #include "app/Product.h"
 #include "hotkeys/PasteDispatch.h"
+#include "hotkeys/TfrmSetHotkey.h"
 #include "platform/Desktop.h"
 #include "snippets/ListCommands.h"
 
@@ -21,6 +22,7 @@ TfrmMain::TfrmMain(Desktop& desktop) : desktop_(desktop) {
 }
 
 void TfrmMain::Design() {
+    SetWindowClass(kMainWindowClass);
     SetDesignSize(537, 468);
     Place(imgTitle, nullptr, IDC_IMAGE_TITLE, {8, 0, 117, 53});
     Place(Image1, nullptr, IDC_IMAGE_ICON, {12, 8, 32, 32});
@@ -106,15 +108,13 @@ void TfrmMain::WireHandlers() {
         ui::MenuItem& item;
     };
     const ActionWiring wiring[] = {
-        // The Edit item dialog attaches its execute handler to aEdit.
-        {aEdit, nullptr, &TfrmMain::aEditUpdate, bEdit, miPopupEdit},
+        {aEdit, &TfrmMain::aEditExecute, &TfrmMain::aEditUpdate, bEdit, miPopupEdit},
         {aMoveUp, &TfrmMain::aMoveUpExecute, &TfrmMain::aMoveUpUpdate, bUp, miPopupUp},
         {aMoveDown, &TfrmMain::aMoveDownExecute, &TfrmMain::aMoveDownUpdate, bDown, miPopupDown},
         {aRemove, &TfrmMain::aRemoveExecute, &TfrmMain::aRemoveUpdate, bRemove, miPopupRemove},
     };
     for (const ActionWiring& w : wiring) {
-        if (w.execute != nullptr)
-            w.action.OnExecute = [this, f = w.execute] { (this->*f)(); };
+        w.action.OnExecute = [this, f = w.execute] { (this->*f)(); };
         w.action.OnUpdate = [this, f = w.update] { return (this->*f)(); };
         ui::Action* action = &w.action;
         w.button.OnClick = [action] { action->Execute(); };
@@ -226,6 +226,26 @@ void TfrmMain::aRemoveExecute() {
 
 bool TfrmMain::aRemoveUpdate() const {
     return CanRemove(table_);
+}
+
+void TfrmMain::aEditExecute() {
+    const int row = table_.Selected();
+    if (row < 0 || Site() == nullptr)
+        return;
+    const std::string content = table_.Content(row);
+    const std::string hotkey = table_.Hotkey(row);
+
+    TfrmSetHotkey dialog(table_, hotkeys_, desktop_, settings_.optionsHotkeys);
+    dialog.eClipStr.SetText(content);
+    dialog.eHotkey.SetText(hotkey);
+    dialog.InitialHotkey = dialog.eHotkey.Text();
+    dialog.EditedRow = row;
+    Site()->RunModal(dialog);
+
+    // However the dialog was closed: an Unregister followed by Cancel has
+    // changed the row too.
+    if (table_.Content(row) != content || table_.Hotkey(row) != hotkey)
+        MarkListChanged();
 }
 
 bool TfrmMain::aEditUpdate() const {

@@ -81,6 +81,7 @@ public:
     bool aMoveDownUpdate() const;
     void aRemoveExecute();
     bool aRemoveUpdate() const;
+    void aEditExecute();
     bool aEditUpdate() const;
     void ListView1DblClick();
     void cbAutoCopyClick();

@@ -32,6 +32,9 @@ public:
     // Disposes of the record only when the system released the hotkey.
     bool ReleaseAndDisposeIfReleased(std::int32_t hotkeyId);
 
+    // Forgets a record whose hotkey the caller has already released.
+    void DisposeRecord(std::int32_t hotkeyId) { records_.RemoveById(hotkeyId); }
+
     // From the last record to the first; records whose release fails stay.
     void ReleaseAll();
     // At destruction: every record, first to last, results ignored.

@@ -25,7 +25,7 @@ struct Color {
 // What changed in a control, so the native mirror can update only that.
 enum class Change { State, Text, Items, Item, Selection, Columns };
 
-enum class Kind { Label, Button, Edit, CheckBox, GroupBox, ListView, Image, MenuItem };
+enum class Kind { Label, Button, Edit, HotkeyField, CheckBox, GroupBox, ListView, Image, MenuItem };
 
 // A control as the program sees it: it owns its state; the platform layer mirrors
 // that state to a real control and feeds user changes back in.
@@ -135,6 +135,9 @@ public:
 class Edit : public TextControl {
 public:
     explicit Edit(std::string name) : TextControl(std::move(name), Kind::Edit) {}
+
+protected:
+    Edit(std::string name, Kind kind) : TextControl(std::move(name), kind) {}
 };
 
 class CheckBox : public TextControl {

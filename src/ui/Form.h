@@ -4,10 +4,16 @@
 #include "ui/Control.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace pw::ui {
+
+class Form;
+
+// How a modal window was closed; None while it is open.
+enum class ModalResult { None, Ok, Cancel };
 
 // Window-level services of the one native window behind a form. The platform
 // binding implements it; tests use a recording fake.
@@ -28,6 +34,9 @@ public:
     // Puts the window into the topmost band or takes it out, keeping its place.
     virtual void SetTopmost(bool on) = 0;
     virtual void Popup(const PopupMenu& menu, int x, int y) = 0;
+    // Shows another form modally, owned by this one, and returns once the
+    // form has a modal result; its native window is gone by then.
+    virtual void RunModal(Form& dialog) = 0;
 };
 
 // One entry of a window design: the control, the control it sits in (null for
@@ -45,13 +54,29 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
+    // The native window class the form is shown under.
+    const std::string& WindowClass() const { return windowClass_; }
+
+    // Run by the binding each time the window becomes visible, and for each
+    // request to close it (close box, Alt+F4).
+    std::function<void()> OnShow;
+    std::function<void()> OnCloseRequest;
+
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
     std::function<void()> OnCaptionChanged;
 
-    // The window's outer size as designed.
+    // The window's size as designed: the outer size, or the client size when
+    // DesignSizeIsClient.
     int DesignWidth() const { return designWidth_; }
     int DesignHeight() const { return designHeight_; }
+    bool DesignSizeIsClient() const { return designSizeIsClient_; }
+    // Where the window first appears on the screen, when the design says.
+    std::optional<Rect> DesignPosition() const { return designPosition_; }
+
+    // A modal form closes as soon as it has a result.
+    ModalResult GetModalResult() const { return modalResult_; }
+    void SetModalResult(ModalResult result) { modalResult_ = result; }
 
     const std::vector<Placement>& Controls() const { return controls_; }
     const std::vector<Action*>& Actions() const { return actions_; }
@@ -65,19 +90,26 @@ public:
     void Idle();
 
 protected:
-    void SetDesignSize(int width, int height) {
+    void SetDesignSize(int width, int height, bool isClient = false) {
         designWidth_ = width;
         designHeight_ = height;
+        designSizeIsClient_ = isClient;
     }
+    void SetWindowClass(std::string name) { windowClass_ = std::move(name); }
+    void SetDesignPosition(int left, int top) { designPosition_ = Rect{left, top, 0, 0}; }
     // One row of the window design: where the control sits and what it says.
     void Place(Control& control, Control* parent, int id, Rect bounds, std::string text = {},
                std::string hint = {});
     void AddAction(Action& action) { actions_.push_back(&action); }
 
 private:
+    std::string windowClass_;
     std::string caption_;
     int designWidth_ = 0;
     int designHeight_ = 0;
+    bool designSizeIsClient_ = false;
+    std::optional<Rect> designPosition_;
+    ModalResult modalResult_ = ModalResult::None;
     std::vector<Placement> controls_;
     std::vector<Action*> actions_;
     FormSite* site_ = nullptr;

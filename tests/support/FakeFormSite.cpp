@@ -8,4 +8,15 @@ void FakeFormSite::RequestClose() {
         closeResults.push_back(closeHandler());
 }
 
+void FakeFormSite::RunModal(ui::Form& dialog) {
+    ++modalRuns;
+    dialog.SetModalResult(ui::ModalResult::None);
+    if (dialog.OnShow)
+        dialog.OnShow();
+    if (modalScript)
+        modalScript(dialog);
+    if (dialog.GetModalResult() == ui::ModalResult::None && dialog.OnCloseRequest)
+        dialog.OnCloseRequest();
+}
+
 } // namespace pw::test

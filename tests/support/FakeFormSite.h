@@ -37,6 +37,12 @@ public:
     void Popup(const ui::PopupMenu& menu, int, int) override {
         calls.push_back("Popup " + menu.Name());
     }
+    // Plays the user's part in a modal form: the script acts on the form as it
+    // would on screen. A form the script leaves open counts as closed by its
+    // close box, as the native window would be.
+    std::function<void(ui::Form&)> modalScript;
+    int modalRuns = 0;
+    void RunModal(ui::Form& dialog) override;
 };
 
 } // namespace pw::test

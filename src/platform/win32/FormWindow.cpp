@@ -1,6 +1,7 @@
 #include "platform/win32/FormWindow.h"
 
 #include "platform/win32/Unique.h"
+#include "hotkeys/HotkeyField.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -24,6 +25,7 @@ NativeKind NativeKindOf(ui::Kind kind) {
     case ui::Kind::Button:
         return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ui::Kind::Edit:
+    case ui::Kind::HotkeyField:
         return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ui::Kind::CheckBox:
         return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
@@ -75,9 +77,11 @@ void FormWindow::Destroy() {
         DestroyWindow(hwnd_);
 }
 
-bool FormWindow::Create(const char* className, HICON icon, HWND owner, DWORD style, DWORD exStyle) {
+bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    const char* className = form_.WindowClass().c_str();
     WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
     if (GetClassInfoExA(instance, className, &wc) == FALSE) {
         wc = WNDCLASSEXA{};
         wc.cbSize = sizeof(wc);
@@ -91,9 +95,18 @@ bool FormWindow::Create(const char* className, HICON icon, HWND owner, DWORD sty
         if (RegisterClassExA(&wc) == 0)
             return false;
     }
-    hwnd_ = CreateWindowExA(exStyle, className, form_.Caption().c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, form_.DesignWidth(), form_.DesignHeight(), owner,
-                            nullptr, instance, this);
+    RECT frame{0, 0, form_.DesignWidth(), form_.DesignHeight()};
+    if (form_.DesignSizeIsClient())
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    int x = CW_USEDEFAULT;
+    int y = CW_USEDEFAULT;
+    if (const auto at = form_.DesignPosition()) {
+        x = at->left;
+        y = at->top;
+    }
+    hwnd_ = CreateWindowExA(exStyle, className, form_.Caption().c_str(), style, x, y,
+                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                            instance, this);
     if (hwnd_ == nullptr)
         return false;
     form_.AttachSite(this);
@@ -193,6 +206,9 @@ HWND FormWindow::CreateChild(const ui::Placement& p) {
     }
     if (auto* box = dynamic_cast<const ui::CheckBox*>(p.control))
         SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (auto* field = dynamic_cast<HotkeyField*>(p.control))
+        SetWindowSubclass(hwnd, &FormWindow::HotkeyFieldProc, 0,
+                          reinterpret_cast<DWORD_PTR>(field));
 
     Child child{p, hwnd};
     PushBounds(child);
@@ -409,6 +425,66 @@ bool FormWindow::OnCtlColorStatic(HDC dc, HWND source, LRESULT& result) {
     return true;
 }
 
+namespace {
+
+bool KeyHeld(int vk) {
+    return (GetKeyState(vk) & 0x8000) != 0;
+}
+
+} // namespace
+
+// The capture field takes every key press itself, Alt combinations included,
+// and lets no character, paste or editing command change its text.
+LRESULT CALLBACK FormWindow::HotkeyFieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                             DWORD_PTR data) noexcept {
+    auto* field = reinterpret_cast<HotkeyField*>(data);
+    try {
+        switch (msg) {
+        case WM_GETDLGCODE: {
+            const auto* pending = reinterpret_cast<const MSG*>(lp);
+            if (pending != nullptr && pending->message == WM_KEYDOWN &&
+                !HotkeyField::TakesKey(static_cast<std::uint16_t>(pending->wParam),
+                                       KeyHeld(VK_CONTROL)))
+                return DefSubclassProc(hwnd, msg, wp, lp) & ~DLGC_WANTTAB;
+            return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+        }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (!HotkeyField::TakesKey(static_cast<std::uint16_t>(wp), KeyHeld(VK_CONTROL)))
+                break;
+            field->KeyDown(static_cast<std::uint16_t>(wp), KeyHeld(VK_CONTROL), KeyHeld(VK_SHIFT),
+                           KeyHeld(VK_MENU) || (msg == WM_SYSKEYDOWN && (lp & (1 << 29)) != 0));
+            return 0;
+        case WM_SYSKEYUP: // keeps a released Alt from opening the window menu
+        case WM_CHAR:
+        case WM_SYSCHAR:
+        case WM_DEADCHAR:
+        case WM_SYSDEADCHAR:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case WM_CONTEXTMENU:
+            return 0;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, &FormWindow::HotkeyFieldProc, 0);
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        ReportOnce("Unexpected error in the hotkey field.");
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+bool FormWindow::OnClose() {
+    if (!form_.OnCloseRequest)
+        return true;
+    form_.OnCloseRequest();
+    return false; // a modal form's window goes when its loop ends
+}
+
 bool FormWindow::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
@@ -514,6 +590,45 @@ void FormWindow::Focus(const ui::Control& control) {
 void FormWindow::SetTopmost(bool on) {
     SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void FormWindow::RunModal(ui::Form& dialog) {
+    dialog.SetModalResult(ui::ModalResult::None);
+    FormWindow window(dialog);
+    if (!window.Create(nullptr, hwnd_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS,
+                       WS_EX_DLGMODALFRAME)) {
+        MessageBoxA(hwnd_, "The window could not be created.", "Orvane Pastewise",
+                    MB_ICONERROR | MB_OK);
+        return;
+    }
+    EnableWindow(hwnd_, FALSE);
+    if (dialog.OnShow)
+        dialog.OnShow();
+    ::ShowWindow(window.Handle(), SW_SHOW);
+    SetFocus(GetNextDlgTabItem(window.Handle(), nullptr, FALSE));
+
+    // Hotkeys and everything else of the thread keep being handled meanwhile.
+    MSG msg{};
+    while (dialog.GetModalResult() == ui::ModalResult::None && window.Handle() != nullptr) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            form_.Idle();
+            dialog.Idle();
+            WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // for the outer loop
+            break;
+        }
+        if (IsDialogMessageA(window.Handle(), &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    // The owner first, so the activation goes back to it, not elsewhere.
+    EnableWindow(hwnd_, TRUE);
+    window.Destroy();
+    SetActiveWindow(hwnd_);
 }
 
 int FormWindow::ClientWidth() const {

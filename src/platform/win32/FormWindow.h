@@ -23,7 +23,7 @@ public:
 
     // Registers the class on first use and creates the window with its
     // controls, hidden. Returns false when the system refused.
-    bool Create(const char* className, HICON icon, HWND owner, DWORD style, DWORD exStyle);
+    bool Create(HICON icon, HWND owner, DWORD style, DWORD exStyle);
     HWND Handle() const { return hwnd_; }
     // Drops the native window; the form stays.
     void Destroy();
@@ -40,12 +40,13 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
+    void RunModal(ui::Form& dialog) override;
 
 protected:
     // Window-specific messages first; return true when handled.
     virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     // WM_CLOSE: return false to keep the window.
-    virtual bool OnClose() { return true; }
+    virtual bool OnClose();
     virtual void OnDestroy() {}
 
 private:
@@ -55,6 +56,8 @@ private:
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    static LRESULT CALLBACK HotkeyFieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                            DWORD_PTR field) noexcept;
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     void CreateChildren();
     HWND CreateChild(const ui::Placement& p);

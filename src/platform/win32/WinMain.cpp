@@ -50,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     pw::TfrmMain form(desktop);
     pw::win32::MainWindow window(form);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PASTEWISE));
-    if (!window.Create(pw::kMainWindowClass, icon, nullptr, WS_OVERLAPPEDWINDOW, 0)) {
+    if (!window.Create(icon, nullptr, WS_OVERLAPPEDWINDOW, 0)) {
         MessageBoxA(nullptr, "The main window could not be created.", pw::kMessageCaption,
                     MB_ICONERROR | MB_OK);
         return 1;

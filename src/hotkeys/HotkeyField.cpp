@@ -1,0 +1,22 @@
+#include "hotkeys/HotkeyField.h"
+
+#include "hotkeys/HotkeyText.h"
+
+namespace pw {
+
+namespace {
+constexpr std::uint16_t kVkTab = 9;
+}
+
+void HotkeyField::KeyDown(std::uint16_t vk, bool ctrl, bool shift, bool alt) {
+    FormattedHotkey press = FormatHotkeyText(ctrl, shift, alt, vk);
+    capturedModifiers_ = press.modifiers;
+    capturedKey_ = press.vk;
+    SetText(std::move(press.text));
+}
+
+bool HotkeyField::TakesKey(std::uint16_t vk, bool ctrl) {
+    return vk != kVkTab || ctrl;
+}
+
+} // namespace pw

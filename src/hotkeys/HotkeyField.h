@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pw {
+
+// An entry field filled by pressing a key combination instead of typing: each
+// key press replaces the whole text with that press's hotkey text and records
+// the modifiers and key code a registration takes. Typed characters never
+// reach the text, and releasing keys changes nothing.
+class HotkeyField : public ui::Edit {
+public:
+    explicit HotkeyField(std::string name) : ui::Edit(std::move(name), ui::Kind::HotkeyField) {}
+
+    // Every press that reaches the field, automatic repeats and Alt
+    // combinations included. Delete alone shows "Del", as after modifiers.
+    // A rejected key empties the text and is still recorded as pressed.
+    void KeyDown(std::uint16_t vk, bool ctrl, bool shift, bool alt);
+
+    // The keys the field takes before the window's own navigation sees them:
+    // all but Tab and Shift+Tab, which move the focus. Ctrl+Tab is captured.
+    static bool TakesKey(std::uint16_t vk, bool ctrl);
+
+    std::uint32_t CapturedModifiers() const { return capturedModifiers_; }
+    std::uint16_t CapturedKey() const { return capturedKey_; }
+
+private:
+    std::uint32_t capturedModifiers_ = 0;
+    std::uint16_t capturedKey_ = 0;
+};
+
+} // namespace pw

@@ -1,0 +1,124 @@
+#include "hotkeys/TfrmSetHotkey.h"
+
+#include "app/Product.h"
+#include "hotkeys/HotkeyMessages.h"
+#include "hotkeys/HotkeyRegistry.h"
+#include "hotkeys/HotkeyText.h"
+#include "hotkeys/SetHotkeyIds.h"
+#include "platform/Desktop.h"
+#include "snippets/SnippetTable.h"
+
+#include <vector>
+
+namespace pw {
+
+TfrmSetHotkey::TfrmSetHotkey(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& desktop,
+                             OptionsHotkeys& optionsHotkeys)
+    : table_(table), hotkeys_(hotkeys), desktop_(desktop), optionsHotkeys_(optionsHotkeys) {
+    SetWindowClass("TfrmSetHotkey");
+    SetCaption("Edit");
+    SetDesignSize(384, 196, true);
+    SetDesignPosition(430, 294);
+    // Creation order is the tab order: content, hotkey, OK, Cancel, Unregister.
+    Place(GroupBox1, nullptr, IDC_SETHOTKEY_GROUP, {16, 16, 353, 121}, "Edit the item");
+    Place(Label1, &GroupBox1, IDC_SETHOTKEY_LABEL_CONTENT, {16, 32, 45, 13}, "Content:");
+    Place(eClipStr, &GroupBox1, IDC_SETHOTKEY_CLIPSTR, {65, 27, 262, 21});
+    Place(Label2, &GroupBox1, IDC_SETHOTKEY_LABEL_HOTKEY, {16, 80, 45, 13}, "Hotkey:");
+    Place(eHotkey, &GroupBox1, IDC_SETHOTKEY_HOTKEY, {66, 76, 261, 21});
+    Place(bOK, nullptr, IDC_SETHOTKEY_OK, {186, 153, 80, 27}, "OK");
+    Place(bCancel, nullptr, IDC_SETHOTKEY_CANCEL, {280, 153, 80, 27}, "Cancel");
+    Place(bUnregisterHotkey, nullptr, IDC_SETHOTKEY_UNREGISTER, {26, 153, 97, 27},
+          "Unregister Hotkey");
+
+    OnShow = [this] { FormShow(); };
+    OnCloseRequest = [this] { FormClose(); };
+    bOK.OnClick = [this] { bOKClick(); };
+    bCancel.OnClick = [this] { bCancelClick(); };
+    bUnregisterHotkey.OnClick = [this] { bUnregisterHotkeyClick(); };
+}
+
+void TfrmSetHotkey::FormShow() {
+    if (InitialHotkey.empty())
+        bUnregisterHotkey.SetEnabled(false);
+}
+
+void TfrmSetHotkey::FormClose() {
+    if (GetModalResult() == ui::ModalResult::None)
+        SetModalResult(ui::ModalResult::Cancel);
+}
+
+void TfrmSetHotkey::Inform(const char* text) const {
+    desktop_.ShowMessage(text, kMessageCaption, MessageIcon::Information, MessageButtons::Ok);
+}
+
+void TfrmSetHotkey::bOKClick() {
+    const std::string text = eHotkey.Text();
+    if (text != InitialHotkey) {
+        for (int row = 0; row < table_.RowCount(); ++row) {
+            if (table_.Hotkey(row) == text) {
+                Inform(kHotkeyOverlaps);
+                return;
+            }
+        }
+        if (!RegisterCaptured(text))
+            return;
+    }
+    table_.SetContent(EditedRow, eClipStr.Text());
+    SetModalResult(ui::ModalResult::Ok);
+}
+
+bool TfrmSetHotkey::RegisterCaptured(const std::string& text) {
+    bool released = false;
+    if (!InitialHotkey.empty())
+        if (const THotkeyInfo* old = hotkeys_.Records().FindLastByHotkey(InitialHotkey))
+            released = hotkeys_.ReleaseAndDisposeIfReleased(old->HotkeyId);
+
+    const HotkeyCodes captured{eHotkey.CapturedModifiers(), eHotkey.CapturedKey()};
+    if (!hotkeys_.Register(captured, EditedRow + 1, text)) {
+        // The old hotkey is gone from the system by now; a row must never show
+        // a hotkey that does nothing, so take it back or clear the cell.
+        if (released)
+            RestoreReleasedHotkey();
+        ReportHotkeySettingFailed(desktop_);
+        return false;
+    }
+    table_.SetHotkey(EditedRow, text);
+    if (EditedRow >= 0 && EditedRow < static_cast<std::int32_t>(optionsHotkeys_.size()))
+        optionsHotkeys_[static_cast<std::size_t>(EditedRow)] = text;
+    return true;
+}
+
+void TfrmSetHotkey::RestoreReleasedHotkey() {
+    if (!hotkeys_.Register(ParseHotkeyText(InitialHotkey, desktop_), EditedRow + 1, InitialHotkey))
+        table_.SetHotkey(EditedRow, "");
+}
+
+void TfrmSetHotkey::bCancelClick() {
+    SetModalResult(ui::ModalResult::Cancel);
+}
+
+void TfrmSetHotkey::bUnregisterHotkeyClick() {
+    if (eHotkey.Text() != InitialHotkey) {
+        Inform(kHotkeyNotAsSet);
+        return;
+    }
+    // Newest first; after the first release the field is empty, so only a
+    // record registered under the empty text could match again.
+    std::vector<std::int32_t> ids;
+    for (const THotkeyInfo& r : hotkeys_.Records().Records())
+        ids.push_back(r.HotkeyId);
+    for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+        const THotkeyInfo* record = hotkeys_.Records().FindById(*it);
+        if (record == nullptr || record->Hotkey != eHotkey.Text())
+            continue;
+        if (!hotkeys_.Release(*it))
+            continue;
+        Inform(kHotkeyUnregistered);
+        hotkeys_.DisposeRecord(*it);
+        table_.SetHotkey(EditedRow, "");
+        eHotkey.SetText("");
+        InitialHotkey.clear();
+    }
+}
+
+} // namespace pw
