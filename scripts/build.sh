@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Configures and builds the build trees under build/, keeping what is already
+# built:
+#   build/native  the portable core, unit tests and benchmarks
+#   build/asan    the same with AddressSanitizer and UBSan (tests named asan.*)
+#   build/win32   Pastewise.exe, the unit tests and the e2e tests for Windows
+#                 (32-bit, cross-built with mingw-w64)
+#
+# Usage: scripts/build.sh [TREE...] [-- TARGET...]
+#   With no tree, builds all three; with targets, only those.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+trees=()
+targets=()
+while (($#)); do
+  case "$1" in
+    --) shift; targets=("$@"); break ;;
+    native | asan | win32) trees+=("$1") ;;
+    *) echo "build.sh: unknown build tree '$1' (native, asan or win32)" >&2; exit 2 ;;
+  esac
+  shift
+done
+((${#trees[@]})) || trees=(native asan win32)
+
+for tree in "${trees[@]}"; do
+  dir="build/$tree"
+  case "$tree" in
+    # ctest over build/native also runs the other two trees' tests.
+    native) args=("-DPW_EXTRA_TEST_DIRS=$root/build/asan;$root/build/win32") ;;
+    asan) args=(-DPW_SANITIZE=ON -DPW_TEST_PREFIX=asan.) ;;
+    win32) args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release) ;;
+  esac
+  # cmake --build reconfigures by itself when a CMakeLists.txt changes; an
+  # explicit configure is needed only for a new tree or new options.
+  stamp="$dir/.configure-args"
+  if [[ ! -f "$dir/CMakeCache.txt" || "$(cat "$stamp" 2>/dev/null)" != "${args[*]}" ]]; then
+    echo "build.sh: configuring $dir" >&2
+    cmake -S . -B "$dir" --log-level=WARNING "${args[@]}"
+    printf '%s' "${args[*]}" >"$stamp"
+  fi
+  echo "build.sh: building $dir" >&2
+  cmake --build "$dir" -j2 ${targets[@]+--target "${targets[@]}"}
+done

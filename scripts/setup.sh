@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Installs what building and testing Pastewise needs on Debian 12.
+# Safe to run again: it changes nothing when everything is already there,
+# and needs root only when it has something to install.
+set -euo pipefail
+
+packages=(
+  cmake make g++
+  libgtest-dev googletest
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  wine wine32:i386 xvfb xauth
+  libjpeg62-turbo-dev
+  clang-format
+)
+
+say() { printf 'setup: %s\n' "$*" >&2; }
+
+is_installed() {
+  [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == installed ]]
+}
+
+# A Debian archive URI: deb.debian.org, security.debian.org, a country mirror, snapshots.
+debian_uri='://([^/[:space:]]*\.)?debian\.org/'
+
+# Prints the deb822 .sources file with deb-src added to the Types of every
+# stanza that points at a Debian archive.
+add_deb_src_deb822() {
+  awk -v uri="$debian_uri" '
+    function flush(   i) {
+      for (i = 1; i <= n; i++) {
+        if (i == types_at && debian && lines[i] !~ /deb-src/) lines[i] = lines[i] " deb-src"
+        print lines[i]
+      }
+      n = 0; types_at = 0; debian = 0
+    }
+    /^[[:space:]]*$/ { flush(); print; next }
+    {
+      lines[++n] = $0
+      if ($0 ~ /^Types:/) types_at = n
+      if ($0 ~ /^URIs:/ && $0 ~ uri) debian = 1
+    }
+    END { flush() }
+  ' "$1"
+}
+
+# Prints the one-line-style list file with a deb-src line added after every
+# Debian "deb" line that has no deb-src twin.
+add_deb_src_one_line() {
+  awk -v uri="$debian_uri" '
+    { lines[NR] = $0 }
+    /^[[:space:]]*deb-src[[:space:]]/ { have[substr($0, index($0, "deb-src") + 7)] = 1 }
+    END {
+      for (i = 1; i <= NR; i++) {
+        print lines[i]
+        if (lines[i] ~ /^[[:space:]]*deb[[:space:]]/ && lines[i] ~ uri) {
+          rest = substr(lines[i], index(lines[i], "deb") + 3)
+          if (!(rest in have)) print "deb-src" rest
+        }
+      }
+    }
+  ' "$1"
+}
+
+# Lists the apt source files whose Debian entries lack deb-src.
+sources_without_deb_src() {
+  local f
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [[ -f "$f" ]] && ! cmp -s "$f" <(add_deb_src_deb822 "$f") && printf '%s\n' "$f"
+  done
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [[ -f "$f" ]] && ! cmp -s "$f" <(add_deb_src_one_line "$f") && printf '%s\n' "$f"
+  done
+  return 0
+}
+
+have_source_indexes() {
+  compgen -G '/var/lib/apt/lists/*_Sources*' >/dev/null
+}
+
+need_i386=0
+dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+mapfile -t src_files < <(sources_without_deb_src)
+missing=()
+for p in "${packages[@]}"; do
+  is_installed "$p" || missing+=("$p")
+done
+need_update=0
+if ((need_i386)) || ((${#src_files[@]})) || ((${#missing[@]})) || ! have_source_indexes; then
+  need_update=1
+fi
+
+if ((need_update == 0)); then
+  exit 0
+fi
+
+if ((EUID != 0)); then
+  say "packages or apt settings are missing; run this script as root (e.g. sudo $0)"
+  ((${#missing[@]})) && say "missing: ${missing[*]}"
+  exit 1
+fi
+
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+run_quietly() {
+  if ! "$@" >"$log" 2>&1; then
+    say "failed: $*"
+    tail -n 40 "$log" >&2
+    exit 1
+  fi
+}
+
+if ((need_i386)); then
+  say "enabling the i386 architecture"
+  run_quietly dpkg --add-architecture i386
+fi
+for f in "${src_files[@]}"; do
+  say "enabling source packages in $f"
+  if [[ "$f" == *.sources ]]; then
+    add_deb_src_deb822 "$f" >"$f.new"
+  else
+    add_deb_src_one_line "$f" >"$f.new"
+  fi
+  chmod --reference="$f" "$f.new"
+  mv "$f.new" "$f"
+done
+
+export DEBIAN_FRONTEND=noninteractive
+say "updating the package lists"
+run_quietly apt-get update -q
+if ((${#missing[@]})); then
+  say "installing ${missing[*]}"
+  run_quietly apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Sets up, builds, and runs every test: the native unit tests, the same under
+# AddressSanitizer and UBSan, and the Windows build's unit and e2e tests under
+# Wine on a virtual display. One ctest run, one summary; exits with its code.
+# Arguments are passed to ctest (e.g. -R Hotkey).
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+scripts/setup.sh
+scripts/build.sh
+
+# The tests' own Wine prefix, apart from the one run.sh uses.
+export PW_WINEPREFIX="$root/build/wineprefix-test"
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+
+# Wine programs left from an earlier run may hold hotkeys or a dead display.
+wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+# build/native's ctest also runs build/asan's and build/win32's tests
+# (tests/External.cmake); the Wine ones run one at a time.
+status=0
+xvfb-run -a -s "-screen 0 1024x768x24" \
+  ctest --test-dir build/native -j2 --timeout 120 --output-on-failure --no-label-summary "$@" || status=$?
+exit "$status"
