@@ -3,9 +3,15 @@
 #include "platform/win32/Unique.h"
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace pw::win32 {
+
+namespace {
+constexpr int kClipboardAttempts = 10;
+constexpr DWORD kClipboardRetryMs = 5;
+} // namespace
 
 bool Win32Desktop::RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) {
     return RegisterHotKey(main_, id, modifiers, vk) != FALSE;
@@ -33,7 +39,17 @@ bool Win32Desktop::SetClipboardText(const std::string& text) {
             return false;
         std::memcpy(data.get(), text.c_str(), text.size() + 1);
     }
-    OpenClipboardScope clipboard(nullptr);
+    // Owned by the main window: emptied by a window-less opener, the clipboard
+    // would have no owner and may refuse the data. Another program may hold it
+    // open for a moment, so a busy clipboard is tried a few times.
+    std::optional<OpenClipboardScope> clipboard;
+    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+        clipboard.emplace(main_);
+        if (*clipboard)
+            break;
+        clipboard.reset();
+        Sleep(kClipboardRetryMs);
+    }
     if (!clipboard || !EmptyClipboard())
         return false;
     if (SetClipboardData(CF_TEXT, block.get()) == nullptr)

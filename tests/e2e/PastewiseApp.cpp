@@ -1,0 +1,172 @@
+#include "PastewiseApp.h"
+
+#include <stdexcept>
+
+#include "Input.h"
+#include "WindowQuery.h"
+#include "app/MainIds.h"
+#include "app/Product.h"
+
+namespace e2e {
+
+namespace {
+
+std::string& programPathStorage() {
+    static std::string path;
+    return path;
+}
+
+std::wstring widen(const std::string& text) {
+    const int size =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    return result;
+}
+
+} // namespace
+
+void setProgramPath(std::string path) {
+    programPathStorage() = std::move(path);
+}
+
+const std::string& programPath() {
+    return programPathStorage();
+}
+
+PastewiseApp::PastewiseApp() : process_(Process::start(quoted(programPath()))) {
+    main_ =
+        pollFor([&] { return findTopLevel(process_.id(), pw::kMainWindowClass); }, kStartTimeout);
+    // The main window exists before its children: wait for the last ones it creates too.
+    const bool ready =
+        main_ != nullptr && waitUntil([&] {
+            return control(IDC_LISTVIEW) != nullptr && control(IDC_EDIT_CLIPSTRING) != nullptr &&
+                   control(IDC_BUTTON_ADD) != nullptr && control(IDC_BUTTON_EXIT) != nullptr;
+        }) &&
+        process_.waitForInputIdle();
+    if (!ready) {
+        process_.terminate();
+        throw std::runtime_error("Pastewise did not show its main window and controls");
+    }
+    list_.emplace(control(IDC_LISTVIEW));
+}
+
+PastewiseApp::~PastewiseApp() {
+    if (process_.running() && !exit()) {
+        process_.terminate();
+    }
+}
+
+HWND PastewiseApp::control(int id) const {
+    return findDescendant(main_, id);
+}
+
+::testing::AssertionResult PastewiseApp::typeEntry(const std::string& text) const {
+    const HWND entry = control(IDC_EDIT_CLIPSTRING);
+    const auto entryFocused = [&] {
+        return GetForegroundWindow() == main_ && focusOfThread(main_) == entry;
+    };
+    // Wine's X11 windows learn of focus changes a moment later, and a late one can take the
+    // foreground away while the driver types: then it starts again.
+    constexpr int kAttempts = 3;
+    constexpr milliseconds kAttemptTimeout{2000};
+    for (int attempt = 1;; ++attempt) {
+        if (!setWindowText(entry, "")) {
+            return ::testing::AssertionFailure() << "cannot empty the entry box";
+        }
+        const bool focused = waitUntil([&] {
+            if (entryFocused()) {
+                return true;
+            }
+            SetForegroundWindow(main_);
+            clickCentre(entry);
+            return waitUntil(entryFocused, milliseconds{200});
+        });
+        if (!focused) {
+            return ::testing::AssertionFailure()
+                   << "the entry box did not get the focus; foreground "
+                   << windowClass(GetForegroundWindow()) << ", focus in the program "
+                   << windowClass(focusOfThread(main_));
+        }
+        if (!typeText(widen(text))) {
+            return ::testing::AssertionFailure() << "SendInput failed";
+        }
+        if (waitUntil([&] { return windowText(entry) == text; }, kAttemptTimeout)) {
+            return ::testing::AssertionSuccess();
+        }
+        if (attempt == kAttempts) {
+            return ::testing::AssertionFailure()
+                   << "typed \"" << text << "\" " << kAttempts << " times, the entry box shows \""
+                   << windowText(entry) << "\"";
+        }
+    }
+}
+
+bool PastewiseApp::setEntry(const std::string& text) const {
+    const HWND entry = control(IDC_EDIT_CLIPSTRING);
+    return setWindowText(entry, text) && windowText(entry) == text;
+}
+
+bool PastewiseApp::click(int id) const {
+    return clickButton(control(id)) && waitForQueuedMessages();
+}
+
+bool PastewiseApp::waitForEnabled(int id, bool enabled, milliseconds timeout) const {
+    const HWND button = control(id);
+    return button != nullptr &&
+           waitUntil([&] { return (IsWindowEnabled(button) != 0) == enabled; }, timeout);
+}
+
+bool PastewiseApp::waitForRowCount(int count, milliseconds timeout) const {
+    return waitUntil([&] { return list_->count() == count; }, timeout);
+}
+
+::testing::AssertionResult PastewiseApp::addSnippet(const std::string& text) const {
+    const auto before = list_->count();
+    if (!before) {
+        return ::testing::AssertionFailure() << "cannot read the list";
+    }
+    if (!setEntry(text)) {
+        return ::testing::AssertionFailure() << "cannot set the entry box to \"" << text << "\"";
+    }
+    if (!click(IDC_BUTTON_ADD)) {
+        return ::testing::AssertionFailure() << "cannot click Add";
+    }
+    if (!waitForRowCount(*before + 1)) {
+        return ::testing::AssertionFailure() << "the list has " << list_->count().value_or(-1)
+                                             << " rows after Add, expected " << *before + 1;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+bool PastewiseApp::waitForQueuedMessages() const {
+    // The entry box's length limit serves as the marker: it changes nothing a user sees and
+    // sends no notification. Set it to a new value by a posted message, wait for that value,
+    // then put the old one back.
+    const HWND entry = control(IDC_EDIT_CLIPSTRING);
+    const auto limit = sendTo(entry, EM_GETLIMITTEXT);
+    if (!limit) {
+        return false;
+    }
+    const LRESULT marker = *limit == 12345 ? 12346 : 12345;
+    const bool handled = PostMessageA(entry, EM_SETLIMITTEXT, static_cast<WPARAM>(marker), 0) &&
+                         waitUntil([&] { return sendTo(entry, EM_GETLIMITTEXT) == marker; });
+    sendTo(entry, EM_SETLIMITTEXT, static_cast<WPARAM>(*limit));
+    return handled;
+}
+
+bool PastewiseApp::pressHotkey(char key) const {
+    const auto digit = static_cast<WORD>(static_cast<unsigned char>(key));
+    const bool held = holdKeys({VK_CONTROL, digit});
+    const bool handled = held && waitForQueuedMessages();
+    return releaseKeys({VK_CONTROL, digit}) && handled;
+}
+
+std::optional<DWORD> PastewiseApp::exit() {
+    if (!clickButton(control(IDC_BUTTON_EXIT))) {
+        return std::nullopt;
+    }
+    return process_.waitForExit();
+}
+
+} // namespace e2e

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "Process.h"
+#include "RemoteListView.h"
+
+namespace e2e {
+
+// Where the program under test is; set once by the driver's main().
+void setProgramPath(std::string path);
+const std::string& programPath();
+
+// One running Pastewise.exe, started by the constructor, which waits until the main window
+// and its controls are up (throws if they do not appear). On destruction the program is
+// ended with its Exit button, or terminated if that does not work, so a failed test never
+// leaves it running with its hotkeys registered.
+class PastewiseApp {
+public:
+    PastewiseApp();
+    PastewiseApp(const PastewiseApp&) = delete;
+    PastewiseApp& operator=(const PastewiseApp&) = delete;
+    ~PastewiseApp();
+
+    const Process& process() const noexcept { return process_; }
+    DWORD processId() const noexcept { return process_.id(); }
+    HWND mainWindow() const noexcept { return main_; }
+    // A control of the main window by id, wherever it sits in the window tree.
+    HWND control(int id) const;
+    const RemoteListView& list() const { return *list_; }
+
+    // Puts the keyboard focus in the entry box (by clicking it) and types the text (ANSI)
+    // there, replacing what it held; succeeds once the box shows exactly that text.
+    ::testing::AssertionResult typeEntry(const std::string& text) const;
+    // Puts the text in the entry box with WM_SETTEXT, without taking the focus.
+    bool setEntry(const std::string& text) const;
+    // Clicks the button if it is enabled, and returns once the program has handled the click
+    // (and whatever it queued before it), or has opened a modal box in handling it.
+    bool click(int id) const;
+    bool waitForEnabled(int id, bool enabled, milliseconds timeout = kDefaultTimeout) const;
+    bool waitForRowCount(int count, milliseconds timeout = kDefaultTimeout) const;
+    // Sets the entry box to the text, clicks Add and waits until the list has one more row.
+    // Leaves the keyboard focus where it is.
+    ::testing::AssertionResult addSnippet(const std::string& text) const;
+    // Returns once the program has handled the messages already queued for it, such as the
+    // WM_HOTKEY of a key just pressed: a message posted behind them has taken effect.
+    bool waitForQueuedMessages() const;
+    // Presses Ctrl+key as a user does: the keys stay down until the program has handled the
+    // hotkey. (Wine injects one SendInput key by key, so keys let go at once could come
+    // between the program's own Ctrl down and V down, and its paste would type a "v".)
+    bool pressHotkey(char key) const;
+    // Clicks Exit; the exit code once the process has ended.
+    std::optional<DWORD> exit();
+
+private:
+    Process process_;
+    HWND main_ = nullptr;
+    std::optional<RemoteListView> list_;
+};
+
+} // namespace e2e

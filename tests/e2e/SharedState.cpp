@@ -1,0 +1,82 @@
+#include "SharedState.h"
+
+#include <cstring>
+
+#include "Poll.h"
+
+namespace e2e {
+
+namespace {
+
+// Another program may hold the clipboard open for a moment.
+bool openClipboard() {
+    return waitUntil([] { return OpenClipboard(nullptr) != 0; });
+}
+
+class ClipboardSession {
+public:
+    ClipboardSession() : open_(openClipboard()) {}
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+    ~ClipboardSession() {
+        if (open_) {
+            CloseClipboard();
+        }
+    }
+    bool open() const noexcept { return open_; }
+
+private:
+    bool open_;
+};
+
+} // namespace
+
+std::optional<std::string> clipboardText() {
+    ClipboardSession session;
+    if (!session.open()) {
+        return std::nullopt;
+    }
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const auto* text = static_cast<const char*>(GlobalLock(data));
+    if (text == nullptr) {
+        return std::nullopt;
+    }
+    std::string result(text, strnlen(text, GlobalSize(data)));
+    GlobalUnlock(data);
+    return result;
+}
+
+bool setClipboardText(const std::string& text) {
+    ClipboardSession session;
+    if (!session.open() || !EmptyClipboard()) {
+        return false;
+    }
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr) {
+        return false;
+    }
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_TEXT, memory) != nullptr) {
+            return true; // the clipboard owns it now
+        }
+    }
+    GlobalFree(memory);
+    return false;
+}
+
+HotkeyReservation::HotkeyReservation(char key)
+    : id_(0x7000 + static_cast<unsigned char>(key)),
+      held_(RegisterHotKey(nullptr, id_, MOD_CONTROL, static_cast<unsigned char>(key)) != 0) {}
+
+HotkeyReservation::~HotkeyReservation() {
+    if (held_) {
+        UnregisterHotKey(nullptr, id_);
+    }
+}
+
+} // namespace e2e
