@@ -21,9 +21,9 @@ TfrmSetHotkey::TfrmSetHotkey(SnippetTable& table, HotkeyRegistry& hotkeys, Deskt
     SetDesignPosition(430, 294);
     // Creation order is the tab order: content, hotkey, OK, Cancel, Unregister.
     Place(GroupBox1, nullptr, IDC_SETHOTKEY_GROUP, {16, 16, 353, 121}, "Edit the item");
-    Place(Label1, &GroupBox1, IDC_SETHOTKEY_LABEL_CONTENT, {16, 32, 45, 13}, "Content:");
+    Place(Label1, &GroupBox1, IDC_SETHOTKEY_LABEL_CONTENT, {16, 32, 48, 13}, "Content:");
     Place(eClipStr, &GroupBox1, IDC_SETHOTKEY_CLIPSTR, {65, 27, 262, 21});
-    Place(Label2, &GroupBox1, IDC_SETHOTKEY_LABEL_HOTKEY, {16, 80, 45, 13}, "Hotkey:");
+    Place(Label2, &GroupBox1, IDC_SETHOTKEY_LABEL_HOTKEY, {16, 80, 48, 13}, "Hotkey:");
     Place(eHotkey, &GroupBox1, IDC_SETHOTKEY_HOTKEY, {66, 76, 261, 21});
     Place(bOK, nullptr, IDC_SETHOTKEY_OK, {186, 153, 80, 27}, "OK");
     Place(bCancel, nullptr, IDC_SETHOTKEY_CANCEL, {280, 153, 80, 27}, "Cancel");
