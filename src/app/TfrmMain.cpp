@@ -5,6 +5,9 @@
 #include "app/Product.h"
 #include "hotkeys/PasteDispatch.h"
 #include "hotkeys/TfrmSetHotkey.h"
+#include "persistence/AtomicWrite.h"
+#include "persistence/DocumentTitle.h"
+#include "persistence/SettingsFile.h"
 #include "platform/Desktop.h"
 #include "snippets/ListCommands.h"
 
@@ -66,6 +69,9 @@ void TfrmMain::Design() {
     ListView1.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
 
     for (ui::MenuItem* item :
+         {&miNewConfiguration, &miLoadConfiguration, &miSaveConfiguration, &miSaveConfigurationAs})
+        suiPopupMenu1.Add(*item);
+    for (ui::MenuItem* item :
          {&miPopupEdit, &miPopupSep1, &miPopupUp, &miPopupDown, &miPopupRemove, &miPopupSep2})
         PopupMenu1.Add(*item);
     for (ui::Control* c :
@@ -99,6 +105,26 @@ void TfrmMain::WireHandlers() {
         (this->*w.box).OnClick = [this, f = w.click] { (this->*f)(); };
 
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
+    lMenu.OnClick = [this] { lMenuClick(); };
+
+    struct MenuWiring {
+        ui::MenuItem TfrmMain::*item;
+        void (TfrmMain::*click)();
+    };
+    static constexpr MenuWiring kMenuItems[] = {
+        {&TfrmMain::miNewConfiguration, &TfrmMain::miNewConfigurationClick},
+        {&TfrmMain::miLoadConfiguration, &TfrmMain::miLoadConfigurationClick},
+        {&TfrmMain::miSaveConfigurationAs, &TfrmMain::miSaveConfigurationAsClick},
+    };
+    for (const MenuWiring& w : kMenuItems)
+        (this->*w.item).OnClick = [this, f = w.click] { (this->*f)(); };
+
+    aSaveConfiguration.OnExecute = [this] { aSaveConfigurationExecute(); };
+    aSaveConfiguration.OnUpdate = [this] { return aSaveConfigurationUpdate(); };
+    miSaveConfiguration.OnClick = [this] { aSaveConfiguration.Execute(); };
+    aSaveConfiguration.Link(miSaveConfiguration);
+    AddAction(aSaveConfiguration);
+    AddShortcut('S', true, aSaveConfiguration);
 
     struct ActionWiring {
         ui::Action& action;
@@ -130,10 +156,46 @@ SnippetList TfrmMain::List() {
     return SnippetList{table_, hotkeys_, desktop_, [this] { MarkListChanged(); }};
 }
 
+DocumentContext TfrmMain::Document() {
+    return DocumentContext{*this, List(), currentConfigurationFile_, saveDialogTitle_, BaseTitle()};
+}
+
 void TfrmMain::MarkListChanged() {
-    // The document title picks this up once documents exist; until then the
-    // count is what there is to observe.
     ++changeMarks_;
+    SetCaption(WithChangeMark(Caption()));
+}
+
+bool TfrmMain::ExitMustAskToSave() const {
+    return MustAskToSave(Caption(), table_.RowCount(), SaveQuestionFor::Exit);
+}
+
+bool TfrmMain::AskSaveChanges() {
+    return pw::AskSaveChanges(Document());
+}
+
+void TfrmMain::lMenuClick() {
+    if (Site() != nullptr)
+        Site()->Popup(suiPopupMenu1, -1, -1);
+}
+
+void TfrmMain::miNewConfigurationClick() {
+    NewConfiguration(Document());
+}
+
+void TfrmMain::miLoadConfigurationClick() {
+    LoadConfiguration(Document());
+}
+
+void TfrmMain::aSaveConfigurationExecute() {
+    SaveConfiguration(Document());
+}
+
+bool TfrmMain::aSaveConfigurationUpdate() const {
+    return CanSaveConfiguration(Caption());
+}
+
+void TfrmMain::miSaveConfigurationAsClick() {
+    SaveConfigurationAs(Document());
 }
 
 // --- lifecycle ---
@@ -143,9 +205,11 @@ void TfrmMain::FormCreate() {
     // The hotkey record list starts empty with the next id at 1000: the
     // registry is built that way with the window.
     SetCaption(BaseTitle());
-    // Attach points, in this order: the settings and the snippet list, the
-    // notification-area icon, the saved taskbar style, the clipboard viewer
-    // chain, the layout record and the saved window placement.
+    LoadSettings();
+    // Attach points, in this order: the notification-area icon, the saved
+    // taskbar style, the clipboard viewer chain and the layout record.
+    if (Site() != nullptr)
+        Site()->SetPlacement(placement_, firstRun_);
     closeMode_ = CloseMode::Initial;
 }
 
@@ -169,11 +233,56 @@ bool TfrmMain::FormClose() {
             Site()->PostMinimize();
         return false;
     }
-    // Attach points: the unsaved-changes question may refuse the close here;
-    // then the settings are saved and the clipboard viewer chain is left.
+    if (ExitMustAskToSave() && !AskSaveChanges())
+        return false;
+    if (!SaveSettings())
+        return false;
+    // Attach point: the clipboard viewer chain is left here.
     if (Site() != nullptr)
         Site()->Quit();
     return true;
+}
+
+void TfrmMain::LoadSettings() {
+    const std::string path = SettingsFilePath(desktop_);
+    std::string bytes;
+    firstRun_ = !desktop_.FileExists(path);
+    if (!firstRun_) {
+        if (const IoResult read = desktop_.ReadFile(path, bytes); !read.ok)
+            desktop_.ShowMessage("Unable to read " + path + "\n\n" + read.reason, kMessageCaption,
+                                 MessageIcon::Error, MessageButtons::Ok);
+    }
+    StoredSettings stored = ReadSettingsFile(bytes);
+    settings_ = stored.settings;
+    currentConfigurationFile_ = stored.configurationFile;
+    placement_ = stored.placement;
+    RestoreStoredList(Document(), std::move(stored.rows));
+}
+
+bool TfrmMain::SaveSettings() {
+    const std::string path = SettingsFilePath(desktop_);
+    std::string previous;
+    if (desktop_.FileExists(path) && !desktop_.ReadFile(path, previous).ok)
+        previous.clear(); // unreadable: write it anew rather than not at all
+    StoredSettings stored;
+    stored.settings = settings_;
+    stored.configurationFile = currentConfigurationFile_;
+    stored.rows.reserve(static_cast<std::size_t>(table_.RowCount()));
+    for (int row = 0; row < table_.RowCount(); ++row)
+        stored.rows.push_back({table_.Number(row), table_.Content(row), table_.Hotkey(row)});
+    stored.placement = Site() != nullptr ? Site()->GetPlacement() : placement_;
+    const IoResult written =
+        WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored));
+    if (!written.ok) {
+        desktop_.ShowMessage("Unable to write to " + path + "\n\n" + written.reason,
+                             kMessageCaption, MessageIcon::Error, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void TfrmMain::SessionEnding() {
+    SaveSettings();
 }
 
 void TfrmMain::FormDestroy() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hotkeys/HotkeyRegistry.h"
+#include "persistence/Documents.h"
 #include "persistence/Settings.h"
 #include "snippets/SnippetList.h"
 #include "snippets/SnippetTable.h"
@@ -56,6 +57,15 @@ public:
     ui::Action aMoveDown{"aMoveDown", "&Down"};
     ui::Action aRemove{"aRemove", "&Remove"};
 
+    ui::Action aSaveConfiguration{"aSaveConfiguration", "&Save Configuration"};
+
+    // The main menu, opened by the "Menu" link.
+    ui::PopupMenu suiPopupMenu1{"suiPopupMenu1"};
+    ui::MenuItem miNewConfiguration{"miNewConfiguration", "&New Configuration"};
+    ui::MenuItem miLoadConfiguration{"miLoadConfiguration", "&Load Configuration..."};
+    ui::MenuItem miSaveConfiguration{"miSaveConfiguration", "&Save Configuration\tCtrl+S"};
+    ui::MenuItem miSaveConfigurationAs{"miSaveConfigurationAs", "Sa&ve Configuration As..."};
+
     ui::PopupMenu PopupMenu1{"PopupMenu1"};
     ui::MenuItem miPopupEdit{"miPopupEdit", "&Edit"};
     ui::MenuItem miPopupSep1{"miPopupSep1", "", true};
@@ -71,6 +81,14 @@ public:
     bool FormClose();
     void FormDestroy();
     void ActivateRequest();
+    // The session is ending (log-off, shutdown): the settings are written
+    // without a question, since the process is ended right after.
+    void SessionEnding();
+
+    // The settings file: read once during creation, written once on the way out.
+    void LoadSettings();
+    // False when the file could not be written (the user was told).
+    bool SaveSettings();
 
     // --- command handlers ---
     void bAddClick();
@@ -84,6 +102,12 @@ public:
     void aEditExecute();
     bool aEditUpdate() const;
     void ListView1DblClick();
+    void lMenuClick();
+    void miNewConfigurationClick();
+    void miLoadConfigurationClick();
+    void aSaveConfigurationExecute();
+    bool aSaveConfigurationUpdate() const;
+    void miSaveConfigurationAsClick();
     void cbAutoCopyClick();
     void cbAutoAddClick();
     void cbAlwaysOnTopClick();
@@ -97,12 +121,20 @@ public:
     HotkeyRegistry& Hotkeys() { return hotkeys_; }
     const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
     SnippetList List();
+    DocumentContext Document();
+    const std::string& CurrentConfigurationFile() const { return currentConfigurationFile_; }
+    void SetCurrentConfigurationFile(std::string path) {
+        currentConfigurationFile_ = std::move(path);
+    }
     Settings& CurrentSettings() { return settings_; }
     CloseMode GetCloseMode() const { return closeMode_; }
-    // How many times the list was marked as changed; the document title
-    // reflects it once documents exist.
+    // How many times the list was marked as changed (the caption shows a mark
+    // only while a document is open).
     int ChangeMarks() const { return changeMarks_; }
     void MarkListChanged();
+    // The exit form of the unsaved-changes test, and the question itself.
+    bool ExitMustAskToSave() const;
+    bool AskSaveChanges();
 
 private:
     void Design();
@@ -114,6 +146,10 @@ private:
     Settings settings_;
     CloseMode closeMode_ = CloseMode::Initial;
     int changeMarks_ = 0;
+    std::string currentConfigurationFile_;
+    ui::WindowPlacement placement_;
+    bool firstRun_ = false;
+    std::string saveDialogTitle_;
 };
 
 std::string BaseTitle();

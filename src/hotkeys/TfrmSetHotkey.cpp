@@ -60,6 +60,12 @@ void TfrmSetHotkey::bOKClick() {
                 return;
             }
         }
+        // An empty field means a key no hotkey text can show: registered, it
+        // would be a hotkey nobody sees and nothing can release.
+        if (text.empty()) {
+            ReportHotkeySettingFailed(desktop_);
+            return;
+        }
         if (!RegisterCaptured(text))
             return;
     }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace pw {
 
@@ -14,7 +16,25 @@ inline constexpr std::uint32_t kModShift = 4;
 inline constexpr std::uint32_t kModWin = 8;
 
 enum class MessageIcon { None, Error, Information, Question, Warning };
-enum class MessageButtons { Ok, YesNoCancel };
+// YesNoDefaultNo preselects No.
+enum class MessageButtons { Ok, YesNoCancel, YesNoDefaultNo };
+
+// The outcome of a file operation; on failure, the system's own words for why.
+struct IoResult {
+    bool ok = true;
+    std::string reason;
+    static IoResult Success() { return {}; }
+    static IoResult Failure(std::string why) { return {false, std::move(why)}; }
+};
+
+enum class FileDialogKind { Open, Save };
+
+struct FileDialogRequest {
+    FileDialogKind kind = FileDialogKind::Open;
+    std::string title;       // empty: the system's own title
+    std::string filter;      // "Description|*.ext", pairs separated by '|'
+    std::string initialName; // preset file name
+};
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // One synthetic keystroke: a virtual key going down or up.
@@ -52,6 +72,25 @@ public:
     // A message box owned by the active window of this program.
     virtual MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                                       MessageIcon icon, MessageButtons buttons) = 0;
+
+    // An open or save dialog owned by the main window; nullopt when the user
+    // gave up. Neither asks about overwriting nor insists that the file exists.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+
+    // Files, by full path. A read takes the whole file.
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual IoResult ReadFile(const std::string& path, std::string& bytes) = 0;
+    // Creates or truncates the file and writes all bytes through to the disk.
+    virtual IoResult WriteFileDurably(const std::string& path, std::string_view bytes) = 0;
+    // Puts `from` in the place of `to` in one step, replacing what was there.
+    virtual IoResult MoveReplacing(const std::string& from, const std::string& to) = 0;
+    virtual IoResult RemoveFile(const std::string& path) = 0;
+    // The folder and every missing parent.
+    virtual IoResult CreateFolders(const std::string& path) = 0;
+    // The user's application-data folder and the program's own folder, each
+    // ending in a backslash; empty when the system does not say.
+    virtual std::string AppDataFolder() = 0;
+    virtual std::string ProgramFolder() = 0;
 };
 
 } // namespace pw

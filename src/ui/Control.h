@@ -94,6 +94,8 @@ public:
         fontColor_ = c;
         Notify(Change::State);
     }
+    std::function<void()> OnClick;
+
     // Unset: the window's background shows through.
     std::optional<Color> BackColor() const { return backColor_; }
     void SetBackColor(Color c) { backColor_ = c; }

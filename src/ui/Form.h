@@ -3,6 +3,7 @@
 #include "ui/Action.h"
 #include "ui/Control.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,6 +15,15 @@ class Form;
 
 // How a modal window was closed; None while it is open.
 enum class ModalResult { None, Ok, Cancel };
+
+// Where a window stands: its bounds, whether it is maximized, and the bounds
+// it returns to from there.
+struct WindowPlacement {
+    Rect bounds{342, 192, 529, 516};
+    bool maximized = false;
+    Rect normal{342, 192, 529, 516};
+    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
 
 // Window-level services of the one native window behind a form. The platform
 // binding implements it; tests use a recording fake.
@@ -29,10 +39,15 @@ public:
     // Ends the message loop after the current message.
     virtual void Quit() = 0;
     virtual void Focus(const Control& control) = 0;
+    // Applied before the window is first shown; centred keeps the size and
+    // puts the window in the middle of the screen.
+    virtual void SetPlacement(const WindowPlacement& placement, bool centred) = 0;
+    virtual WindowPlacement GetPlacement() const = 0;
     virtual int ClientWidth() const = 0;
     virtual int ClientHeight() const = 0;
     // Puts the window into the topmost band or takes it out, keeping its place.
     virtual void SetTopmost(bool on) = 0;
+    // At a screen position; at the mouse pointer when both are -1.
     virtual void Popup(const PopupMenu& menu, int x, int y) = 0;
     // Shows another form modally, owned by this one, and returns once the
     // form has a modal result; its native window is gone by then.
@@ -80,6 +95,14 @@ public:
 
     const std::vector<Placement>& Controls() const { return controls_; }
     const std::vector<Action*>& Actions() const { return actions_; }
+
+    // A key that runs an action wherever the focus is in the window.
+    struct Shortcut {
+        std::uint16_t vk = 0;
+        bool ctrl = false;
+        Action* action = nullptr;
+    };
+    const std::vector<Shortcut>& Shortcuts() const { return shortcuts_; }
     Control* FindById(int id) const;
 
     void AttachSite(FormSite* site) { site_ = site; }
@@ -101,6 +124,9 @@ protected:
     void Place(Control& control, Control* parent, int id, Rect bounds, std::string text = {},
                std::string hint = {});
     void AddAction(Action& action) { actions_.push_back(&action); }
+    void AddShortcut(std::uint16_t vk, bool ctrl, Action& action) {
+        shortcuts_.push_back({vk, ctrl, &action});
+    }
 
 private:
     std::string windowClass_;
@@ -112,6 +138,7 @@ private:
     ModalResult modalResult_ = ModalResult::None;
     std::vector<Placement> controls_;
     std::vector<Action*> actions_;
+    std::vector<Shortcut> shortcuts_;
     FormSite* site_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "Input.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace e2e {
@@ -37,6 +38,25 @@ bool send(std::vector<INPUT>& inputs) {
            inputs.size();
 }
 
+// Moves the pointer to the point, then presses and lets go of a button `clicks` times.
+bool clickWith(DWORD down, DWORD up, POINT point, int clicks) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 1 || height <= 1) {
+        return false;
+    }
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    const LONG x = MulDiv(point.x, 65535, width - 1);
+    const LONG y = MulDiv(point.y, 65535, height - 1);
+    constexpr DWORD kAbsoluteMove = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    std::vector<INPUT> inputs{mouseInput(kAbsoluteMove, x, y)};
+    for (int click = 0; click < clicks; ++click) {
+        inputs.push_back(mouseInput(kAbsoluteMove | down, x, y));
+        inputs.push_back(mouseInput(kAbsoluteMove | up, x, y));
+    }
+    return send(inputs);
+}
+
 } // namespace
 
 bool holdKeys(std::initializer_list<WORD> keys) {
@@ -55,6 +75,29 @@ bool releaseKeys(std::initializer_list<WORD> keys) {
     return send(inputs);
 }
 
+std::string describeKeys(std::initializer_list<WORD> keys) {
+    std::string text;
+    for (WORD key : keys) {
+        if (!text.empty()) {
+            text += '+';
+        }
+        if (key == VK_CONTROL) {
+            text += "Ctrl";
+        } else if (key == VK_SHIFT) {
+            text += "Shift";
+        } else if (key == VK_MENU) {
+            text += "Alt";
+        } else if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) {
+            text += static_cast<char>(key);
+        } else {
+            char code[16];
+            std::snprintf(code, sizeof code, "VK 0x%02X", static_cast<unsigned>(key));
+            text += code;
+        }
+    }
+    return text;
+}
+
 bool typeText(std::wstring_view text) {
     std::vector<INPUT> inputs;
     for (wchar_t character : text) {
@@ -64,24 +107,22 @@ bool typeText(std::wstring_view text) {
     return send(inputs);
 }
 
+bool pressKeys(std::initializer_list<WORD> keys) {
+    return holdKeys(keys) && releaseKeys(keys);
+}
+
 bool clickCentre(HWND window) {
     RECT rect{};
-    if (!GetWindowRect(window, &rect)) {
-        return false;
-    }
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    if (width <= 1 || height <= 1) {
-        return false;
-    }
-    // Absolute coordinates run from 0 to 65535 across the primary screen.
-    const LONG x = MulDiv((rect.left + rect.right) / 2, 65535, width - 1);
-    const LONG y = MulDiv((rect.top + rect.bottom) / 2, 65535, height - 1);
-    constexpr DWORD kAbsoluteMove = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    std::vector<INPUT> inputs{mouseInput(kAbsoluteMove, x, y),
-                              mouseInput(kAbsoluteMove | MOUSEEVENTF_LEFTDOWN, x, y),
-                              mouseInput(kAbsoluteMove | MOUSEEVENTF_LEFTUP, x, y)};
-    return send(inputs);
+    return GetWindowRect(window, &rect) &&
+           clickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+bool clickAt(POINT point, int clicks) {
+    return clickWith(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, point, clicks);
+}
+
+bool rightClickAt(POINT point) {
+    return clickWith(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, point, 1);
 }
 
 } // namespace e2e

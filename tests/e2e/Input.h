@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace e2e {
@@ -11,11 +12,20 @@ namespace e2e {
 // is its own virtual-key code ('1', 'V').
 bool holdKeys(std::initializer_list<WORD> keys);
 bool releaseKeys(std::initializer_list<WORD> keys);
+// Presses the keys down in order and lets them go in reverse order, in one go.
+bool pressKeys(std::initializer_list<WORD> keys);
+
+// "Ctrl+Shift+K" for {VK_CONTROL, VK_SHIFT, 'K'}, for messages.
+std::string describeKeys(std::initializer_list<WORD> keys);
 
 // Types the text into whatever has the keyboard focus, character by character.
 bool typeText(std::wstring_view text);
 
 // A left click at the centre of the window, with the real mouse pointer.
 bool clickCentre(HWND window);
+// Left clicks (two make a double-click) at a point of the screen, with the real mouse pointer.
+bool clickAt(POINT point, int clicks = 1);
+// A right click there, as opens a context menu.
+bool rightClickAt(POINT point);
 
 } // namespace e2e

@@ -1,5 +1,7 @@
 #include "PastewiseApp.h"
 
+#include <shlobj.h>
+
 #include <stdexcept>
 
 #include "Input.h"
@@ -34,7 +36,27 @@ const std::string& programPath() {
     return programPathStorage();
 }
 
-PastewiseApp::PastewiseApp() : process_(Process::start(quoted(programPath()))) {
+std::string PastewiseApp::settingsFile() {
+    char appData[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData))) {
+        throw std::runtime_error("no application-data folder");
+    }
+    return std::string(appData) + "\\Orvane\\Pastewise\\options.ini";
+}
+
+namespace {
+
+// Runs before the program starts, so the start sees the settings the test wants.
+Process startWith(PastewiseApp::Settings settings) {
+    if (settings == PastewiseApp::Settings::Fresh) {
+        DeleteFileA(PastewiseApp::settingsFile().c_str());
+    }
+    return Process::start(quoted(programPath()));
+}
+
+} // namespace
+
+PastewiseApp::PastewiseApp(Settings settings) : process_(startWith(settings)) {
     main_ =
         pollFor([&] { return findTopLevel(process_.id(), pw::kMainWindowClass); }, kStartTimeout);
     // The main window exists before its children: wait for the last ones it creates too.
@@ -156,10 +178,77 @@ bool PastewiseApp::waitForQueuedMessages() const {
 }
 
 bool PastewiseApp::pressHotkey(char key) const {
-    const auto digit = static_cast<WORD>(static_cast<unsigned char>(key));
-    const bool held = holdKeys({VK_CONTROL, digit});
+    return pressHotkey({VK_CONTROL, static_cast<WORD>(static_cast<unsigned char>(key))});
+}
+
+bool PastewiseApp::pressHotkey(std::initializer_list<WORD> keys) const {
+    const bool held = holdKeys(keys);
     const bool handled = held && waitForQueuedMessages();
-    return releaseKeys({VK_CONTROL, digit}) && handled;
+    return releaseKeys(keys) && handled;
+}
+
+::testing::AssertionResult PastewiseApp::pointAtRow(int row, POINT& point) const {
+    if (!list_->select(row) || !waitUntil([&] { return list_->selected() == row; })) {
+        return ::testing::AssertionFailure() << "cannot select row " << row;
+    }
+    const auto rect = list_->rowRectOnScreen(row);
+    if (!rect) {
+        return ::testing::AssertionFailure() << "cannot read where row " << row << " is";
+    }
+    if (!bringToFront(main_)) {
+        return ::testing::AssertionFailure()
+               << "the main window did not come to the front; foreground "
+               << windowClass(GetForegroundWindow());
+    }
+    // Inside the first column, where the row's number is, clear of the header and the borders.
+    point = {rect->left + 8, (rect->top + rect->bottom) / 2};
+    if (!waitUntil([&] { return WindowFromPoint(point) == list_->window(); })) {
+        return ::testing::AssertionFailure()
+               << "row " << row << " is not visible at (" << point.x << ", " << point.y
+               << "), there is a " << windowClass(WindowFromPoint(point));
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult PastewiseApp::doubleClickRow(int row) const {
+    POINT point{};
+    if (auto found = pointAtRow(row, point); !found) {
+        return found;
+    }
+    if (!clickAt(point, 2)) {
+        return ::testing::AssertionFailure() << "SendInput failed";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult PastewiseApp::chooseFromRowMenu(int row, WORD mnemonic) const {
+    POINT point{};
+    if (auto found = pointAtRow(row, point); !found) {
+        return found;
+    }
+    if (!rightClickAt(point)) {
+        return ::testing::AssertionFailure() << "SendInput failed";
+    }
+    // A popup menu is a top-level window of class #32768 of the process that tracks it.
+    const HWND menu = pollFor([&] {
+        for (HWND window : topLevelWindows(process_.id(), "#32768")) {
+            if (IsWindowVisible(window)) {
+                return window;
+            }
+        }
+        return HWND{};
+    });
+    if (menu == nullptr) {
+        return ::testing::AssertionFailure()
+               << "no context menu after a right click on row " << row;
+    }
+    if (!pressKeys({mnemonic})) {
+        return ::testing::AssertionFailure() << "SendInput failed";
+    }
+    if (!waitUntil([&] { return IsWindowVisible(menu) == 0; })) {
+        return ::testing::AssertionFailure() << "the context menu stays open";
+    }
+    return ::testing::AssertionSuccess();
 }
 
 std::optional<DWORD> PastewiseApp::exit() {

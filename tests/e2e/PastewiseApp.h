@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -22,7 +23,13 @@ const std::string& programPath();
 // leaves it running with its hotkeys registered.
 class PastewiseApp {
 public:
-    PastewiseApp();
+    // Fresh starts without a settings file, as on a first start; Keep starts with
+    // whatever settings file the test (or an earlier run) left.
+    enum class Settings { Fresh, Keep };
+    explicit PastewiseApp(Settings settings = Settings::Fresh);
+
+    // Where the program keeps options.ini for this Wine user.
+    static std::string settingsFile();
     PastewiseApp(const PastewiseApp&) = delete;
     PastewiseApp& operator=(const PastewiseApp&) = delete;
     ~PastewiseApp();
@@ -54,10 +61,21 @@ public:
     // hotkey. (Wine injects one SendInput key by key, so keys let go at once could come
     // between the program's own Ctrl down and V down, and its paste would type a "v".)
     bool pressHotkey(char key) const;
+    // The same for any combination: modifiers first, then the key ('K', VK_F7, ...).
+    bool pressHotkey(std::initializer_list<WORD> keys) const;
+    // Selects the row and double-clicks it with the real mouse, as a user opens it for editing.
+    ::testing::AssertionResult doubleClickRow(int row) const;
+    // Right-clicks the row with the real mouse and, once its context menu is up, presses the
+    // mnemonic key of an item ('E' for "&Edit").
+    ::testing::AssertionResult chooseFromRowMenu(int row, WORD mnemonic) const;
     // Clicks Exit; the exit code once the process has ended.
     std::optional<DWORD> exit();
 
 private:
+    // Selects the row, brings the main window to the front and finds a point inside the row
+    // where nothing covers the list.
+    ::testing::AssertionResult pointAtRow(int row, POINT& point) const;
+
     Process process_;
     HWND main_ = nullptr;
     std::optional<RemoteListView> list_;

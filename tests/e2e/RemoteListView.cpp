@@ -112,4 +112,24 @@ bool RemoteListView::select(int row) const {
     return result && *result != 0;
 }
 
+std::optional<RECT> RemoteListView::rowRectOnScreen(int row) const {
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    if (!memory_->write(&rect, sizeof rect)) {
+        return std::nullopt;
+    }
+    const auto result = sendTo(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                               reinterpret_cast<LPARAM>(memory_->address()));
+    if (!result || *result == 0 || !memory_->read(&rect, sizeof rect)) {
+        return std::nullopt;
+    }
+    // From the list's client area to the screen.
+    SetLastError(0);
+    if (MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&rect), 2) == 0 &&
+        GetLastError() != 0) {
+        return std::nullopt;
+    }
+    return rect;
+}
+
 } // namespace e2e

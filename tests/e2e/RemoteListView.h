@@ -55,6 +55,9 @@ public:
     // The selected row, -1 when none is.
     std::optional<int> selected() const;
     bool select(int row) const;
+    // Where the row is on the screen (its whole width, all columns); empty when it cannot be
+    // read, e.g. for a row that does not exist.
+    std::optional<RECT> rowRectOnScreen(int row) const;
 
 private:
     static constexpr std::size_t kTextCapacity = 4096;

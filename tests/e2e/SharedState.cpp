@@ -70,8 +70,11 @@ bool setClipboardText(const std::string& text) {
 }
 
 HotkeyReservation::HotkeyReservation(char key)
-    : id_(0x7000 + static_cast<unsigned char>(key)),
-      held_(RegisterHotKey(nullptr, id_, MOD_CONTROL, static_cast<unsigned char>(key)) != 0) {}
+    : HotkeyReservation(MOD_CONTROL, static_cast<unsigned char>(key)) {}
+
+HotkeyReservation::HotkeyReservation(UINT modifiers, UINT key)
+    : id_(0x7000 + static_cast<int>(((modifiers & 0xF) << 8) | (key & 0xFF))),
+      held_(RegisterHotKey(nullptr, id_, modifiers, key) != 0) {}
 
 HotkeyReservation::~HotkeyReservation() {
     if (held_) {

@@ -11,11 +11,14 @@ namespace e2e {
 std::optional<std::string> clipboardText();
 bool setClipboardText(const std::string& text);
 
-// A global hotkey (Ctrl + key) registered by the driver itself, released on destruction. It
-// tells whether another program holds the same combination.
+// A global hotkey registered by the driver itself, released on destruction. It tells whether
+// another program holds the same combination, and keeps the program from taking it.
 class HotkeyReservation {
 public:
+    // Ctrl + key (a digit or capital letter is its own virtual-key code).
     explicit HotkeyReservation(char key);
+    // Modifiers as RegisterHotKey takes them (MOD_CONTROL | MOD_SHIFT, ...) and a virtual key.
+    HotkeyReservation(UINT modifiers, UINT key);
     HotkeyReservation(const HotkeyReservation&) = delete;
     HotkeyReservation& operator=(const HotkeyReservation&) = delete;
     ~HotkeyReservation();

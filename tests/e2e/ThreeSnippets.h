@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "Input.h"
 #include "Notepad.h"
 #include "PastewiseApp.h"
 
@@ -23,20 +25,27 @@ protected:
         }
     }
 
-    // Presses Ctrl+key with notepad in front and waits for notepad to show `expected`.
-    ::testing::AssertionResult pasteInNotepad(char key, const std::string& expected) const {
+    // Presses the combination (modifiers first) with notepad in front and waits for notepad to
+    // show `expected`.
+    ::testing::AssertionResult pasteInNotepad(std::initializer_list<WORD> keys,
+                                              const std::string& expected) const {
         if (!notepad.focus()) {
             return ::testing::AssertionFailure() << "notepad did not get the focus";
         }
-        if (!app.pressHotkey(key)) {
-            return ::testing::AssertionFailure() << "pressing Ctrl+" << key << " failed";
+        if (!app.pressHotkey(keys)) {
+            return ::testing::AssertionFailure() << "pressing " << describeKeys(keys) << " failed";
         }
         if (!notepad.waitForText(expected)) {
             return ::testing::AssertionFailure()
-                   << "after Ctrl+" << key << " notepad shows \"" << notepad.text()
+                   << "after " << describeKeys(keys) << " notepad shows \"" << notepad.text()
                    << "\", expected \"" << expected << "\"";
         }
         return ::testing::AssertionSuccess();
+    }
+    // The same for Ctrl+key.
+    ::testing::AssertionResult pasteInNotepad(char key, const std::string& expected) const {
+        return pasteInNotepad({VK_CONTROL, static_cast<WORD>(static_cast<unsigned char>(key))},
+                              expected);
     }
 
     PastewiseApp app;

@@ -86,6 +86,70 @@ MessageAnswer FakeDesktop::ShowMessage(const std::string& text, const std::strin
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
+std::optional<std::string> FakeDesktop::ChooseFile(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    std::optional<std::string> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+namespace {
+IoResult Check(const FakeDesktop& d, const char* operation, const std::string& path) {
+    return d.fault ? d.fault(operation, path) : IoResult::Success();
+}
+} // namespace
+
+IoResult FakeDesktop::ReadFile(const std::string& path, std::string& bytes) {
+    fileOperations.push_back("read " + path);
+    if (IoResult r = Check(*this, "read", path); !r.ok)
+        return r;
+    auto it = files.find(path);
+    if (it == files.end())
+        return IoResult::Failure("The system cannot find the file specified.");
+    bytes = it->second;
+    return IoResult::Success();
+}
+
+IoResult FakeDesktop::WriteFileDurably(const std::string& path, std::string_view bytes) {
+    fileOperations.push_back("write " + path);
+    if (IoResult r = Check(*this, "write", path); !r.ok) {
+        files[path] = std::string(bytes.substr(0, bytes.size() / 2));
+        return r;
+    }
+    files[path] = std::string(bytes);
+    return IoResult::Success();
+}
+
+IoResult FakeDesktop::MoveReplacing(const std::string& from, const std::string& to) {
+    fileOperations.push_back("replace " + to);
+    if (IoResult r = Check(*this, "replace", to); !r.ok)
+        return r;
+    auto it = files.find(from);
+    if (it == files.end())
+        return IoResult::Failure("The system cannot find the file specified.");
+    files[to] = std::move(it->second);
+    files.erase(from);
+    return IoResult::Success();
+}
+
+IoResult FakeDesktop::RemoveFile(const std::string& path) {
+    fileOperations.push_back("remove " + path);
+    if (IoResult r = Check(*this, "remove", path); !r.ok)
+        return r;
+    return files.erase(path) == 1 ? IoResult::Success()
+                                  : IoResult::Failure("The system cannot find the file specified.");
+}
+
+IoResult FakeDesktop::CreateFolders(const std::string& path) {
+    fileOperations.push_back("mkdir " + path);
+    if (IoResult r = Check(*this, "mkdir", path); !r.ok)
+        return r;
+    folders.insert(path);
+    return IoResult::Success();
+}
+
 std::optional<int> FakeDesktop::IdOf(std::uint32_t modifiers, std::uint32_t vk) const {
     for (const auto& [id, r] : registered)
         if (r.modifiers == modifiers && r.vk == vk)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -55,6 +56,30 @@ public:
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
+
+    // --- files: an in-memory disk ---
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    std::string appDataFolder = "C:\\users\\me\\AppData\\Roaming\\";
+    std::string programFolder = "C:\\Program Files\\Pastewise\\";
+    // Consulted before every file operation ("write", "replace", "remove",
+    // "read", "mkdir"); a failure it returns is what the operation returns.
+    // A failing write still leaves its first half behind, as a full disk does.
+    std::function<IoResult(const std::string& operation, const std::string& path)> fault;
+    std::vector<std::string> fileOperations; // "write C:\x", ...
+    // File dialogs: answered from the front; nullopt is Cancel.
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<FileDialogRequest> fileDialogs;
+
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    bool FileExists(const std::string& path) override { return files.contains(path); }
+    IoResult ReadFile(const std::string& path, std::string& bytes) override;
+    IoResult WriteFileDurably(const std::string& path, std::string_view bytes) override;
+    IoResult MoveReplacing(const std::string& from, const std::string& to) override;
+    IoResult RemoveFile(const std::string& path) override;
+    IoResult CreateFolders(const std::string& path) override;
+    std::string AppDataFolder() override { return appDataFolder; }
+    std::string ProgramFolder() override { return programFolder; }
 
     // The live registration for a combination, if any.
     std::optional<int> IdOf(std::uint32_t modifiers, std::uint32_t vk) const;

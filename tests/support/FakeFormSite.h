@@ -30,6 +30,13 @@ public:
     }
     void Focus(const ui::Control& control) override { focused = &control; }
     void SetTopmost(bool on) override { topmost = on; }
+    ui::WindowPlacement placement;
+    bool centred = false;
+    void SetPlacement(const ui::WindowPlacement& p, bool centre) override {
+        placement = p;
+        centred = centre;
+    }
+    ui::WindowPlacement GetPlacement() const override { return placement; }
     int clientWidth = 529;
     int clientHeight = 441;
     int ClientWidth() const override { return clientWidth; }

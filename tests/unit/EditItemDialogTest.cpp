@@ -173,6 +173,25 @@ TEST_F(EditItemDialogTest, OverlapWithAnyRowsHotkeyCellChangesNothing) {
     }
 }
 
+TEST_F(EditItemDialogTest, AnEmptyFieldIsNeverRegisteredAsAHiddenHotkey) {
+    AddTexts(3); // every row has a hotkey, so the empty text overlaps nothing
+    const std::vector<THotkeyInfo> records = Records();
+    StartWatching();
+    Edit(1, [](TfrmSetHotkey& d) {
+        d.eHotkey.KeyDown(186, false, false, false); // ';' on the main keyboard: rejected
+        ASSERT_EQ(d.eHotkey.Text(), "");
+        d.eClipStr.SetText("not kept");
+        d.bOK.Click();
+    });
+    EXPECT_EQ(result, ModalResult::None);
+    ExpectOnlyMessage(kFailed, MessageIcon::Error);
+    EXPECT_TRUE(desktop.registerCalls.empty());
+    EXPECT_TRUE(desktop.unregisterCalls.empty());
+    EXPECT_EQ(Records(), records);
+    EXPECT_EQ(HotkeyCells(), DefaultCells(3));
+    EXPECT_EQ(Contents()[1], "t2");
+}
+
 TEST_F(EditItemDialogTest, OkReleasesTheOldHotkeyAndRegistersWhatWasCaptured) {
     AddTexts(11);
     const OptionsHotkeys defaults = frm.CurrentSettings().optionsHotkeys;

@@ -334,6 +334,11 @@ bool FormWindow::OnCommand(WPARAM wp, LPARAM lp) {
             button->Click();
         return true;
     }
+    if (auto* label = dynamic_cast<ui::Label*>(&control)) {
+        if (code == STN_CLICKED && label->OnClick)
+            label->OnClick();
+        return true;
+    }
     if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
         if (code == EN_CHANGE) {
             const bool wasSyncing = std::exchange(syncing_, true);
@@ -631,6 +636,60 @@ void FormWindow::RunModal(ui::Form& dialog) {
     SetActiveWindow(hwnd_);
 }
 
+bool FormWindow::TranslateShortcut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr ||
+        (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)))
+        return false;
+    const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    for (const ui::Form::Shortcut& s : form_.Shortcuts()) {
+        if (s.vk == msg.wParam && s.ctrl == ctrl) {
+            s.action->Execute();
+            return true;
+        }
+    }
+    return false;
+}
+
+void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred) {
+    RECT normal{placement.bounds.left, placement.bounds.top,
+                placement.bounds.left + placement.bounds.width,
+                placement.bounds.top + placement.bounds.height};
+    if (centred) {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        const int width = normal.right - normal.left;
+        const int height = normal.bottom - normal.top;
+        normal.left = work.left + (work.right - work.left - width) / 2;
+        normal.top = work.top + (work.bottom - work.top - height) / 2;
+        normal.right = normal.left + width;
+        normal.bottom = normal.top + height;
+    }
+    // Hidden still: the bounds now, the maximized state when first shown.
+    SetWindowPos(hwnd_, nullptr, normal.left, normal.top, normal.right - normal.left,
+                 normal.bottom - normal.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    initialShow_ = placement.maximized ? SW_SHOWMAXIMIZED : SW_SHOW;
+}
+
+ui::WindowPlacement FormWindow::GetPlacement() const {
+    ui::WindowPlacement p;
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    p.bounds = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    p.maximized = IsZoomed(hwnd_) != FALSE;
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof(wp);
+    if (GetWindowPlacement(hwnd_, &wp)) {
+        const RECT& n = wp.rcNormalPosition;
+        p.normal = {n.left, n.top, n.right - n.left, n.bottom - n.top};
+    } else {
+        p.normal = p.bounds;
+    }
+    // A minimized window stores where it was before, not the icon's place.
+    if (IsIconic(hwnd_))
+        p.bounds = p.normal;
+    return p;
+}
+
 int FormWindow::ClientWidth() const {
     RECT r{};
     GetClientRect(hwnd_, &r);
@@ -645,6 +704,12 @@ int FormWindow::ClientHeight() const {
 
 void FormWindow::Popup(const ui::PopupMenu& menu, int x, int y) {
     form_.Idle(); // availability as of now, not as of the last idle moment
+    if (x == -1 && y == -1) {
+        POINT at{};
+        GetCursorPos(&at);
+        x = at.x;
+        y = at.y;
+    }
     UniqueMenu popup(CreatePopupMenu());
     if (!popup)
         return;

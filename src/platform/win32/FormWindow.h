@@ -25,6 +25,8 @@ public:
     // controls, hidden. Returns false when the system refused.
     bool Create(HICON icon, HWND owner, DWORD style, DWORD exStyle);
     HWND Handle() const { return hwnd_; }
+    // Runs the action of a shortcut key pressed anywhere in the window.
+    bool TranslateShortcut(const MSG& msg);
     // Drops the native window; the form stays.
     void Destroy();
 
@@ -37,6 +39,10 @@ public:
     void Quit() override;
     void Focus(const ui::Control& control) override;
     void SetTopmost(bool on) override;
+    void SetPlacement(const ui::WindowPlacement& placement, bool centred) override;
+    ui::WindowPlacement GetPlacement() const override;
+    // How to show the window the first time, after SetPlacement.
+    int InitialShowCommand() const { return initialShow_; }
     int ClientWidth() const override;
     int ClientHeight() const override;
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
@@ -82,6 +88,7 @@ private:
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
     // Set while native state is copied into the objects, so it is not echoed back.
     bool syncing_ = false;
+    int initialShow_ = SW_SHOW;
 };
 
 } // namespace pw::win32

@@ -17,6 +17,12 @@ constexpr MessageRoute kRoutes[] = {
     {WM_HOTKEY,
      [](TfrmMain& form, WPARAM wp, LPARAM) { form.HotkeyPressed(static_cast<std::int32_t>(wp)); }},
     {kActivateRequest, [](TfrmMain& form, WPARAM, LPARAM) { form.ActivateRequest(); }},
+    // The system ends the process right after this message at log-off.
+    {WM_ENDSESSION,
+     [](TfrmMain& form, WPARAM wp, LPARAM) {
+         if (wp != FALSE)
+             form.SessionEnding();
+     }},
 };
 
 } // namespace

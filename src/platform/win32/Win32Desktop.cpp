@@ -89,7 +89,11 @@ unsigned Win32Desktop::SendKeys(std::span<const KeyStroke> keys) {
 
 MessageAnswer Win32Desktop::ShowMessage(const std::string& text, const std::string& caption,
                                         MessageIcon icon, MessageButtons buttons) {
-    UINT type = buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK;
+    UINT type = MB_OK;
+    if (buttons == MessageButtons::YesNoCancel)
+        type = MB_YESNOCANCEL;
+    else if (buttons == MessageButtons::YesNoDefaultNo)
+        type = MB_YESNO | MB_DEFBUTTON2;
     switch (icon) {
     case MessageIcon::Error:
         type |= MB_ICONERROR;

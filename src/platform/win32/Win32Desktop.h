@@ -21,6 +21,15 @@ public:
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    bool FileExists(const std::string& path) override;
+    IoResult ReadFile(const std::string& path, std::string& bytes) override;
+    IoResult WriteFileDurably(const std::string& path, std::string_view bytes) override;
+    IoResult MoveReplacing(const std::string& from, const std::string& to) override;
+    IoResult RemoveFile(const std::string& path) override;
+    IoResult CreateFolders(const std::string& path) override;
+    std::string AppDataFolder() override;
+    std::string ProgramFolder() override;
 
 private:
     HWND main_ = nullptr;

@@ -26,7 +26,7 @@ int RunMessageLoop(pw::win32::MainWindow& window, pw::TfrmMain& form) {
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT)
                 return static_cast<int>(msg.wParam);
-            if (IsDialogMessageA(window.Handle(), &msg))
+            if (window.TranslateShortcut(msg) || IsDialogMessageA(window.Handle(), &msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
@@ -58,7 +58,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     desktop.SetMainWindow(window.Handle());
     form.FormCreate();
 
-    ShowWindow(window.Handle(), SW_SHOW);
+    ShowWindow(window.Handle(), window.InitialShowCommand());
     form.FormShow();
     UpdateWindow(window.Handle());
 

@@ -1,0 +1,269 @@
+#include "persistence/ProfileFile.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace pw {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsTrimmed(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsTrimmed(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// What a line says ends at a zero byte; the bytes after it are kept unread.
+std::string_view Readable(std::string_view line) {
+    return line.substr(0, line.find('\0'));
+}
+
+std::string Fold(std::string_view name) {
+    name = Trim(name);
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+// The name of the section a line begins, if it begins one.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(Readable(line));
+    if (!line.starts_with('['))
+        return std::nullopt;
+    const std::size_t close = line.rfind(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return Trim(line.substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string_view name;
+    std::string_view value; // trimmed, quotes still on
+};
+
+std::optional<KeyLine> SplitKeyLine(std::string_view line) {
+    line = Readable(line);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+std::string_view Unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool IsBlankLine(std::string_view line) {
+    return Trim(Readable(line)).empty();
+}
+
+bool HoldsLineBreakOrZero(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t magnitude = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        for (char c : text.substr(2)) {
+            const int digit = HexDigit(c);
+            if (digit < 0)
+                return std::nullopt;
+            magnitude = magnitude * 16 + static_cast<unsigned>(digit);
+            if (magnitude > 0xFFFFFFFFu)
+                return std::nullopt;
+        }
+        // Taken as a 32-bit pattern: conversion to int is modular.
+        const auto bits = static_cast<std::uint32_t>(magnitude);
+        return static_cast<int>(negative ? 0u - bits : bits);
+    }
+    constexpr std::uint64_t kLimit = 2147483648u; // -INT_MIN
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
+        if (magnitude > kLimit)
+            return std::nullopt;
+    }
+    if (!negative && magnitude == kLimit)
+        return std::nullopt;
+    const auto bits = static_cast<std::uint32_t>(magnitude);
+    return static_cast<int>(negative ? 0u - bits : bits);
+}
+
+} // namespace
+
+ProfileFile::ProfileFile() {
+    AddSection("", std::nullopt);
+}
+
+ProfileFile::Section& ProfileFile::AddSection(std::string name, std::optional<std::string> head) {
+    sectionIndex_.try_emplace(Fold(name), sections_.size());
+    Section& section = sections_.emplace_back();
+    section.name = std::move(name);
+    section.head = std::move(head);
+    return section;
+}
+
+ProfileFile ProfileFile::Parse(std::string_view bytes) {
+    ProfileFile file;
+    if (bytes.starts_with(kUtf8Bom)) {
+        file.bom_ = kUtf8Bom;
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
+    Section* section = &file.sections_.front();
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        const std::string_view line = bytes.substr(pos, end - pos);
+        pos = end;
+        if (pos < bytes.size())
+            pos += bytes.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+
+        if (IsBlankLine(line)) {
+            section->tail.emplace_back(line);
+            continue;
+        }
+        if (const auto name = SectionName(line)) {
+            section = &file.AddSection(std::string(*name), std::string(line));
+            continue;
+        }
+        // A non-blank line: the blank ones before it are inside the section.
+        for (std::string& blank : section->tail)
+            section->lines.push_back(std::move(blank));
+        section->tail.clear();
+        if (const auto key = SplitKeyLine(line))
+            section->keys.try_emplace(Fold(key->name), section->lines.size());
+        section->lines.emplace_back(line);
+    }
+    return file;
+}
+
+const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) const {
+    const auto found = sectionIndex_.find(Fold(name));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    if (found == nullptr)
+        return std::nullopt;
+    const auto line = found->keys.find(Fold(key));
+    if (line == found->keys.end())
+        return std::nullopt;
+    return std::string(Unquote(SplitKeyLine(found->lines[line->second])->value));
+}
+
+std::string ProfileFile::GetString(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue) const {
+    std::optional<std::string> value = Find(section, key);
+    return value ? std::move(*value) : std::string(defaultValue);
+}
+
+int ProfileFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::optional<std::string> value = Find(section, key);
+    if (!value)
+        return defaultValue;
+    return ParseInt(*value).value_or(defaultValue);
+}
+
+bool ProfileFile::SetString(std::string_view section, std::string_view key,
+                            std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
+    if (HoldsLineBreakOrZero(section) || HoldsLineBreakOrZero(key) || HoldsLineBreakOrZero(value) ||
+        key.find('=') != std::string_view::npos || key.starts_with('['))
+        return false;
+
+    const auto foundSection = sectionIndex_.find(Fold(section));
+    Section& target = foundSection != sectionIndex_.end()
+                          ? sections_[foundSection->second]
+                          : AddSection(std::string(section), "[" + std::string(section) + "]");
+    const auto [entry, added] = target.keys.try_emplace(Fold(key), target.lines.size());
+    if (added) {
+        target.lines.push_back(std::string(key) + "=" + std::string(value));
+    } else {
+        std::string& line = target.lines[entry->second];
+        line = std::string(SplitKeyLine(line)->name) + "=" + std::string(value);
+    }
+    return true;
+}
+
+std::string ProfileFile::Serialize() const {
+    std::size_t size = bom_.size();
+    for (const Section& section : sections_) {
+        size += section.head ? section.head->size() + 2 : 0;
+        for (const std::string& line : section.lines)
+            size += line.size() + 2;
+        size += section.tail.size() * 2;
+        for (const std::string& line : section.tail)
+            size += line.size();
+    }
+    std::string out;
+    out.reserve(size);
+    out += bom_;
+    const auto write = [&out](std::string_view line) {
+        out += line;
+        out += "\r\n";
+    };
+    for (const Section& section : sections_) {
+        if (section.head)
+            write(*section.head);
+        for (const std::string& line : section.lines)
+            write(line);
+        for (const std::string& line : section.tail)
+            write(line);
+    }
+    return out;
+}
+
+std::vector<std::string> ProfileFile::SectionNames() const {
+    std::vector<std::string> names;
+    for (const Section& section : sections_) {
+        if (section.head)
+            names.push_back(section.name);
+    }
+    return names;
+}
+
+std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    if (const Section* found = FindSection(section)) {
+        for (const std::string& line : found->lines) {
+            if (const auto key = SplitKeyLine(line))
+                names.emplace_back(key->name);
+        }
+    }
+    return names;
+}
+
+} // namespace pw

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace pw {
+
+// A Windows profile file (sections of key=value lines, as options.ini is) held
+// in memory: parsed once, read and changed by name, written back whole.
+//
+// Reading follows the system's profile functions:
+// - Lines end at CR LF, a lone CR or a lone LF. A zero byte ends what its line
+//   says (the rest of the line is ignored, later lines are read). A UTF-8
+//   byte-order mark at the start is skipped (and written back).
+// - A line that starts with '[' and holds a ']' begins a section; its name is
+//   the text up to the last ']', trimmed. Lines before the first section form
+//   a section with the empty name. A second section of a name already seen is
+//   kept but never read or written through: names reach the first one.
+// - Any other line with an '=' is a key: the name before the first '=', the
+//   value after it. There is no comment syntax: ";x=1" is the key ";x", and a
+//   line without '=' (";note", "junk") is no key. Of two lines with the same
+//   key in a section the first counts.
+// - Names and values are trimmed of blanks and control bytes (every byte up to
+//   0x20) at both ends, and a value of at least two bytes enclosed in a pair
+//   of double or of single quotes loses that pair. Values are never cut.
+// - Section and key names match without regard to ASCII letter case.
+//
+// Writing keeps every line it does not change byte for byte (comments, blank
+// lines, keys it does not know, spacing), but the file is written with CR LF
+// line breaks throughout.
+class ProfileFile {
+public:
+    ProfileFile(); // an empty file
+
+    // One pass over the bytes. Never fails: any bytes are some profile file.
+    static ProfileFile Parse(std::string_view bytes);
+
+    // The value of the key in the first section of that name, nullopt when the
+    // section or the key is missing.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue) const;
+
+    // The value read as an integer: decimal, or hexadecimal after "0x" or "0X",
+    // with an optional sign. Hexadecimal takes up to 32 bits, read as their
+    // two's-complement pattern (0xFFFFFFFF is -1); decimal must fit in an int.
+    // A value with anything else in it ("12abc", "abc", "") gives the default.
+    int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+    // Replaces the value of an existing key in place (the line becomes the
+    // key as it was spelled, "=" and the value), or adds "key=value" after the
+    // last non-blank line of the first section of that name, or adds the
+    // section with the key at the end of the file. The value is written as it
+    // is: blanks at its ends or enclosing quotes will not read back, see
+    // ValueEscape.h. Returns false and changes nothing for what a line cannot
+    // hold: a CR, LF or zero byte in any of the three, an '=' in the key, or a
+    // key that starts with '['.
+    bool SetString(std::string_view section, std::string_view key, std::string_view value);
+
+    // The whole file, every line ended by CR LF.
+    std::string Serialize() const;
+
+    // The names of the sections in file order as spelled, repeated ones too,
+    // without the nameless part before the first section.
+    std::vector<std::string> SectionNames() const;
+    // The keys of the first section of that name in file order as spelled,
+    // repeated ones too.
+    std::vector<std::string> KeyNames(std::string_view section) const;
+
+private:
+    struct Section {
+        std::string name;                // trimmed, as spelled
+        std::optional<std::string> head; // the "[name]" line; none for the leading part
+        std::vector<std::string> lines;  // up to the last non-blank line
+        std::vector<std::string> tail;   // the blank lines after them
+        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line
+    };
+
+    const Section* FindSection(std::string_view name) const;
+    Section& AddSection(std::string name, std::optional<std::string> head);
+
+    std::string bom_;
+    std::vector<Section> sections_; // [0] is the part before the first section
+    std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first
+};
+
+} // namespace pw

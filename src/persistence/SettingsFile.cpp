@@ -1,0 +1,128 @@
+#include "persistence/SettingsFile.h"
+
+#include "persistence/ProfileFile.h"
+#include "persistence/ValueEscape.h"
+#include "platform/Desktop.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace pw {
+
+namespace {
+
+constexpr std::string_view kSubfolder = "Orvane\\Pastewise\\";
+constexpr std::string_view kFileName = "options.ini";
+
+struct PlacementKey {
+    const char* name;
+    int ui::Rect::*field;
+    bool normal;
+};
+constexpr PlacementKey kPlacementKeys[] = {
+    {"Left", &ui::Rect::left, false},        {"Top", &ui::Rect::top, false},
+    {"Width", &ui::Rect::width, false},      {"Height", &ui::Rect::height, false},
+    {"NormalLeft", &ui::Rect::left, true},   {"NormalTop", &ui::Rect::top, true},
+    {"NormalWidth", &ui::Rect::width, true}, {"NormalHeight", &ui::Rect::height, true},
+};
+
+// "0", "1", ... as the list keys are written; "01" or "+1" name no row.
+bool ParseRowKey(std::string_view key, int& index) {
+    if (key.empty() || (key.size() > 1 && key[0] == '0'))
+        return false;
+    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), index);
+    return error == std::errc() && end == key.data() + key.size() && index >= 0;
+}
+
+bool OnOff(const ProfileFile& file, const char* section, bool fallback) {
+    return file.GetInt(section, "Enable", fallback ? 1 : 0) != 0;
+}
+
+} // namespace
+
+StoredSettings ReadSettingsFile(std::string_view bytes) {
+    const ProfileFile file = ProfileFile::Parse(bytes);
+    StoredSettings stored;
+    stored.settings.autoCopy = OnOff(file, "Copy", false);
+    stored.settings.autoAdd = OnOff(file, "AutoAdd", false);
+    stored.settings.alwaysOnTop = OnOff(file, "AlwaysOnTop", false);
+    stored.configurationFile = file.GetString("Configuration", "FileName", "");
+    for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
+        stored.settings.optionsHotkeys[i] =
+            file.GetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
+
+    // Only keys that exist can give a row, so a damaged Count costs nothing:
+    // walk the stored contents rather than every index up to it.
+    const int count = file.GetInt("ClipStringList", "Count", 0);
+    std::vector<int> indexes;
+    for (const std::string& key : file.KeyNames("ClipStringList")) {
+        int index = 0;
+        if (ParseRowKey(key, index) && index < count)
+            indexes.push_back(index);
+    }
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    for (int index : indexes) {
+        const std::string key = std::to_string(index);
+        std::string content = DecodeStoredValue(file.GetString("ClipStringList", key, ""));
+        if (content.empty())
+            continue;
+        stored.rows.push_back({file.GetString("IndexList", key, ""), std::move(content),
+                               file.GetString("HotkeyList", key, "")});
+    }
+
+    ui::WindowPlacement& p = stored.placement;
+    for (const PlacementKey& k : kPlacementKeys) {
+        ui::Rect& rect = k.normal ? p.normal : p.bounds;
+        rect.*k.field = file.GetInt("WindowsPosition", k.name, rect.*k.field);
+    }
+    p.maximized = file.GetInt("WindowsPosition", "Maximized", 0) != 0;
+    return stored;
+}
+
+std::string WriteSettingsFile(std::string_view previous, const StoredSettings& stored) {
+    ProfileFile file = ProfileFile::Parse(previous);
+    auto flag = [](bool on) { return on ? "1" : "0"; };
+    file.SetString("Copy", "Enable", flag(stored.settings.autoCopy));
+    file.SetString("AutoAdd", "Enable", flag(stored.settings.autoAdd));
+    file.SetString("AlwaysOnTop", "Enable", flag(stored.settings.alwaysOnTop));
+    file.SetString("Configuration", "FileName",
+                   EncodeStoredValue(stored.configurationFile, StoredFormat::Profile));
+    for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
+        file.SetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
+    file.SetString("ClipStringList", "Count", std::to_string(stored.rows.size()));
+    for (std::size_t i = 0; i < stored.rows.size(); ++i) {
+        const std::string key = std::to_string(i);
+        const PwcEntry& row = stored.rows[i];
+        file.SetString("IndexList", key, row.number);
+        file.SetString("ClipStringList", key,
+                       EncodeStoredValue(row.content, StoredFormat::Profile));
+        file.SetString("HotkeyList", key, row.hotkey);
+    }
+    const ui::WindowPlacement& p = stored.placement;
+    for (const PlacementKey& k : kPlacementKeys) {
+        if (k.name == std::string_view("NormalLeft"))
+            file.SetString("WindowsPosition", "Maximized", flag(p.maximized));
+        const ui::Rect& rect = k.normal ? p.normal : p.bounds;
+        file.SetString("WindowsPosition", k.name, std::to_string(rect.*k.field));
+    }
+    return file.Serialize();
+}
+
+std::string SettingsFolder(Desktop& desktop) {
+    std::string folder = desktop.AppDataFolder();
+    if (!folder.empty()) {
+        if (folder.back() != '\\')
+            folder += '\\';
+        folder += kSubfolder;
+        if (desktop.CreateFolders(folder).ok)
+            return folder;
+    }
+    return desktop.ProgramFolder();
+}
+
+std::string SettingsFilePath(Desktop& desktop) {
+    return SettingsFolder(desktop) + std::string(kFileName);
+}
+
+} // namespace pw

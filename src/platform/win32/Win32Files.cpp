@@ -1,0 +1,194 @@
+// The file side of the Windows desktop: dialogs, whole-file reads and the
+// durable writes the atomic save is built from.
+#include "platform/win32/Win32Desktop.h"
+
+#include "platform/win32/Unique.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <utility>
+#include <vector>
+
+namespace pw::win32 {
+
+namespace {
+
+// File handles say "none" with INVALID_HANDLE_VALUE, which cannot be a
+// template argument, hence an owner of their own.
+class UniqueFile {
+public:
+    explicit UniqueFile(HANDLE h) : h_(h) {}
+    ~UniqueFile() {
+        if (h_ != INVALID_HANDLE_VALUE)
+            CloseHandle(h_);
+    }
+    UniqueFile(const UniqueFile&) = delete;
+    UniqueFile& operator=(const UniqueFile&) = delete;
+    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    HANDLE release() { return std::exchange(h_, INVALID_HANDLE_VALUE); }
+
+private:
+    HANDLE h_;
+};
+
+// A whole file this size is more than a 32-bit process should hold at once.
+constexpr LONGLONG kLargestReadableFile = 512LL * 1024 * 1024;
+
+std::string SystemReason(DWORD error) {
+    char* text = nullptr;
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string reason = n > 0 && text != nullptr ? std::string(text, n) : std::string();
+    if (text != nullptr)
+        LocalFree(text);
+    while (!reason.empty() &&
+           (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
+        reason.pop_back();
+    if (reason.empty())
+        reason = "System error " + std::to_string(error) + ".";
+    return reason;
+}
+
+IoResult LastError() {
+    return IoResult::Failure(SystemReason(GetLastError()));
+}
+
+// "Description|*.ext|..." as the dialogs take it: zero-separated, doubly ended.
+std::vector<char> DialogFilter(const std::string& filter) {
+    std::vector<char> out(filter.begin(), filter.end());
+    for (char& c : out)
+        if (c == '|')
+            c = '\0';
+    out.push_back('\0');
+    out.push_back('\0');
+    return out;
+}
+
+} // namespace
+
+std::optional<std::string> Win32Desktop::ChooseFile(const FileDialogRequest& request) {
+    std::vector<char> name(32768, '\0');
+    request.initialName.copy(name.data(), std::min(request.initialName.size(), name.size() - 1));
+    const std::vector<char> filter = DialogFilter(request.filter);
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = main_;
+    ofn.lpstrFilter = request.filter.empty() ? nullptr : filter.data();
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    const BOOL chosen =
+        request.kind == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    if (!chosen)
+        return std::nullopt;
+    return std::string(name.data());
+}
+
+bool Win32Desktop::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+IoResult Win32Desktop::ReadFile(const std::string& path, std::string& bytes) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return LastError();
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        return LastError();
+    if (size.QuadPart > kLargestReadableFile)
+        return IoResult::Failure("The file is too large to be a list of snippets.");
+    std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < data.size()) {
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1 << 20));
+        if (!::ReadFile(file.get(), data.data() + done, want, &got, nullptr))
+            return LastError();
+        if (got == 0)
+            break; // the file shrank while we read it
+        done += got;
+    }
+    data.resize(done);
+    bytes = std::move(data);
+    return IoResult::Success();
+}
+
+IoResult Win32Desktop::WriteFileDurably(const std::string& path, std::string_view bytes) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return LastError();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD put = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+        if (!WriteFile(file.get(), bytes.data() + done, want, &put, nullptr))
+            return LastError();
+        done += put;
+    }
+    if (!FlushFileBuffers(file.get()))
+        return LastError();
+    if (!CloseHandle(file.release()))
+        return LastError();
+    return IoResult::Success();
+}
+
+IoResult Win32Desktop::MoveReplacing(const std::string& from, const std::string& to) {
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastError();
+    return IoResult::Success();
+}
+
+IoResult Win32Desktop::RemoveFile(const std::string& path) {
+    if (!DeleteFileA(path.c_str()))
+        return LastError();
+    return IoResult::Success();
+}
+
+IoResult Win32Desktop::CreateFolders(const std::string& path) {
+    // Each prefix ending at a separator, then the whole path; folders that
+    // are there already are fine.
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != '\\' && path[i] != '/')
+            continue;
+        const std::string prefix = path.substr(0, i);
+        if (prefix.empty() || prefix.back() == ':')
+            continue;
+        if (!CreateDirectoryA(prefix.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            return LastError();
+    }
+    return IoResult::Success();
+}
+
+std::string Win32Desktop::AppDataFolder() {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(main_, CSIDL_APPDATA, &items)) || items == nullptr)
+        return {};
+    char path[MAX_PATH] = {};
+    const BOOL ok = SHGetPathFromIDListA(items, path);
+    CoTaskMemFree(items);
+    if (!ok || path[0] == '\0')
+        return {};
+    std::string folder(path);
+    if (folder.back() != '\\')
+        folder += '\\';
+    return folder;
+}
+
+std::string Win32Desktop::ProgramFolder() {
+    std::vector<char> path(32768, '\0');
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0 || n >= path.size())
+        return {};
+    std::string folder(path.data(), n);
+    const std::size_t cut = folder.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
+}
+
+} // namespace pw::win32
