@@ -34,6 +34,7 @@ void ClearList(const DocumentContext& doc) {
 // Every row is appended, also after a hotkey the system refuses: the settings
 // file is rewritten from the rows at exit, so a row left out here would be lost.
 void AppendRows(const DocumentContext& doc, std::vector<PwcEntry> rows) {
+    ui::ListView::Batch batch(doc.list.table.View());
     bool reported = false;
     for (PwcEntry& e : rows) {
         if (!AppendReadRow(doc.list, std::move(e.number), std::move(e.content),

@@ -51,7 +51,7 @@ void ListView::AppendRow(std::vector<std::string> cells) {
     cells.resize(columns_.size());
     rows_.push_back(std::move(cells));
     ++revision_;
-    Notify(Change::Items);
+    NotifyItems();
 }
 
 void ListView::DeleteRow(int row) {
@@ -63,14 +63,28 @@ void ListView::DeleteRow(int row) {
         selected_ = -1;
     else if (selected_ > row)
         --selected_;
-    Notify(Change::Items);
+    NotifyItems();
 }
 
 void ListView::Clear() {
     rows_.clear();
     selected_ = -1;
     ++revision_;
-    Notify(Change::Items);
+    NotifyItems();
+}
+
+void ListView::NotifyItems() {
+    if (updating_ > 0)
+        itemsPending_ = true;
+    else
+        Notify(Change::Items);
+}
+
+void ListView::EndUpdate() {
+    if (updating_ > 0 && --updating_ == 0 && itemsPending_) {
+        itemsPending_ = false;
+        Notify(Change::Items);
+    }
 }
 
 void ListView::Select(int row) {

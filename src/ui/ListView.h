@@ -41,6 +41,21 @@ public:
     // whether they are stale.
     std::uint64_t Revision() const { return revision_; }
 
+    // Many rows at once: the native control hears of the rows once, at the
+    // end, instead of once per row. Nests.
+    void BeginUpdate() { ++updating_; }
+    void EndUpdate();
+    class Batch {
+    public:
+        explicit Batch(ListView& view) : view_(view) { view_.BeginUpdate(); }
+        ~Batch() { view_.EndUpdate(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        ListView& view_;
+    };
+
     std::function<void()> OnDblClick;
     std::function<void(int x, int y)> OnContextPopup;
 
@@ -49,6 +64,9 @@ private:
     std::vector<std::vector<std::string>> rows_;
     int selected_ = -1;
     std::uint64_t revision_ = 0;
+    int updating_ = 0;
+    bool itemsPending_ = false;
+    void NotifyItems();
 };
 
 } // namespace pw::ui
