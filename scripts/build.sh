@@ -5,9 +5,11 @@
 #   build/asan    the same with AddressSanitizer and UBSan (tests named asan.*)
 #   build/win32   Pastewise.exe, the unit tests and the e2e tests for Windows
 #                 (32-bit, cross-built with mingw-w64)
+#   build/fuzz    the libFuzzer targets, built with clang (tests named fuzz.*,
+#                 each a bounded run); only the fuzzers are built there
 #
 # Usage: scripts/build.sh [TREE...] [-- TARGET...]
-#   With no tree, builds all three; with targets, only those.
+#   With no tree, builds all four; with targets, only those.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,21 +20,28 @@ targets=()
 while (($#)); do
   case "$1" in
     --) shift; targets=("$@"); break ;;
-    native | asan | win32) trees+=("$1") ;;
-    *) echo "build.sh: unknown build tree '$1' (native, asan or win32)" >&2; exit 2 ;;
+    native | asan | win32 | fuzz) trees+=("$1") ;;
+    *) echo "build.sh: unknown build tree '$1' (native, asan, win32 or fuzz)" >&2; exit 2 ;;
   esac
   shift
 done
-((${#trees[@]})) || trees=(native asan win32)
+((${#trees[@]})) || trees=(native asan win32 fuzz)
 
 for tree in "${trees[@]}"; do
   dir="build/$tree"
   case "$tree" in
-    # ctest over build/native also runs the other two trees' tests.
-    native) args=("-DPW_EXTRA_TEST_DIRS=$root/build/asan;$root/build/win32") ;;
+    # ctest over build/native also runs the other trees' tests (of build/fuzz
+    # only the fuzz runs: its unit tests are not built).
+    native) args=("-DPW_EXTRA_TEST_DIRS=$root/build/asan;$root/build/win32;$root/build/fuzz/tests/fuzz") ;;
     asan) args=(-DPW_SANITIZE=ON -DPW_TEST_PREFIX=asan.) ;;
     win32) args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release) ;;
+    fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPW_FUZZ=ON
+                -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   esac
+  tree_targets=(${targets[@]+"${targets[@]}"})
+  if [[ "$tree" == fuzz && ${#tree_targets[@]} -eq 0 ]]; then
+    tree_targets=(fuzzers)
+  fi
   # cmake --build reconfigures by itself when a CMakeLists.txt changes; an
   # explicit configure is needed only for a new tree or new options.
   stamp="$dir/.configure-args"
@@ -42,5 +51,5 @@ for tree in "${trees[@]}"; do
     printf '%s' "${args[*]}" >"$stamp"
   fi
   echo "build.sh: building $dir" >&2
-  cmake --build "$dir" -j2 ${targets[@]+--target "${targets[@]}"}
+  cmake --build "$dir" -j2 ${tree_targets[@]+--target "${tree_targets[@]}"}
 done

@@ -11,6 +11,7 @@ packages=(
   wine wine32:i386 xvfb xauth
   libjpeg62-turbo-dev
   clang-format
+  clang libclang-rt-14-dev
 )
 
 say() { printf 'setup: %s\n' "$*" >&2; }

@@ -218,6 +218,18 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
     return true;
 }
 
+void ProfileFile::ReserveKeys(std::string_view section, std::size_t count) {
+    section = Trim(section);
+    if (HoldsLineBreakOrZero(section))
+        return;
+    const auto found = sectionIndex_.find(Fold(section));
+    Section& target = found != sectionIndex_.end()
+                          ? sections_[found->second]
+                          : AddSection(std::string(section), "[" + std::string(section) + "]");
+    target.keys.reserve(count);
+    target.lines.reserve(count);
+}
+
 std::string ProfileFile::Serialize() const {
     std::size_t size = bom_.size();
     for (const Section& section : sections_) {
@@ -243,6 +255,10 @@ std::string ProfileFile::Serialize() const {
         for (const std::string& line : section.tail)
             write(line);
     }
+    // A line set at the very start may begin with the mark's bytes (a key
+    // named so): a mark before it keeps a reader from taking them for one.
+    if (bom_.empty() && std::string_view(out).starts_with(kUtf8Bom))
+        out.insert(0, kUtf8Bom);
     return out;
 }
 

@@ -61,6 +61,10 @@ public:
     // key that starts with '['.
     bool SetString(std::string_view section, std::string_view key, std::string_view value);
 
+    // Room for this many keys in the section (made when missing), so a long
+    // list written key by key does not rehash its index again and again.
+    void ReserveKeys(std::string_view section, std::size_t count);
+
     // The whole file, every line ended by CR LF.
     std::string Serialize() const;
 

@@ -46,7 +46,7 @@ StoredSettings ReadSettingsFile(std::string_view bytes) {
     stored.settings.autoCopy = OnOff(file, "Copy", false);
     stored.settings.autoAdd = OnOff(file, "AutoAdd", false);
     stored.settings.alwaysOnTop = OnOff(file, "AlwaysOnTop", false);
-    stored.configurationFile = file.GetString("Configuration", "FileName", "");
+    stored.configurationFile = DecodeStoredValue(file.GetString("Configuration", "FileName", ""));
     for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
         stored.settings.optionsHotkeys[i] =
             file.GetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
@@ -91,6 +91,8 @@ std::string WriteSettingsFile(std::string_view previous, const StoredSettings& s
     for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
         file.SetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
     file.SetString("ClipStringList", "Count", std::to_string(stored.rows.size()));
+    for (const char* section : {"ClipStringList", "IndexList", "HotkeyList"})
+        file.ReserveKeys(section, stored.rows.size() + 1);
     for (std::size_t i = 0; i < stored.rows.size(); ++i) {
         const std::string key = std::to_string(i);
         const PwcEntry& row = stored.rows[i];

@@ -34,8 +34,10 @@ void AppendEscaped(std::string& out, unsigned char c) {
 bool SurvivesPlain(std::string_view text, StoredFormat format) {
     if (text.starts_with(kEscapeMarker))
         return false;
-    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
-        return false;
+    // A plain loop: find_first_of calls memchr on the set for every byte.
+    for (const char c : text)
+        if (c == '\r' || c == '\n' || c == '\0')
+            return false;
     if (text.empty())
         return true;
     if (IsTrimmed(static_cast<unsigned char>(text.back())))

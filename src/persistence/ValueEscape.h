@@ -12,12 +12,18 @@ namespace pw {
 enum class StoredFormat { Configuration, Profile };
 
 // The prefix that marks an escaped value. Everything after it is the text
-// with '%', control characters and the blanks that a reader would trim
-// written as %XX (two upper-case hex digits).
+// with '%', every byte below 0x20 and a blank at its first or last position
+// written as %XX (two upper-case hex digits); all other bytes, high ones
+// included, stay as they are. An escaped value therefore holds no line break,
+// does not start or end with a byte a reader trims, and is never enclosed in
+// quotes.
 inline constexpr std::string_view kEscapeMarker = "%PW%";
 
 // Would the format's plain line give this text back unchanged (and not be
-// taken for an escaped value)?
+// taken for an escaped value)? Not when it holds a CR, LF or zero byte, ends
+// in a byte up to the blank, or starts with the marker; for options.ini also
+// not when it starts with a byte up to the blank or is enclosed in a pair of
+// double or single quotes. Its length does not matter: our readers cut nothing.
 bool SurvivesPlain(std::string_view text, StoredFormat format);
 
 // The value to write: the text itself when the plain format keeps it intact,

@@ -20,7 +20,9 @@ const char* Name(StoredFormat format) {
     return format == StoredFormat::Profile ? "Profile" : "Configuration";
 }
 
-bool Trimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool Trimmed(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 // What the format's plain reader gives back for a value written on one line,
 // or nullopt when the value would not even stay on its line.
@@ -144,7 +146,7 @@ TEST(ValueEscapeTest, DecodesValidPairsAndKeepsDamagedOnesAsTheyAre) {
 // Random texts of non-zero bytes, weighted towards the bytes the formats care
 // about, with the marker now and then at the start.
 std::string RandomText(std::mt19937& rng) {
-    static constexpr char kInteresting[] = {'\r', '\n', ' ', '\t', '"', '\'', '%', 'P',
+    static constexpr char kInteresting[] = {'\r', '\n', ' ', '\t', '"',    '\'',   '%',   'P',
                                             'W',  '0',  'A', 'f',  '\x1A', '\x7F', '\xA0'};
     std::uniform_int_distribution<int> percent(0, 99);
     std::uniform_int_distribution<int> anyByte(1, 255);

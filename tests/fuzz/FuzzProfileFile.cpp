@@ -1,0 +1,115 @@
+// The profile-file reader on arbitrary bytes: it must not crash; writing the
+// file back must keep every value it read; values set through the escape
+// must read back exactly, and the keys not set must keep theirs.
+#include "persistence/ProfileFile.h"
+#include "persistence/ValueEscape.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Pair = std::pair<std::string, std::string>; // section, key
+
+struct Edit {
+    Edit(Pair key, std::string_view text) : key(std::move(key)), text(text) {}
+    Pair key;
+    std::string text;
+};
+
+void Fail(const char* what, const Pair& pair) {
+    std::fprintf(stderr, "%s: [%s] %s\n", what, pair.first.c_str(), pair.second.c_str());
+    std::abort();
+}
+
+// Names match trimmed and without regard to ASCII letter case.
+std::string Folded(std::string_view name) {
+    while (!name.empty() && static_cast<unsigned char>(name.front()) <= 0x20)
+        name.remove_prefix(1);
+    while (!name.empty() && static_cast<unsigned char>(name.back()) <= 0x20)
+        name.remove_suffix(1);
+    std::string folded(name);
+    for (char& c : folded)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return folded;
+}
+
+bool SameKey(const Pair& a, const Pair& b) {
+    return Folded(a.first) == Folded(b.first) && Folded(a.second) == Folded(b.second);
+}
+
+std::vector<Pair> AllKeys(const pw::ProfileFile& file) {
+    std::vector<Pair> pairs;
+    std::vector<std::string> sections = file.SectionNames();
+    sections.insert(sections.begin(), ""); // the part before the first section
+    for (const std::string& section : sections) {
+        for (std::string& key : file.KeyNames(section))
+            pairs.emplace_back(section, std::move(key));
+    }
+    return pairs;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const pw::ProfileFile file = pw::ProfileFile::Parse(bytes);
+    const std::vector<Pair> pairs = AllKeys(file);
+    for (const Pair& pair : pairs) {
+        if (!file.Find(pair.first, pair.second))
+            Fail("a listed key cannot be read", pair);
+        (void)file.GetInt(pair.first, pair.second, 0);
+    }
+
+    // Written back and read again, the file says the same, and writing it
+    // once more gives the same bytes.
+    const std::string written = file.Serialize();
+    const pw::ProfileFile reread = pw::ProfileFile::Parse(written);
+    for (const Pair& pair : pairs) {
+        if (reread.Find(pair.first, pair.second) != file.Find(pair.first, pair.second))
+            Fail("a value changed on writing", pair);
+    }
+    if (reread.Serialize() != written)
+        Fail("a second write differs", {});
+
+    // Set the input itself, escaped, as a new key, an existing one and one in
+    // a new section.
+    const std::string_view text = bytes.substr(0, 4096);
+    std::vector<Edit> edits;
+    if (!pairs.empty()) {
+        edits.emplace_back(pairs.front(), text.substr(0, text.size() / 2));
+        edits.emplace_back(Pair{pairs.back().first, "fuzz new key"}, text.substr(1));
+    }
+    edits.emplace_back(Pair{"Fuzz New Section", "whole"}, text);
+
+    pw::ProfileFile changed = file;
+    std::vector<Edit> made;
+    for (const Edit& edit : edits) {
+        if (changed.SetString(edit.key.first, edit.key.second,
+                              pw::EncodeStoredValue(edit.text, pw::StoredFormat::Profile)))
+            made.push_back(edit);
+        else if (!edit.key.second.starts_with('['))
+            Fail("an escaped value was refused", edit.key);
+    }
+    const pw::ProfileFile after = pw::ProfileFile::Parse(changed.Serialize());
+    for (const Edit& edit : made) {
+        const std::optional<std::string> read = after.Find(edit.key.first, edit.key.second);
+        if (!read || pw::DecodeStoredValue(*read) != edit.text)
+            Fail("a value set does not read back", edit.key);
+    }
+    for (const Pair& pair : pairs) {
+        bool set = false;
+        for (const Edit& edit : made)
+            set = set || SameKey(pair, edit.key);
+        if (!set && after.Find(pair.first, pair.second) != file.Find(pair.first, pair.second))
+            Fail("a key not set changed", pair);
+    }
+    return 0;
+}
