@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds, and runs every test: the native unit tests, the same under
 # AddressSanitizer and UBSan, and the Windows build's unit and e2e tests under
-# Wine on a virtual display. One ctest run, one summary; exits with its code.
+# Wine on a virtual display, and a bounded run of each fuzz target. One ctest
+# run, one summary; exits with its code.
 # Arguments are passed to ctest (e.g. -R Hotkey).
 set -euo pipefail
 
