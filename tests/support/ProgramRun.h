@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/TfrmMain.h"
+#include "hotkeys/HotkeyText.h"
 #include "persistence/PwcFormat.h"
+#include "snippets/SnippetTable.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeFormSite.h"
 
@@ -10,16 +12,23 @@
 
 namespace pw::test {
 
+using Strings = std::vector<std::string>;
+
 // Where the settings file lives on the fake desktop.
 inline const std::string kSettingsPath =
     "C:\\users\\me\\AppData\\Roaming\\Orvane\\Pastewise\\options.ini";
+
+// The main window's caption with a document part ("[a.pwc*]"), or without.
+inline std::string CaptionWith(const std::string& doc) {
+    return doc.empty() ? BaseTitle() : BaseTitle() + " - " + doc;
+}
 
 // One run of the program on a desktop that outlives it: created as at
 // start-up, ended through the Exit button; the next run reads what this one
 // left on the disk.
 class ProgramRun {
 public:
-    explicit ProgramRun(FakeDesktop& desktop) : frm(desktop) {
+    explicit ProgramRun(FakeDesktop& desktop) : frm(desktop), desktop_(desktop) {
         site.closeHandler = [this] { return frm.FormClose(); };
         frm.AttachSite(&site);
         frm.FormCreate();
@@ -27,32 +36,67 @@ public:
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
+    // Puts the window in a document state with rows "t1".."tn" read from a
+    // file, hotkeys "Ctrl 1".. registered.
+    void Open(const std::string& doc, const std::string& file, int rows) {
+        for (int i = 1; i <= rows; ++i)
+            AppendReadRow(frm.List(), std::to_string(i), "t" + std::to_string(i),
+                          DefaultHotkeyText(i));
+        frm.SetCaption(CaptionWith(doc));
+        frm.SetCurrentConfigurationFile(file);
+        frm.Idle();
+    }
     // True when the program ended.
     bool Exit() {
         frm.bExitClick();
         return site.quit;
     }
-    std::vector<std::string> Contents() const {
-        std::vector<std::string> contents;
-        for (int row = 0; row < frm.Table().RowCount(); ++row)
-            contents.push_back(frm.Table().Content(row));
-        return contents;
+
+    Strings Column(int column) const {
+        Strings cells;
+        for (int row = 0; row < frm.ListView1.RowCount(); ++row)
+            cells.push_back(frm.ListView1.Cell(row, column));
+        return cells;
+    }
+    Strings Contents() const { return Column(SnippetTable::kContentColumn); }
+    Strings Messages() const {
+        Strings texts;
+        for (const auto& m : desktop_.messages)
+            texts.push_back(m.text);
+        return texts;
     }
 
     FakeFormSite site;
     TfrmMain frm;
+
+private:
+    FakeDesktop& desktop_;
 };
 
+// A desktop with the program running on it.
+struct RunningProgram {
+    FakeDesktop desktop;
+    ProgramRun run{desktop};
+    TfrmMain& frm = run.frm;
+};
+
+inline Strings Texts(int n) {
+    Strings texts;
+    for (int i = 1; i <= n; ++i)
+        texts.push_back("t" + std::to_string(i));
+    return texts;
+}
+
 // Lines joined into a file with CR LF breaks.
-inline std::string FileOf(const std::vector<std::string>& lines) {
+inline std::string FileOf(const Strings& lines) {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
 }
 
-inline std::vector<std::string> ContentsOf(const std::string& configurationFile) {
-    std::vector<std::string> contents;
+inline Strings ContentsOf(const std::string& configurationFile) {
+    Strings contents;
     for (const PwcEntry& e : ParseConfiguration(configurationFile))
         contents.push_back(e.content);
     return contents;

@@ -1,0 +1,313 @@
+#include "app/TfrmMain.h"
+#include "persistence/ProfileFile.h"
+#include "persistence/PwcFormat.h"
+#include "persistence/SettingsFile.h"
+#include "support/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace pw {
+namespace {
+
+using test::FileOf;
+using test::kSettingsPath;
+using test::Strings;
+
+const std::string kBase = "Orvane Pastewise 2.2";
+
+std::string Value(test::FakeDesktop& desktop, const char* section, const char* key) {
+    return ProfileFile::Parse(desktop.files[kSettingsPath]).GetString(section, key, "(none)");
+}
+
+TEST(SettingsFileTest, FirstStartTakesTheDefaultsAndExitWritesEveryKeyInOrder) {
+    test::FakeDesktop desktop;
+    test::ProgramRun run(desktop);
+    EXPECT_TRUE(run.site.centred);
+    EXPECT_EQ(run.site.placement,
+              ui::WindowPlacement({{342, 192, 529, 516}, false, {342, 192, 529, 516}}));
+    EXPECT_EQ(run.frm.CurrentSettings().optionsHotkeys,
+              (OptionsHotkeys{"Ctrl 1", "Ctrl 2", "Ctrl 3", "Ctrl 4", "Ctrl 5", "Ctrl 6", "Ctrl 7",
+                              "Ctrl 8", "Ctrl 9", "Ctrl 0"}));
+    EXPECT_EQ(run.frm.Caption(), kBase);
+    EXPECT_EQ(run.frm.ListView1.RowCount(), 0);
+    EXPECT_TRUE(desktop.messages.empty());
+
+    for (const char* text : {"first", "second"})
+        AddSnippet(run.frm.List(), text);
+    run.frm.cbAutoAdd.SetChecked(true);
+    run.site.placement = {{0, 0, 1920, 1040}, true, {100, 50, 600, 480}};
+    ASSERT_TRUE(run.Exit());
+
+    const ProfileFile file = ProfileFile::Parse(desktop.files[kSettingsPath]);
+    Strings entries;
+    for (const std::string& section : file.SectionNames())
+        for (const std::string& key : file.KeyNames(section))
+            entries.push_back(section + "/" + key + "=" + *file.Find(section, key));
+    Strings expected = {"Copy/Enable=0", "AutoAdd/Enable=1", "AlwaysOnTop/Enable=0",
+                        "Configuration/FileName="};
+    for (int i = 0; i < 10; ++i)
+        expected.push_back("OptionsHotkey/" + std::to_string(i) + "=Ctrl " +
+                           std::to_string((i + 1) % 10));
+    for (const char* e :
+         {"ClipStringList/Count=2", "ClipStringList/0=first", "ClipStringList/1=second",
+          "IndexList/0=1", "IndexList/1=2", "HotkeyList/0=Ctrl 1", "HotkeyList/1=Ctrl 2",
+          "WindowsPosition/Left=0", "WindowsPosition/Top=0", "WindowsPosition/Width=1920",
+          "WindowsPosition/Height=1040", "WindowsPosition/Maximized=1",
+          "WindowsPosition/NormalLeft=100", "WindowsPosition/NormalTop=50",
+          "WindowsPosition/NormalWidth=600", "WindowsPosition/NormalHeight=480"})
+        expected.push_back(e);
+    EXPECT_EQ(entries, expected);
+
+    test::ProgramRun next(desktop);
+    EXPECT_FALSE(next.site.centred);
+    EXPECT_EQ(next.site.placement, run.site.placement);
+    EXPECT_TRUE(next.frm.CurrentSettings().autoAdd);
+}
+
+TEST(SettingsFileTest, TheListComesBackByTheConfigurationFile) {
+    const std::string b = "C:\\d\\b.pwc";
+    const auto stored = [](const std::string& fileName) { // the middle row has no content
+        return FileOf({"[Configuration]", "FileName=" + fileName, "[ClipStringList]", "Count=3",
+                       "0=alpha", "1=", "2=gamma", "[IndexList]", "0=7", "1=8", "2=9",
+                       "[HotkeyList]", "0=Ctrl 5", "1=Ctrl 6", "2=Ctrl 7", "[WindowsPosition]",
+                       "Left=10"});
+    };
+    struct Case {
+        std::string fileName;
+        Strings contents;
+        std::string caption;
+        Strings messages;
+        std::size_t registered;
+    };
+    const Case cases[] = {
+        {"", {"alpha", "gamma"}, kBase, {}, 2},
+        {"Untitled", {}, kBase + " - [Untitled]", {}, 0},
+        {"untitled", {}, kBase, {"File does not exist: untitled"}, 0},
+        {"C:\\d\\gone.pwc", {}, kBase, {"File does not exist: C:\\d\\gone.pwc"}, 0},
+        {b, {"b1", "b2"}, kBase + " - [b.pwc]", {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        test::FakeDesktop desktop;
+        desktop.files[kSettingsPath] = stored(c.fileName);
+        desktop.files[b] =
+            SerializeConfiguration(std::vector<PwcEntry>{{"1", "b1", "Alt 1"}, {"", "b2", ""}});
+        test::ProgramRun run(desktop);
+
+        EXPECT_EQ(run.Contents(), c.contents);
+        EXPECT_EQ(run.frm.Caption(), c.caption);
+        EXPECT_EQ(run.frm.CurrentConfigurationFile(), c.fileName);
+        EXPECT_EQ(run.Messages(), c.messages);
+        EXPECT_EQ(run.site.placement.bounds.left, 10); // read after every branch
+        EXPECT_EQ(desktop.registered.size(), c.registered);
+        EXPECT_EQ(run.frm.Hotkeys().Records().Count(), c.registered);
+    }
+    // Without a document the cells come back as stored; the dropped row
+    // registers nothing and takes no position.
+    test::FakeDesktop desktop;
+    desktop.files[kSettingsPath] = stored("");
+    test::ProgramRun run(desktop);
+    EXPECT_EQ(run.Column(SnippetTable::kNumberColumn), (Strings{"7", "9"}));
+    EXPECT_EQ(run.Column(SnippetTable::kHotkeyColumn), (Strings{"Ctrl 5", "Ctrl 7"}));
+    EXPECT_FALSE(desktop.IdOf(kModControl, '6'));
+    const auto& records = run.frm.Hotkeys().Records().Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].Index, 2);
+    EXPECT_EQ(desktop.IdOf(kModControl, '7'), records[1].HotkeyId);
+}
+
+TEST(SettingsFileTest, RefusedStoredHotkeysAreReportedOnceAndNoRowIsLost) {
+    test::FakeDesktop desktop;
+    desktop.files[kSettingsPath] =
+        FileOf({"[ClipStringList]", "Count=4", "0=a", "1=b", "2=c", "3=d", "[HotkeyList]",
+                "0=Ctrl 5", "1=Ctrl 6", "2=Ctrl 7", "3=Ctrl 8", "[WindowsPosition]", "Top=20"});
+    desktop.heldElsewhere = {{kModControl, '6'}, {kModControl, '8'}};
+    test::ProgramRun run(desktop);
+
+    EXPECT_EQ(run.Contents(), (Strings{"a", "b", "c", "d"}));
+    EXPECT_EQ(run.Column(SnippetTable::kHotkeyColumn),
+              (Strings{"Ctrl 5", "Ctrl 6", "Ctrl 7", "Ctrl 8"}));
+    EXPECT_EQ(desktop.registered.size(), 2u);
+    EXPECT_TRUE(desktop.IdOf(kModControl, '7'));
+    EXPECT_EQ(run.Messages(),
+              Strings{"Hotkey setting failed, please try changing to another key!"});
+    EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(run.site.placement.bounds.top, 20);
+    ASSERT_TRUE(run.Exit());
+    EXPECT_EQ(Value(desktop, "ClipStringList", "3"), "d");
+}
+
+TEST(SettingsFileTest, AShorterListLeavesTheOldRowKeysBehindItsCount) {
+    test::FakeDesktop desktop;
+    for (int rows : {5, 2}) {
+        test::ProgramRun run(desktop);
+        for (const std::string& text : test::Texts(5))
+            AddSnippet(run.frm.List(), text); // refused when already there
+        while (run.frm.ListView1.RowCount() > rows) {
+            run.frm.ListView1.Select(run.frm.ListView1.RowCount() - 1);
+            run.frm.aRemoveExecute();
+        }
+        ASSERT_TRUE(run.Exit());
+    }
+    const ProfileFile file = ProfileFile::Parse(desktop.files[kSettingsPath]);
+    EXPECT_EQ(file.GetString("ClipStringList", "Count", ""), "2");
+    EXPECT_EQ(file.KeyNames("ClipStringList"), (Strings{"Count", "0", "1", "2", "3", "4"}));
+    EXPECT_EQ(file.KeyNames("IndexList").size(), 5u);
+    EXPECT_EQ(file.KeyNames("HotkeyList").size(), 5u);
+    EXPECT_EQ(file.GetString("ClipStringList", "4", ""), "t5");
+    test::ProgramRun third(desktop);
+    EXPECT_EQ(third.Contents(), test::Texts(2));
+}
+
+TEST(SettingsFileTest, ValuesAreReadByTheirRulesAndUnknownLinesSurvive) {
+    test::FakeDesktop desktop;
+    desktop.files[kSettingsPath] =
+        FileOf({"; kept", "[Copy]", "Enable=7", "Colour=red", "[AutoAdd]", "Enable=abc",
+                "[alwaysontop]", "enable=1", "[OptionsHotkey]", "3=Alt F4", "[Extra]", "key=value",
+                "[WindowsPosition]", "Left=0x10", "Width=wide", "Maximized=-1"});
+    test::ProgramRun run(desktop);
+    const Settings& s = run.frm.CurrentSettings();
+    EXPECT_TRUE(s.autoCopy);
+    EXPECT_FALSE(s.autoAdd);
+    EXPECT_TRUE(s.alwaysOnTop);
+    EXPECT_EQ(s.optionsHotkeys[3], "Alt F4");
+    EXPECT_EQ(s.optionsHotkeys[4], "Ctrl 5");
+    EXPECT_EQ(run.site.placement,
+              ui::WindowPlacement({{16, 192, 529, 516}, true, {342, 192, 529, 516}}));
+
+    ASSERT_TRUE(run.Exit());
+    EXPECT_TRUE(
+        desktop.files[kSettingsPath].starts_with("; kept\r\n[Copy]\r\nEnable=1\r\nColour=red\r\n"));
+    EXPECT_EQ(Value(desktop, "Extra", "key"), "value");
+    EXPECT_EQ(Value(desktop, "OptionsHotkey", "3"), "Alt F4");
+}
+
+TEST(SettingsFileTest, EveryContentComesBackByteForByte) {
+    std::string longText;
+    for (int i = 0; i < 5000; ++i)
+        longText += static_cast<char>(' ' + i % 95);
+    // clang-format off
+    const Strings contents = {"\r", "  blanks at both ends  ", "\tleading tab", "\"quoted\"",
+        "'single'", "\"", "%PW%", "%PW%41", "50% off", "%41", "caf\xe9 \x01\x7f", longText,
+        "= [x] ;y", "line one\r\nline two", "ends in a break\n"};
+    // clang-format on
+    test::FakeDesktop desktop;
+    {
+        test::ProgramRun run(desktop);
+        for (std::size_t i = 0; i < contents.size(); ++i)
+            AppendReadRow(run.frm.List(), std::to_string(i + 1), contents[i], "");
+        ASSERT_TRUE(run.Exit());
+    }
+    EXPECT_EQ(Value(desktop, "ClipStringList", "8"), "50% off"); // plain when it can be
+    test::ProgramRun next(desktop);
+    EXPECT_EQ(next.Contents(), contents);
+}
+
+TEST(SettingsFileTest, TheConfigurationFileStaysTheSameFromRunToRun) {
+    for (const std::string fileName : {"C:\\d\\gone.pwc", "C:\\d\\%PW%\\a.pwc", "%PW%x", "'a'"}) {
+        SCOPED_TRACE(fileName);
+        test::FakeDesktop desktop;
+        {
+            test::ProgramRun first(desktop);
+            first.frm.SetCurrentConfigurationFile(fileName);
+            ASSERT_TRUE(first.Exit());
+        }
+        for (int start = 0; start < 2; ++start) {
+            desktop.messages.clear();
+            test::ProgramRun next(desktop);
+            EXPECT_EQ(next.frm.CurrentConfigurationFile(), fileName);
+            EXPECT_EQ(next.Messages(), Strings{"File does not exist: " + fileName});
+            ASSERT_TRUE(next.Exit());
+        }
+    }
+}
+
+TEST(SettingsFileTest, ADamagedFileGivesADefinedListQuickly) {
+    const std::string rows = "0=a\r\n1=b\r\n2=c\r\n";
+    const std::pair<std::string, Strings> cases[] = {
+        {"Count=2147483647", {"a", "b", "c"}},
+        {"Count=2", {"a", "b"}},
+        {"Count=0x2", {"a", "b"}},
+        {"Count=-5", {}},
+        {"Count=abc", {}},
+        {"Count=", {}},
+    };
+    const auto start = std::chrono::steady_clock::now();
+    for (const auto& [count, contents] : cases) {
+        SCOPED_TRACE(count);
+        test::FakeDesktop desktop;
+        desktop.files[kSettingsPath] = "[ClipStringList]\r\n" + count + "\r\n" + rows;
+        test::ProgramRun run(desktop);
+        EXPECT_EQ(run.Contents(), contents);
+    }
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes(4096, '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(random() % 256);
+        if (round % 2 == 1) // a valid start, then damage
+            bytes = "[ClipStringList]\r\nCount=9\r\n0=a\r\n" + bytes.substr(0, 512) + rows;
+        test::FakeDesktop desktop;
+        desktop.files[kSettingsPath] = bytes;
+        Strings first;
+        {
+            test::ProgramRun run(desktop);
+            first = run.Contents();
+            ASSERT_TRUE(run.Exit());
+        }
+        test::ProgramRun again(desktop); // what was read once is read again
+        EXPECT_EQ(again.Contents(), first) << round;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(SettingsFileTest, SessionEndingWritesTheSettingsWithoutAQuestion) {
+    test::RunningProgram p;
+    p.run.Open("[a.pwc*]", "C:\\d\\a.pwc", 2);
+    ASSERT_TRUE(p.frm.ExitMustAskToSave());
+    p.frm.SessionEnding();
+    EXPECT_TRUE(p.desktop.messages.empty());
+    EXPECT_TRUE(p.desktop.fileDialogs.empty());
+    EXPECT_FALSE(p.desktop.files.contains("C:\\d\\a.pwc"));
+    EXPECT_EQ(Value(p.desktop, "ClipStringList", "1"), "t2");
+    EXPECT_EQ(Value(p.desktop, "Configuration", "FileName"), "C:\\d\\a.pwc");
+}
+
+TEST(SettingsFileTest, TheSettingsFolderFallsBackToTheProgramFolder) {
+    const std::string ownFolder = "C:\\AD\\Orvane\\Pastewise\\options.ini";
+    const std::string program = "C:\\Program Files\\Pastewise\\options.ini";
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {"C:\\AD", false, ownFolder},
+        {"C:\\AD\\", false, ownFolder},
+        {"C:\\AD\\", true, program},
+        {"", false, program},
+    };
+    for (const auto& [appData, mkdirFails, path] : cases) {
+        SCOPED_TRACE(appData + (mkdirFails ? ", mkdir fails" : ""));
+        test::FakeDesktop desktop;
+        desktop.appDataFolder = appData;
+        if (mkdirFails)
+            desktop.fault = [](const std::string& op, const std::string&) {
+                return op == "mkdir" ? IoResult::Failure("Access is denied.") : IoResult::Success();
+            };
+        EXPECT_EQ(SettingsFilePath(desktop), path);
+        desktop.files[path] = FileOf({"[Copy]", "Enable=1"});
+        test::ProgramRun run(desktop);
+        EXPECT_TRUE(run.frm.CurrentSettings().autoCopy); // read from there
+        AddSnippet(run.frm.List(), "x");
+        ASSERT_TRUE(run.Exit());
+        EXPECT_EQ(ProfileFile::Parse(desktop.files[path]).GetString("ClipStringList", "0", ""),
+                  "x");
+        EXPECT_EQ(desktop.files.size(), 1u);
+    }
+}
+
+} // namespace
+} // namespace pw
