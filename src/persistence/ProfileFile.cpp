@@ -1,5 +1,7 @@
 #include "persistence/ProfileFile.h"
 
+#include "persistence/TextBytes.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -68,20 +70,6 @@ std::string_view Unquote(std::string_view value) {
 
 bool IsBlankLine(std::string_view line) {
     return Trim(Readable(line)).empty();
-}
-
-bool HoldsLineBreakOrZero(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 std::optional<int> ParseInt(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "persistence/ValueEscape.h"
 
+#include "persistence/TextBytes.h"
+
 namespace pw {
 namespace {
 
@@ -10,16 +12,6 @@ bool IsTrimmed(unsigned char c) {
 
 bool IsQuote(char c) {
     return c == '"' || c == '\'';
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 void AppendEscaped(std::string& out, unsigned char c) {
@@ -34,10 +26,8 @@ void AppendEscaped(std::string& out, unsigned char c) {
 bool SurvivesPlain(std::string_view text, StoredFormat format) {
     if (text.starts_with(kEscapeMarker))
         return false;
-    // A plain loop: find_first_of calls memchr on the set for every byte.
-    for (const char c : text)
-        if (c == '\r' || c == '\n' || c == '\0')
-            return false;
+    if (HoldsLineBreakOrZero(text))
+        return false;
     if (text.empty())
         return true;
     if (IsTrimmed(static_cast<unsigned char>(text.back())))
