@@ -131,7 +131,9 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
     Section* section = &file.sections_.front();
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
         const std::string_view line = bytes.substr(pos, end - pos);
         pos = end;
         if (pos < bytes.size())
@@ -149,8 +151,6 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
         for (std::string& blank : section->tail)
             section->lines.push_back(std::move(blank));
         section->tail.clear();
-        if (const auto key = SplitKeyLine(line))
-            section->keys.try_emplace(Fold(key->name), section->lines.size());
         section->lines.emplace_back(line);
     }
     return file;
@@ -161,10 +161,32 @@ const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) cons
     return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
+// Built on the first lookup in a section: a file that is only read through
+// ForEachKey, or only partly looked up, never pays for the others.
+void ProfileFile::EnsureKeyIndex(const Section& section) {
+    if (section.indexed)
+        return;
+    section.keys.reserve(section.lines.size());
+    for (std::size_t i = 0; i < section.lines.size(); ++i)
+        if (const auto key = SplitKeyLine(section.lines[i]))
+            section.keys.try_emplace(Fold(key->name), i);
+    section.indexed = true;
+}
+
+void ProfileFile::ForEachKey(
+    std::string_view section,
+    const std::function<void(std::string_view key, std::string_view value)>& visit) const {
+    if (const Section* found = FindSection(section))
+        for (const std::string& line : found->lines)
+            if (const auto key = SplitKeyLine(line))
+                visit(key->name, Unquote(key->value));
+}
+
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (found == nullptr)
         return std::nullopt;
+    EnsureKeyIndex(*found);
     const auto line = found->keys.find(Fold(key));
     if (line == found->keys.end())
         return std::nullopt;
@@ -196,6 +218,7 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
     Section& target = foundSection != sectionIndex_.end()
                           ? sections_[foundSection->second]
                           : AddSection(std::string(section), "[" + std::string(section) + "]");
+    EnsureKeyIndex(target);
     const auto [entry, added] = target.keys.try_emplace(Fold(key), target.lines.size());
     if (added) {
         target.lines.push_back(std::string(key) + "=" + std::string(value));
@@ -214,6 +237,7 @@ void ProfileFile::ReserveKeys(std::string_view section, std::size_t count) {
     Section& target = found != sectionIndex_.end()
                           ? sections_[found->second]
                           : AddSection(std::string(section), "[" + std::string(section) + "]");
+    EnsureKeyIndex(target);
     target.keys.reserve(count);
     target.lines.reserve(count);
 }

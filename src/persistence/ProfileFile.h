@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,6 +72,12 @@ public:
     // The names of the sections in file order as spelled, repeated ones too,
     // without the nameless part before the first section.
     std::vector<std::string> SectionNames() const;
+    // Every key line of the first section of that name, in file order (repeated
+    // keys too), with its value as GetString reads it: one pass, no index.
+    void ForEachKey(
+        std::string_view section,
+        const std::function<void(std::string_view key, std::string_view value)>& visit) const;
+
     // The keys of the first section of that name in file order as spelled,
     // repeated ones too.
     std::vector<std::string> KeyNames(std::string_view section) const;
@@ -81,10 +88,13 @@ private:
         std::optional<std::string> head; // the "[name]" line; none for the leading part
         std::vector<std::string> lines;  // up to the last non-blank line
         std::vector<std::string> tail;   // the blank lines after them
-        std::unordered_map<std::string, std::size_t> keys; // folded name -> first line
+        // Folded name -> first line; made on the first lookup.
+        mutable std::unordered_map<std::string, std::size_t> keys;
+        mutable bool indexed = false;
     };
 
     const Section* FindSection(std::string_view name) const;
+    static void EnsureKeyIndex(const Section& section);
     Section& AddSection(std::string name, std::optional<std::string> head);
 
     std::string bom_;

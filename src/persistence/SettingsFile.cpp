@@ -34,6 +34,31 @@ bool ParseRowKey(std::string_view key, int& index) {
     return error == std::errc() && end == key.data() + key.size() && index >= 0;
 }
 
+// The values of a list section by row, in row order; of two lines for one
+// row the first counts, as for any key.
+using RowValues = std::vector<std::pair<int, std::string_view>>;
+
+RowValues CollectRows(const ProfileFile& file, const char* section, int count) {
+    RowValues rows;
+    file.ForEachKey(section, [&](std::string_view key, std::string_view value) {
+        int index = 0;
+        if (ParseRowKey(key, index) && index < count)
+            rows.emplace_back(index, value);
+    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    rows.erase(std::unique(rows.begin(), rows.end(),
+                           [](const auto& a, const auto& b) { return a.first == b.first; }),
+               rows.end());
+    return rows;
+}
+
+std::string_view ValueAt(const RowValues& rows, int index) {
+    const auto it = std::lower_bound(rows.begin(), rows.end(), index,
+                                     [](const auto& row, int i) { return row.first < i; });
+    return it != rows.end() && it->first == index ? it->second : std::string_view();
+}
+
 bool OnOff(const ProfileFile& file, const char* section, bool fallback) {
     return file.GetInt(section, "Enable", fallback ? 1 : 0) != 0;
 }
@@ -51,24 +76,19 @@ StoredSettings ReadSettingsFile(std::string_view bytes) {
         stored.settings.optionsHotkeys[i] =
             file.GetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
 
-    // Only keys that exist can give a row, so a damaged Count costs nothing:
-    // walk the stored contents rather than every index up to it.
+    // One pass over each list section: only keys that exist can give a row,
+    // so a damaged Count costs nothing.
     const int count = file.GetInt("ClipStringList", "Count", 0);
-    std::vector<int> indexes;
-    for (const std::string& key : file.KeyNames("ClipStringList")) {
-        int index = 0;
-        if (ParseRowKey(key, index) && index < count)
-            indexes.push_back(index);
-    }
-    std::sort(indexes.begin(), indexes.end());
-    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
-    for (int index : indexes) {
-        const std::string key = std::to_string(index);
-        std::string content = DecodeStoredValue(file.GetString("ClipStringList", key, ""));
+    const RowValues contents = CollectRows(file, "ClipStringList", count);
+    const RowValues numbers = CollectRows(file, "IndexList", count);
+    const RowValues hotkeys = CollectRows(file, "HotkeyList", count);
+    stored.rows.reserve(contents.size());
+    for (const auto& [index, value] : contents) {
+        std::string content = DecodeStoredValue(value);
         if (content.empty())
             continue;
-        stored.rows.push_back({file.GetString("IndexList", key, ""), std::move(content),
-                               file.GetString("HotkeyList", key, "")});
+        stored.rows.push_back({std::string(ValueAt(numbers, index)), std::move(content),
+                               std::string(ValueAt(hotkeys, index))});
     }
 
     ui::WindowPlacement& p = stored.placement;
