@@ -3,6 +3,7 @@
 #include "persistence/TextBytes.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 namespace pw {
@@ -225,6 +226,53 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
     } else {
         std::string& line = target.lines[entry->second];
         line = std::string(SplitKeyLine(line)->name) + "=" + std::string(value);
+    }
+    return true;
+}
+
+bool ProfileFile::SetNumberedKeys(std::string_view section,
+                                  const std::vector<std::string>& values) {
+    section = Trim(section);
+    if (HoldsLineBreakOrZero(section) ||
+        std::any_of(values.begin(), values.end(),
+                    [](const std::string& v) { return HoldsLineBreakOrZero(v); }))
+        return false;
+    if (values.empty())
+        return true;
+    const auto foundSection = sectionIndex_.find(Fold(section));
+    Section& target = foundSection != sectionIndex_.end()
+                          ? sections_[foundSection->second]
+                          : AddSection(std::string(section), "[" + std::string(section) + "]");
+    // The index is made from the lines: drop it, the next lookup remakes it.
+    target.keys.clear();
+    target.indexed = false;
+    // The first line of each key "0" .. "n-1"; other spellings ("03") are
+    // other keys, as for any lookup.
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> lineOf(values.size(), kNone);
+    for (std::size_t i = 0; i < target.lines.size(); ++i) {
+        const auto key = SplitKeyLine(target.lines[i]);
+        if (!key || key->name.empty() || (key->name.size() > 1 && key->name[0] == '0'))
+            continue;
+        std::size_t index = 0;
+        const auto [end, error] =
+            std::from_chars(key->name.data(), key->name.data() + key->name.size(), index);
+        if (error == std::errc() && end == key->name.data() + key->name.size() &&
+            index < values.size() && lineOf[index] == kNone)
+            lineOf[index] = i;
+    }
+    target.lines.reserve(target.lines.size() + values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (lineOf[i] != kNone) {
+            std::string& line = target.lines[lineOf[i]];
+            line = std::string(SplitKeyLine(line)->name) + "=" + values[i];
+        } else {
+            char digits[24];
+            const auto written = std::to_chars(digits, digits + sizeof digits, i).ptr;
+            std::string& line = target.lines.emplace_back();
+            line.reserve(static_cast<std::size_t>(written - digits) + 1 + values[i].size());
+            line.append(digits, written).append(1, '=').append(values[i]);
+        }
     }
     return true;
 }

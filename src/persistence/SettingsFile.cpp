@@ -111,16 +111,21 @@ std::string WriteSettingsFile(std::string_view previous, const StoredSettings& s
     for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
         file.SetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
     file.SetString("ClipStringList", "Count", std::to_string(stored.rows.size()));
-    for (const char* section : {"ClipStringList", "IndexList", "HotkeyList"})
-        file.ReserveKeys(section, stored.rows.size() + 1);
-    for (std::size_t i = 0; i < stored.rows.size(); ++i) {
-        const std::string key = std::to_string(i);
-        const PwcEntry& row = stored.rows[i];
-        file.SetString("IndexList", key, row.number);
-        file.SetString("ClipStringList", key,
-                       EncodeStoredValue(row.content, StoredFormat::Profile));
-        file.SetString("HotkeyList", key, row.hotkey);
+    // Section by section: one pass each rather than a lookup per key. A new
+    // file gets ClipStringList (Count, contents), IndexList and HotkeyList in
+    // that order, as the rows written key by key would leave them.
+    std::vector<std::string> numbers, contents, hotkeys;
+    numbers.reserve(stored.rows.size());
+    contents.reserve(stored.rows.size());
+    hotkeys.reserve(stored.rows.size());
+    for (const PwcEntry& row : stored.rows) {
+        numbers.push_back(row.number);
+        contents.push_back(EncodeStoredValue(row.content, StoredFormat::Profile));
+        hotkeys.push_back(row.hotkey);
     }
+    file.SetNumberedKeys("IndexList", numbers);
+    file.SetNumberedKeys("ClipStringList", contents);
+    file.SetNumberedKeys("HotkeyList", hotkeys);
     const ui::WindowPlacement& p = stored.placement;
     for (const PlacementKey& k : kPlacementKeys) {
         if (k.name == std::string_view("NormalLeft"))

@@ -358,5 +358,38 @@ TEST(ProfileFileTest, ALargeFileIsReadAndWrittenWhole) {
               "IndexList" + std::to_string(kRows - 1));
 }
 
+// Writing a list section in one pass must leave exactly the file that
+// writing its keys one by one leaves, whatever the old file held.
+TEST(ProfileFileTest, NumberedKeysWrittenTogetherMatchKeyByKey) {
+    const std::vector<std::string> previous = {
+        "",
+        "[List]\r\n",
+        "[List]\r\n0=old\r\n1=old\r\n9=beyond\r\n\r\n[Other]\r\nx=1\r\n",
+        "[list]\r\n 1 = spaced\r\n03=not three\r\n3=three\r\n3=second three\r\nCount=2\r\n",
+        "[List]\r\nnoequals\r\n2=two\r\n\r\n\r\n[List]\r\n0=second section\r\n",
+    };
+    const std::vector<std::vector<std::string>> lists = {
+        {}, {"a"}, {"a", "b", "c", "d"}, {"", " x ", "%PW%%0D", "y"}};
+    for (const std::string& before : previous) {
+        for (const std::vector<std::string>& values : lists) {
+            SCOPED_TRACE(before + " / " + std::to_string(values.size()));
+            ProfileFile together = ProfileFile::Parse(before);
+            ProfileFile oneByOne = ProfileFile::Parse(before);
+            // A lookup first, so the key index exists and must be kept right.
+            EXPECT_EQ(together.Find("List", "0"), oneByOne.Find("List", "0"));
+            ASSERT_TRUE(together.SetNumberedKeys("List", values));
+            for (std::size_t i = 0; i < values.size(); ++i)
+                ASSERT_TRUE(oneByOne.SetString("List", std::to_string(i), values[i]));
+            EXPECT_EQ(together.Serialize(), oneByOne.Serialize());
+            for (std::size_t i = 0; i < values.size() + 2; ++i)
+                EXPECT_EQ(together.Find("List", std::to_string(i)),
+                          oneByOne.Find("List", std::to_string(i)));
+        }
+    }
+    ProfileFile refused = ProfileFile::Parse("[List]\r\n0=kept\r\n");
+    EXPECT_FALSE(refused.SetNumberedKeys("List", {"fine", "line\r\nbreak"}));
+    EXPECT_EQ(refused.Serialize(), "[List]\r\n0=kept\r\n");
+}
+
 } // namespace
 } // namespace pw
