@@ -3,8 +3,10 @@
 #include <shlobj.h>
 
 #include <stdexcept>
+#include <cstdio>
 
 #include "Input.h"
+#include "TestFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
 #include "app/Product.h"
@@ -42,6 +44,16 @@ std::string PastewiseApp::settingsFile() {
         throw std::runtime_error("no application-data folder");
     }
     return std::string(appData) + "\\Orvane\\Pastewise\\options.ini";
+}
+
+bool PastewiseApp::writeSettingsFile(const std::string& bytes) {
+    const std::string file = settingsFile();
+    const std::string folder = file.substr(0, file.rfind('\\'));
+    const int created = SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    if (created != ERROR_SUCCESS && created != ERROR_ALREADY_EXISTS) {
+        return false;
+    }
+    return writeFileBytes(file, bytes) && readFileBytes(file) == bytes;
 }
 
 namespace {
@@ -229,6 +241,11 @@ bool PastewiseApp::pressHotkey(std::initializer_list<WORD> keys) const {
     if (!rightClickAt(point)) {
         return ::testing::AssertionFailure() << "SendInput failed";
     }
+    return pressInPopupMenu(mnemonic, "context menu of row " + std::to_string(row));
+}
+
+::testing::AssertionResult PastewiseApp::pressInPopupMenu(WORD mnemonic,
+                                                          const std::string& which) const {
     // A popup menu is a top-level window of class #32768 of the process that tracks it.
     const HWND menu = pollFor([&] {
         for (HWND window : topLevelWindows(process_.id(), "#32768")) {
@@ -239,20 +256,77 @@ bool PastewiseApp::pressHotkey(std::initializer_list<WORD> keys) const {
         return HWND{};
     });
     if (menu == nullptr) {
-        return ::testing::AssertionFailure()
-               << "no context menu after a right click on row " << row;
+        return ::testing::AssertionFailure() << "no " << which << " after the click";
     }
     if (!pressKeys({mnemonic})) {
         return ::testing::AssertionFailure() << "SendInput failed";
     }
     if (!waitUntil([&] { return IsWindowVisible(menu) == 0; })) {
-        return ::testing::AssertionFailure() << "the context menu stays open";
+        return ::testing::AssertionFailure() << "the " << which << " stays open";
     }
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult PastewiseApp::pointAtControl(HWND control, int dx, POINT& point) const {
+    RECT rect{};
+    if (control == nullptr || !GetWindowRect(control, &rect)) {
+        return ::testing::AssertionFailure() << "no such control";
+    }
+    if (!bringToFront(main_)) {
+        return ::testing::AssertionFailure()
+               << "the main window did not come to the front; foreground "
+               << windowClass(GetForegroundWindow());
+    }
+    point = {(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
+    if (!waitUntil([&] { return WindowFromPoint(point) == control; })) {
+        return ::testing::AssertionFailure()
+               << "control " << GetDlgCtrlID(control) << " is not visible at (" << point.x << ", "
+               << point.y << "), there is a " << windowClass(WindowFromPoint(point));
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult PastewiseApp::chooseFromMainMenu(WORD mnemonic) const {
+    // Two clicks on the label within the double-click time and a few pixels of each other
+    // make a double-click, which does not open the menu: the next click is 10 pixels away.
+    const int dx = menuClicks_++ % 2 == 0 ? -5 : 5;
+    POINT point{};
+    if (auto found = pointAtControl(control(IDC_LABEL_MENU), dx, point); !found) {
+        return found;
+    }
+    const DWORD t0 = GetTickCount();
+    if (!clickAt(point)) {
+        return ::testing::AssertionFailure() << "SendInput failed";
+    }
+    const bool up = waitUntil([&] { for (HWND w : topLevelWindows(process_.id(), "#32768")) if (IsWindowVisible(w)) return true; return false; }, milliseconds{3000});
+    if (!up) {
+        GUITHREADINFO info{}; info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
+        POINT cur{}; GetCursorPos(&cur);
+        fprintf(stderr, "DBG no menu after %lu ms click %d: flags %lx capture %s active %s focus %s fg %s enabled %d cursor %ld,%ld point %ld,%ld at %s %d\n", GetTickCount() - t0, menuClicks_, info.flags, windowClass(info.hwndCapture).c_str(), windowClass(info.hwndActive).c_str(), windowClass(info.hwndFocus).c_str(), windowClass(GetForegroundWindow()).c_str(), IsWindowEnabled(main_), cur.x, cur.y, point.x, point.y, windowClass(WindowFromPoint(point)).c_str(), GetDlgCtrlID(WindowFromPoint(point)));
+        for (HWND w : topLevelWindows(process_.id())) if (IsWindowVisible(w)) fprintf(stderr, "DBG  visible %s \"%s\"\n", windowClass(w).c_str(), windowText(w).c_str());
+    }
+    return pressInPopupMenu(mnemonic, "main menu");
+}
+
+HWND PastewiseApp::waitForMessageBox(milliseconds timeout) const {
+    return pollFor([&] { return findMessageBox(process_.id(), pw::kMessageCaption); }, timeout);
+}
+
+std::string PastewiseApp::caption() const {
+    return windowText(main_);
+}
+
+bool PastewiseApp::waitForCaption(const std::string& expected, milliseconds timeout) const {
+    return waitUntil([&] { return caption() == expected; }, timeout);
+}
+
+bool PastewiseApp::clickExit() const {
+    return clickButton(control(IDC_BUTTON_EXIT));
+}
+
 std::optional<DWORD> PastewiseApp::exit() {
-    if (!clickButton(control(IDC_BUTTON_EXIT))) {
+    if (!clickExit()) {
         return std::nullopt;
     }
     return process_.waitForExit();

@@ -30,6 +30,9 @@ public:
 
     // Where the program keeps options.ini for this Wine user.
     static std::string settingsFile();
+    // Puts a settings file with exactly these bytes in place (its folder too), for a start with
+    // Settings::Keep.
+    static bool writeSettingsFile(const std::string& bytes);
     PastewiseApp(const PastewiseApp&) = delete;
     PastewiseApp& operator=(const PastewiseApp&) = delete;
     ~PastewiseApp();
@@ -37,6 +40,9 @@ public:
     const Process& process() const noexcept { return process_; }
     DWORD processId() const noexcept { return process_.id(); }
     HWND mainWindow() const noexcept { return main_; }
+    // The main window's caption, which also names the open configuration file.
+    std::string caption() const;
+    bool waitForCaption(const std::string& expected, milliseconds timeout = kDefaultTimeout) const;
     // A control of the main window by id, wherever it sits in the window tree.
     HWND control(int id) const;
     const RemoteListView& list() const { return *list_; }
@@ -68,17 +74,33 @@ public:
     // Right-clicks the row with the real mouse and, once its context menu is up, presses the
     // mnemonic key of an item ('E' for "&Edit").
     ::testing::AssertionResult chooseFromRowMenu(int row, WORD mnemonic) const;
+    // Clicks the "Menu" label with the real mouse and, once the main menu is up, presses the
+    // mnemonic key of an item ('N' for "&New Configuration", 'V' for "Sa&ve Configuration
+    // As...").
+    ::testing::AssertionResult chooseFromMainMenu(WORD mnemonic) const;
+    // The program's message box (caption "Orvane Pastewise") once it is up, or null.
+    HWND waitForMessageBox(milliseconds timeout = kDefaultTimeout) const;
     // Clicks Exit; the exit code once the process has ended.
     std::optional<DWORD> exit();
+    // Clicks Exit and returns at once, for an exit that asks something first.
+    bool clickExit() const;
 
 private:
     // Selects the row, brings the main window to the front and finds a point inside the row
     // where nothing covers the list.
     ::testing::AssertionResult pointAtRow(int row, POINT& point) const;
+    // Brings the main window to the front and finds a point of the control, `dx` pixels right
+    // of its centre, checking that nothing covers it there.
+    ::testing::AssertionResult pointAtControl(HWND control, int dx, POINT& point) const;
+    // Waits for a popup menu of the program to be up, presses the mnemonic key and waits for
+    // the menu to close.
+    ::testing::AssertionResult pressInPopupMenu(WORD mnemonic, const std::string& which) const;
 
     Process process_;
     HWND main_ = nullptr;
     std::optional<RemoteListView> list_;
+    // Main menu clicks so far; see chooseFromMainMenu().
+    mutable int menuClicks_ = 0;
 };
 
 } // namespace e2e

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Input.h"
 #include "Notepad.h"
 #include "PastewiseApp.h"
+#include "PasteCheck.h"
 
 namespace e2e {
 
@@ -25,27 +25,12 @@ protected:
         }
     }
 
-    // Presses the combination (modifiers first) with notepad in front and waits for notepad to
-    // show `expected`.
     ::testing::AssertionResult pasteInNotepad(std::initializer_list<WORD> keys,
                                               const std::string& expected) const {
-        if (!notepad.focus()) {
-            return ::testing::AssertionFailure() << "notepad did not get the focus";
-        }
-        if (!app.pressHotkey(keys)) {
-            return ::testing::AssertionFailure() << "pressing " << describeKeys(keys) << " failed";
-        }
-        if (!notepad.waitForText(expected)) {
-            return ::testing::AssertionFailure()
-                   << "after " << describeKeys(keys) << " notepad shows \"" << notepad.text()
-                   << "\", expected \"" << expected << "\"";
-        }
-        return ::testing::AssertionSuccess();
+        return e2e::pasteInNotepad(app, notepad, keys, expected);
     }
-    // The same for Ctrl+key.
     ::testing::AssertionResult pasteInNotepad(char key, const std::string& expected) const {
-        return pasteInNotepad({VK_CONTROL, static_cast<WORD>(static_cast<unsigned char>(key))},
-                              expected);
+        return e2e::pasteInNotepad(app, notepad, key, expected);
     }
 
     PastewiseApp app;
