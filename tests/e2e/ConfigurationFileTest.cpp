@@ -115,6 +115,8 @@ TEST(ConfigurationFile, LoadReplacesTheListAndItsHotkeysAndAMissingFileIsReporte
                                                   {"3", "last one", "Ctrl 6"}})));
     PastewiseApp app;
     Notepad notepad;
+    // Done with coming up, so that it does not take the focus from the program's menu.
+    ASSERT_TRUE(notepad.focus());
     ASSERT_TRUE(app.addSnippet("to be replaced"));
 
     // Without a document a list with rows is still asked about, naming no file.

@@ -3,7 +3,6 @@
 #include <shlobj.h>
 
 #include <stdexcept>
-#include <cstdio>
 
 #include "Input.h"
 #include "TestFiles.h"
@@ -244,17 +243,19 @@ bool PastewiseApp::pressHotkey(std::initializer_list<WORD> keys) const {
     return pressInPopupMenu(mnemonic, "context menu of row " + std::to_string(row));
 }
 
+HWND PastewiseApp::visibleMenu() const {
+    // A popup menu is a top-level window of class #32768 of the process that tracks it.
+    for (HWND window : topLevelWindows(process_.id(), "#32768")) {
+        if (IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 ::testing::AssertionResult PastewiseApp::pressInPopupMenu(WORD mnemonic,
                                                           const std::string& which) const {
-    // A popup menu is a top-level window of class #32768 of the process that tracks it.
-    const HWND menu = pollFor([&] {
-        for (HWND window : topLevelWindows(process_.id(), "#32768")) {
-            if (IsWindowVisible(window)) {
-                return window;
-            }
-        }
-        return HWND{};
-    });
+    const HWND menu = pollFor([&] { return visibleMenu(); });
     if (menu == nullptr) {
         return ::testing::AssertionFailure() << "no " << which << " after the click";
     }
@@ -286,27 +287,57 @@ bool PastewiseApp::pressHotkey(std::initializer_list<WORD> keys) const {
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult PastewiseApp::chooseFromMainMenu(WORD mnemonic) const {
-    // Two clicks on the label within the double-click time and a few pixels of each other
-    // make a double-click, which does not open the menu: the next click is 10 pixels away.
-    const int dx = menuClicks_++ % 2 == 0 ? -5 : 5;
-    POINT point{};
-    if (auto found = pointAtControl(control(IDC_LABEL_MENU), dx, point); !found) {
-        return found;
+::testing::AssertionResult PastewiseApp::chooseFromMainMenu(WORD mnemonic,
+                                                            MenuEffect effect) const {
+    constexpr int kAttempts = 3;
+    // Longer than the double-click time, so that the next click on the label is a click again.
+    constexpr milliseconds kMenuTimeout{2000};
+    auto failure = ::testing::AssertionFailure();
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        const std::string captionBefore = caption();
+        const auto rowsBefore = list_->count();
+        // Two clicks on the label within the double-click time and a few pixels of each other
+        // make a double-click, which does not open the menu: the next click is 10 pixels away.
+        const int dx = menuClicks_++ % 2 == 0 ? -5 : 5;
+        POINT point{};
+        if (auto found = pointAtControl(control(IDC_LABEL_MENU), dx, point); !found) {
+            return found;
+        }
+        if (!clickAt(point)) {
+            return ::testing::AssertionFailure() << "SendInput failed";
+        }
+        const HWND menu = pollFor([&] { return visibleMenu(); }, kMenuTimeout);
+        if (menu == nullptr) {
+            failure << "no main menu after click " << attempt << "; ";
+            continue;
+        }
+        if (!pressKeys({mnemonic})) {
+            return ::testing::AssertionFailure() << "SendInput failed";
+        }
+        if (!waitUntil([&] { return IsWindowVisible(menu) == 0; })) {
+            return ::testing::AssertionFailure() << "the main menu stays open";
+        }
+        if (effect == MenuEffect::None) {
+            return ::testing::AssertionSuccess();
+        }
+        const bool effective = waitUntil([&] {
+            return showsDialog() || caption() != captionBefore || list_->count() != rowsBefore;
+        });
+        if (effective) {
+            return ::testing::AssertionSuccess();
+        }
+        failure << "the main menu closed after attempt " << attempt << ", but nothing came of it; ";
     }
-    const DWORD t0 = GetTickCount();
-    if (!clickAt(point)) {
-        return ::testing::AssertionFailure() << "SendInput failed";
+    return failure;
+}
+
+bool PastewiseApp::showsDialog() const {
+    for (HWND window : topLevelWindows(process_.id(), "#32770")) {
+        if (IsWindowVisible(window)) {
+            return true;
+        }
     }
-    const bool up = waitUntil([&] { for (HWND w : topLevelWindows(process_.id(), "#32768")) if (IsWindowVisible(w)) return true; return false; }, milliseconds{3000});
-    if (!up) {
-        GUITHREADINFO info{}; info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
-        POINT cur{}; GetCursorPos(&cur);
-        fprintf(stderr, "DBG no menu after %lu ms click %d: flags %lx capture %s active %s focus %s fg %s enabled %d cursor %ld,%ld point %ld,%ld at %s %d\n", GetTickCount() - t0, menuClicks_, info.flags, windowClass(info.hwndCapture).c_str(), windowClass(info.hwndActive).c_str(), windowClass(info.hwndFocus).c_str(), windowClass(GetForegroundWindow()).c_str(), IsWindowEnabled(main_), cur.x, cur.y, point.x, point.y, windowClass(WindowFromPoint(point)).c_str(), GetDlgCtrlID(WindowFromPoint(point)));
-        for (HWND w : topLevelWindows(process_.id())) if (IsWindowVisible(w)) fprintf(stderr, "DBG  visible %s \"%s\"\n", windowClass(w).c_str(), windowText(w).c_str());
-    }
-    return pressInPopupMenu(mnemonic, "main menu");
+    return false;
 }
 
 HWND PastewiseApp::waitForMessageBox(milliseconds timeout) const {

@@ -74,10 +74,21 @@ public:
     // Right-clicks the row with the real mouse and, once its context menu is up, presses the
     // mnemonic key of an item ('E' for "&Edit").
     ::testing::AssertionResult chooseFromRowMenu(int row, WORD mnemonic) const;
+    // What choosing a menu item is expected to show.
+    enum class MenuEffect {
+        // A dialog or message box of the program, a new caption or another row count.
+        Visible,
+        // Nothing that can be seen (New on an empty untitled list, say).
+        None,
+    };
     // Clicks the "Menu" label with the real mouse and, once the main menu is up, presses the
     // mnemonic key of an item ('N' for "&New Configuration", 'V' for "Sa&ve Configuration
-    // As...").
-    ::testing::AssertionResult chooseFromMainMenu(WORD mnemonic) const;
+    // As..."). A late focus change in Wine may close the menu before the key gets there; when
+    // a visible effect is expected and none comes, the whole choice is made again.
+    ::testing::AssertionResult chooseFromMainMenu(WORD mnemonic,
+                                                  MenuEffect effect = MenuEffect::Visible) const;
+    // A dialog or message box (class #32770) of the program is up.
+    bool showsDialog() const;
     // The program's message box (caption "Orvane Pastewise") once it is up, or null.
     HWND waitForMessageBox(milliseconds timeout = kDefaultTimeout) const;
     // Clicks Exit; the exit code once the process has ended.
@@ -95,6 +106,8 @@ private:
     // Waits for a popup menu of the program to be up, presses the mnemonic key and waits for
     // the menu to close.
     ::testing::AssertionResult pressInPopupMenu(WORD mnemonic, const std::string& which) const;
+    // The program's popup menu that is up, or null.
+    HWND visibleMenu() const;
 
     Process process_;
     HWND main_ = nullptr;

@@ -82,7 +82,7 @@ TEST_F(SaveQuestion, NewAsksAboutAChangedDocumentAndDoesWhatTheAnswerSays) {
     EXPECT_EQ(readFileBytes(project), kThreeRows);
 
     // An empty untitled list has nothing to lose: New does not ask.
-    ASSERT_TRUE(app.chooseFromMainMenu('N'));
+    ASSERT_TRUE(app.chooseFromMainMenu('N', PastewiseApp::MenuEffect::None));
     ASSERT_TRUE(app.waitForQueuedMessages());
     EXPECT_EQ(findMessageBox(app.processId(), pw::kMessageCaption), nullptr);
     EXPECT_EQ(app.caption(), documentCaption("Untitled"));

@@ -69,6 +69,8 @@ TEST(SettingsFile, ExitWritesEveryKeyAndTheNextStartsBringTheListBack) {
                                            {"4", " leading blank", ""},
                                        })));
     Notepad notepad;
+    // Done with coming up, so that it does not take the focus from the program's menu.
+    ASSERT_TRUE(notepad.focus());
     StoredPlacement placement;
     {
         PastewiseApp app;
