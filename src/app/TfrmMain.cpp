@@ -81,43 +81,20 @@ void TfrmMain::Design() {
 }
 
 void TfrmMain::WireHandlers() {
-    struct ButtonWiring {
-        ui::Button TfrmMain::*button;
-        void (TfrmMain::*click)();
+    // Each control's click runs the handler of its name.
+    const auto onClick = [this](auto& control, void (TfrmMain::*handler)()) {
+        control.OnClick = [this, handler] { (this->*handler)(); };
     };
-    static constexpr ButtonWiring kButtons[] = {
-        {&TfrmMain::bAdd, &TfrmMain::bAddClick},
-        {&TfrmMain::bExit, &TfrmMain::bExitClick},
-    };
-    for (const ButtonWiring& w : kButtons)
-        (this->*w.button).OnClick = [this, f = w.click] { (this->*f)(); };
-
-    struct CheckBoxWiring {
-        ui::CheckBox TfrmMain::*box;
-        void (TfrmMain::*click)();
-    };
-    static constexpr CheckBoxWiring kCheckBoxes[] = {
-        {&TfrmMain::cbAutoCopy, &TfrmMain::cbAutoCopyClick},
-        {&TfrmMain::cbAutoAdd, &TfrmMain::cbAutoAddClick},
-        {&TfrmMain::cbAlwaysOnTop, &TfrmMain::cbAlwaysOnTopClick},
-    };
-    for (const CheckBoxWiring& w : kCheckBoxes)
-        (this->*w.box).OnClick = [this, f = w.click] { (this->*f)(); };
-
+    onClick(bAdd, &TfrmMain::bAddClick);
+    onClick(bExit, &TfrmMain::bExitClick);
+    onClick(cbAutoCopy, &TfrmMain::cbAutoCopyClick);
+    onClick(cbAutoAdd, &TfrmMain::cbAutoAddClick);
+    onClick(cbAlwaysOnTop, &TfrmMain::cbAlwaysOnTopClick);
+    onClick(lMenu, &TfrmMain::lMenuClick);
+    onClick(miNewConfiguration, &TfrmMain::miNewConfigurationClick);
+    onClick(miLoadConfiguration, &TfrmMain::miLoadConfigurationClick);
+    onClick(miSaveConfigurationAs, &TfrmMain::miSaveConfigurationAsClick);
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
-    lMenu.OnClick = [this] { lMenuClick(); };
-
-    struct MenuWiring {
-        ui::MenuItem TfrmMain::*item;
-        void (TfrmMain::*click)();
-    };
-    static constexpr MenuWiring kMenuItems[] = {
-        {&TfrmMain::miNewConfiguration, &TfrmMain::miNewConfigurationClick},
-        {&TfrmMain::miLoadConfiguration, &TfrmMain::miLoadConfigurationClick},
-        {&TfrmMain::miSaveConfigurationAs, &TfrmMain::miSaveConfigurationAsClick},
-    };
-    for (const MenuWiring& w : kMenuItems)
-        (this->*w.item).OnClick = [this, f = w.click] { (this->*f)(); };
 
     aSaveConfiguration.OnExecute = [this] { aSaveConfigurationExecute(); };
     aSaveConfiguration.OnUpdate = [this] { return aSaveConfigurationUpdate(); };

@@ -144,10 +144,9 @@ void NewConfiguration(const DocumentContext& doc) {
                       SaveQuestionFor::NewOrLoad) &&
         !AskSaveChanges(doc))
         return;
-    doc.list.table.Clear();
+    ClearList(doc);
     doc.window.SetCaption(DocumentCaption(doc.baseTitle, kUntitled));
     doc.currentFile = std::string(kUntitled);
-    doc.list.hotkeys.ReleaseAll();
 }
 
 void LoadConfiguration(const DocumentContext& doc) {
