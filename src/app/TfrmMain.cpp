@@ -3,7 +3,9 @@
 #include "app/MainIds.h"
 #include "app/MainLayout.h"
 #include "app/Product.h"
+#include "clipboard/ClipboardText.h"
 #include "hotkeys/PasteDispatch.h"
+#include "hotkeys/TfrmOptions.h"
 #include "hotkeys/TfrmSetHotkey.h"
 #include "persistence/AtomicWrite.h"
 #include "persistence/DocumentTitle.h"
@@ -11,6 +13,8 @@
 #include "platform/Desktop.h"
 #include "snippets/ListCommands.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 namespace pw {
@@ -68,8 +72,8 @@ void TfrmMain::Design() {
 
     ListView1.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
 
-    for (ui::MenuItem* item :
-         {&miNewConfiguration, &miLoadConfiguration, &miSaveConfiguration, &miSaveConfigurationAs})
+    for (ui::MenuItem* item : {&miOptions, &miMenuSep1, &miNewConfiguration, &miLoadConfiguration,
+                               &miSaveConfiguration, &miSaveConfigurationAs})
         suiPopupMenu1.Add(*item);
     for (ui::MenuItem* item :
          {&miPopupEdit, &miPopupSep1, &miPopupUp, &miPopupDown, &miPopupRemove, &miPopupSep2})
@@ -94,6 +98,7 @@ void TfrmMain::WireHandlers() {
     onClick(miNewConfiguration, &TfrmMain::miNewConfigurationClick);
     onClick(miLoadConfiguration, &TfrmMain::miLoadConfigurationClick);
     onClick(miSaveConfigurationAs, &TfrmMain::miSaveConfigurationAsClick);
+    onClick(miOptions, &TfrmMain::miOptionsClick);
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
 
     aSaveConfiguration.OnExecute = [this] { aSaveConfigurationExecute(); };
@@ -187,6 +192,7 @@ void TfrmMain::FormCreate() {
     // taskbar style, the clipboard viewer chain and the layout record.
     if (Site() != nullptr)
         Site()->SetPlacement(placement_, firstRun_);
+    clipboardChain_.Join();
     closeMode_ = CloseMode::Initial;
 }
 
@@ -214,7 +220,7 @@ bool TfrmMain::FormClose() {
         return false;
     if (!SaveSettings())
         return false;
-    // Attach point: the clipboard viewer chain is left here.
+    clipboardChain_.Leave();
     if (Site() != nullptr)
         Site()->Quit();
     return true;
@@ -263,6 +269,9 @@ void TfrmMain::SessionEnding() {
 }
 
 void TfrmMain::FormDestroy() {
+    // Normally left at the final close already; a window that goes any other
+    // way must not leave a hole in the chain behind it.
+    clipboardChain_.Leave();
     hotkeys_.ReleaseEverything();
 }
 
@@ -359,6 +368,48 @@ void TfrmMain::cbAlwaysOnTopClick() {
 
 void TfrmMain::HotkeyPressed(std::int32_t id) {
     DispatchHotkey(id, hotkeys_, table_, desktop_, settings_.autoAdd);
+}
+
+void TfrmMain::ClipboardChanged(std::uintptr_t wParam, std::intptr_t lParam) {
+    desktop_.Pause(kClipboardSettleMs);
+    clipboardChain_.PassOnDrawClipboard(wParam, lParam);
+    // Auto-copy follows the box as it stands, auto-add the setting, which a
+    // hotkey paste switches off for its own clipboard write.
+    const bool autoCopy = cbAutoCopy.Checked();
+    const bool autoAdd = settings_.autoAdd;
+    if (!autoCopy && !autoAdd)
+        return;
+    const std::optional<std::string> text = TakeClipboardText(desktop_);
+    if (!text)
+        return;
+    if (autoCopy)
+        eClipString.SetText(*text);
+    if (autoAdd)
+        AddSnippet(List(), *text);
+}
+
+void TfrmMain::ClipboardChainChanged(WindowRef leaving, WindowRef following) {
+    clipboardChain_.ChainChanged(leaving, following);
+}
+
+void TfrmMain::miOptionsClick() {
+    if (Site() == nullptr)
+        return;
+    const int n = std::min(table_.RowCount(), static_cast<int>(optionsSnapshot_.size()));
+    for (int row = 0; row < n; ++row)
+        optionsSnapshot_[static_cast<std::size_t>(row)] = table_.Hotkey(row);
+
+    TfrmOptions dialog(table_, hotkeys_, desktop_, settings_.optionsHotkeys);
+    Site()->RunModal(dialog);
+
+    // Rows are only ever appended while the dialog is open, so rows 1 to n
+    // are still the rows that were snapshotted.
+    for (int row = 0; row < n && row < table_.RowCount(); ++row) {
+        if (table_.Hotkey(row) != optionsSnapshot_[static_cast<std::size_t>(row)]) {
+            MarkListChanged();
+            break;
+        }
+    }
 }
 
 } // namespace pw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clipboard/ClipboardViewerChain.h"
 #include "hotkeys/HotkeyRegistry.h"
 #include "persistence/Documents.h"
 #include "persistence/Settings.h"
@@ -61,6 +62,8 @@ public:
 
     // The main menu, opened by the "Menu" link.
     ui::PopupMenu suiPopupMenu1{"suiPopupMenu1"};
+    ui::MenuItem miOptions{"miOptions", "&Options..."};
+    ui::MenuItem miMenuSep1{"miMenuSep1", "", true};
     ui::MenuItem miNewConfiguration{"miNewConfiguration", "&New Configuration"};
     ui::MenuItem miLoadConfiguration{"miLoadConfiguration", "&Load Configuration..."};
     ui::MenuItem miSaveConfiguration{"miSaveConfiguration", "&Save Configuration\tCtrl+S"};
@@ -108,17 +111,22 @@ public:
     void aSaveConfigurationExecute();
     bool aSaveConfigurationUpdate() const;
     void miSaveConfigurationAsClick();
+    void miOptionsClick();
     void cbAutoCopyClick();
     void cbAutoAddClick();
     void cbAlwaysOnTopClick();
 
     // --- system messages ---
     void HotkeyPressed(std::int32_t id);
+    // The clipboard viewer chain's two notifications.
+    void ClipboardChanged(std::uintptr_t wParam, std::intptr_t lParam);
+    void ClipboardChainChanged(WindowRef leaving, WindowRef following);
 
     // --- state the other parts of the program read ---
     SnippetTable& Table() { return table_; }
     const SnippetTable& Table() const { return table_; }
     HotkeyRegistry& Hotkeys() { return hotkeys_; }
+    const ClipboardViewerChain& ClipboardChain() const { return clipboardChain_; }
     const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
     SnippetList List();
     DocumentContext Document();
@@ -143,6 +151,9 @@ private:
     Desktop& desktop_;
     SnippetTable table_{ListView1};
     HotkeyRegistry hotkeys_{desktop_};
+    ClipboardViewerChain clipboardChain_{desktop_};
+    // The hotkeys of rows 1 to 10 as they were when the Options dialog opened.
+    OptionsHotkeys optionsSnapshot_;
     Settings settings_;
     CloseMode closeMode_ = CloseMode::Initial;
     int changeMarks_ = 0;

@@ -5,6 +5,7 @@
 #include "platform/Desktop.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace pw {
@@ -34,11 +35,16 @@ bool HotkeyRegistry::ReleaseAndDisposeIfReleased(std::int32_t hotkeyId) {
 }
 
 void HotkeyRegistry::ReleaseAll() {
+    ReleaseRowsUpTo(std::numeric_limits<std::int32_t>::max());
+}
+
+void HotkeyRegistry::ReleaseRowsUpTo(std::int32_t lastRow) {
     // Ids are unique, so collecting them first keeps the walk simple while
     // records disappear behind it.
     std::vector<std::int32_t> ids;
     for (const THotkeyInfo& r : records_.Records())
-        ids.push_back(r.HotkeyId);
+        if (r.Index <= lastRow)
+            ids.push_back(r.HotkeyId);
     std::reverse(ids.begin(), ids.end());
     for (std::int32_t id : ids)
         ReleaseAndDisposeIfReleased(id);

@@ -37,6 +37,8 @@ public:
 
     // From the last record to the first; records whose release fails stay.
     void ReleaseAll();
+    // The same walk, for the records of rows 1 to lastRow only.
+    void ReleaseRowsUpTo(std::int32_t lastRow);
     // At destruction: every record, first to last, results ignored.
     void ReleaseEverything();
 

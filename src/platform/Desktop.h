@@ -37,6 +37,10 @@ struct FileDialogRequest {
 };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// A window as the system names it to other programs (the clipboard viewer
+// chain passes these around); 0 is no window.
+using WindowRef = std::uintptr_t;
+
 // One synthetic keystroke: a virtual key going down or up.
 struct KeyStroke {
     std::uint16_t vk = 0;
@@ -65,6 +69,23 @@ public:
     // clipboard could not be opened or refused the data; then nothing was put.
     virtual bool SetClipboardText(const std::string& text) = 0;
     virtual std::optional<std::string> GetClipboardText() = 0;
+    // Whether the clipboard offers single-byte text (CF_TEXT).
+    virtual bool ClipboardHasText() = 0;
+    // Whether the clipboard's owner asked monitors not to record the content,
+    // as password managers do for the secrets they copy.
+    virtual bool ClipboardIsPrivate() = 0;
+
+    // The clipboard viewer chain, for the main window. Joining returns the
+    // viewer successor (0 when the main window is the only viewer).
+    virtual WindowRef JoinClipboardViewerChain() = 0;
+    virtual void LeaveClipboardViewerChain(WindowRef successor) = 0;
+    // The two chain notifications, sent and waited for; sending to a window
+    // that no longer exists fails without effect.
+    virtual void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    virtual void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) = 0;
+    virtual WindowRef MainWindowRef() = 0;
+    // Blocks the calling thread.
+    virtual void Pause(unsigned milliseconds) = 0;
 
     // Injects the keystrokes in one call; returns how many the system accepted.
     virtual unsigned SendKeys(std::span<const KeyStroke> keys) = 0;

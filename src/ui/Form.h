@@ -88,6 +88,8 @@ public:
     bool DesignSizeIsClient() const { return designSizeIsClient_; }
     // Where the window first appears on the screen, when the design says.
     std::optional<Rect> DesignPosition() const { return designPosition_; }
+    // A dialog that first appears centred on the window that owns it.
+    bool CentredOnOwner() const { return centredOnOwner_; }
 
     // A modal form closes as soon as it has a result.
     ModalResult GetModalResult() const { return modalResult_; }
@@ -120,6 +122,7 @@ protected:
     }
     void SetWindowClass(std::string name) { windowClass_ = std::move(name); }
     void SetDesignPosition(int left, int top) { designPosition_ = Rect{left, top, 0, 0}; }
+    void SetCentredOnOwner() { centredOnOwner_ = true; }
     // One row of the window design: where the control sits and what it says.
     void Place(Control& control, Control* parent, int id, Rect bounds, std::string text = {},
                std::string hint = {});
@@ -135,6 +138,7 @@ private:
     int designHeight_ = 0;
     bool designSizeIsClient_ = false;
     std::optional<Rect> designPosition_;
+    bool centredOnOwner_ = false;
     ModalResult modalResult_ = ModalResult::None;
     std::vector<Placement> controls_;
     std::vector<Action*> actions_;

@@ -67,6 +67,8 @@ bool FakeDesktop::SetClipboardText(const std::string& text) {
         return false;
     clipboard = text;
     ++clipboardWrites;
+    if (onClipboardWrite)
+        onClipboardWrite();
     return true;
 }
 

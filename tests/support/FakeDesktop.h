@@ -52,7 +52,47 @@ public:
     std::int16_t KeyForChar(char ch) override;
     bool HasForegroundWindow() override { return foreground; }
     bool SetClipboardText(const std::string& text) override;
-    std::optional<std::string> GetClipboardText() override { return clipboard; }
+    std::optional<std::string> GetClipboardText() override {
+        ++clipboardReads;
+        return clipboard;
+    }
+    bool ClipboardHasText() override { return clipboard.has_value(); }
+    bool ClipboardIsPrivate() override { return clipboardPrivate; }
+
+    // --- clipboard viewer chain ---
+    struct ChainMessage {
+        enum Kind { Draw, Change } kind;
+        WindowRef to;
+        std::uintptr_t first; // wParam, or the leaving window
+        std::intptr_t second; // lParam, or the window that follows it
+        friend bool operator==(const ChainMessage&, const ChainMessage&) = default;
+    };
+    WindowRef mainWindow = 0x1000;
+    WindowRef joinAnswer = 0; // the successor a join hands back
+    bool clipboardPrivate = false;
+    // Runs after each successful clipboard write, as the system notifies the
+    // viewers of the program's own writes before the write call returns.
+    std::function<void()> onClipboardWrite;
+    int clipboardReads = 0;
+    int joins = 0;
+    std::vector<WindowRef> leaves; // the successor named at each leave
+    std::vector<ChainMessage> chainMessages;
+    std::vector<unsigned> pauses;
+
+    WindowRef JoinClipboardViewerChain() override {
+        ++joins;
+        return joinAnswer;
+    }
+    void LeaveClipboardViewerChain(WindowRef successor) override { leaves.push_back(successor); }
+    void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) override {
+        chainMessages.push_back({ChainMessage::Draw, to, wParam, lParam});
+    }
+    void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) override {
+        chainMessages.push_back(
+            {ChainMessage::Change, to, leaving, static_cast<std::intptr_t>(following)});
+    }
+    WindowRef MainWindowRef() override { return mainWindow; }
+    void Pause(unsigned milliseconds) override { pauses.push_back(milliseconds); }
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;

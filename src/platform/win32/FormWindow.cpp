@@ -104,6 +104,11 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
         x = at->left;
         y = at->top;
     }
+    RECT ownerFrame{};
+    if (form_.CentredOnOwner() && owner != nullptr && GetWindowRect(owner, &ownerFrame)) {
+        x = ownerFrame.left + (ownerFrame.right - ownerFrame.left - (frame.right - frame.left)) / 2;
+        y = ownerFrame.top + (ownerFrame.bottom - ownerFrame.top - (frame.bottom - frame.top)) / 2;
+    }
     hwnd_ = CreateWindowExA(exStyle, className, form_.Caption().c_str(), style, x, y,
                             frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                             instance, this);

@@ -18,6 +18,14 @@ public:
     bool HasForegroundWindow() override;
     bool SetClipboardText(const std::string& text) override;
     std::optional<std::string> GetClipboardText() override;
+    bool ClipboardHasText() override;
+    bool ClipboardIsPrivate() override;
+    WindowRef JoinClipboardViewerChain() override;
+    void LeaveClipboardViewerChain(WindowRef successor) override;
+    void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) override;
+    WindowRef MainWindowRef() override;
+    void Pause(unsigned milliseconds) override;
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;

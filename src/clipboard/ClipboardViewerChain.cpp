@@ -1,0 +1,33 @@
+#include "clipboard/ClipboardViewerChain.h"
+
+namespace pw {
+
+void ClipboardViewerChain::Join() {
+    if (joined_)
+        return;
+    joined_ = true;
+    successor_ = desktop_.JoinClipboardViewerChain();
+}
+
+void ClipboardViewerChain::Leave() {
+    if (!joined_)
+        return;
+    joined_ = false;
+    desktop_.LeaveClipboardViewerChain(successor_);
+    if (successor_ != 0)
+        desktop_.SendChangeClipboardChain(successor_, desktop_.MainWindowRef(), successor_);
+}
+
+void ClipboardViewerChain::PassOnDrawClipboard(std::uintptr_t wParam, std::intptr_t lParam) {
+    if (successor_ != 0)
+        desktop_.SendDrawClipboard(successor_, wParam, lParam);
+}
+
+void ClipboardViewerChain::ChainChanged(WindowRef leaving, WindowRef following) {
+    if (leaving == successor_)
+        successor_ = following;
+    else if (successor_ != 0)
+        desktop_.SendChangeClipboardChain(successor_, leaving, following);
+}
+
+} // namespace pw

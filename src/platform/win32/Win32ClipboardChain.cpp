@@ -1,0 +1,59 @@
+#include "platform/win32/Win32Desktop.h"
+
+namespace pw::win32 {
+
+namespace {
+
+HWND ToHandle(WindowRef window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+WindowRef ToRef(HWND window) {
+    return reinterpret_cast<WindowRef>(window);
+}
+
+// The formats by which a program says "do not record this": the first is the
+// one password managers set today, the second the older convention.
+bool OffersRegisteredFormat(const char* name) {
+    const UINT format = RegisterClipboardFormatA(name);
+    return format != 0 && IsClipboardFormatAvailable(format) != FALSE;
+}
+
+} // namespace
+
+bool Win32Desktop::ClipboardHasText() {
+    return IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+}
+
+bool Win32Desktop::ClipboardIsPrivate() {
+    return OffersRegisteredFormat("ExcludeClipboardContentFromMonitorProcessing") ||
+           OffersRegisteredFormat("Clipboard Viewer Ignore");
+}
+
+WindowRef Win32Desktop::JoinClipboardViewerChain() {
+    return ToRef(SetClipboardViewer(main_));
+}
+
+void Win32Desktop::LeaveClipboardViewerChain(WindowRef successor) {
+    ChangeClipboardChain(main_, ToHandle(successor));
+}
+
+void Win32Desktop::SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) {
+    SendMessageA(ToHandle(to), WM_DRAWCLIPBOARD, static_cast<WPARAM>(wParam),
+                 static_cast<LPARAM>(lParam));
+}
+
+void Win32Desktop::SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) {
+    SendMessageA(ToHandle(to), WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(ToHandle(leaving)),
+                 reinterpret_cast<LPARAM>(ToHandle(following)));
+}
+
+WindowRef Win32Desktop::MainWindowRef() {
+    return ToRef(main_);
+}
+
+void Win32Desktop::Pause(unsigned milliseconds) {
+    Sleep(milliseconds);
+}
+
+} // namespace pw::win32
