@@ -379,13 +379,13 @@ void TfrmMain::ClipboardChanged(std::uintptr_t wParam, std::intptr_t lParam) {
     const bool autoAdd = settings_.autoAdd;
     if (!autoCopy && !autoAdd)
         return;
-    const std::optional<std::string> text = TakeClipboardText(desktop_);
+    std::optional<std::string> text = TakeClipboardText(desktop_);
     if (!text)
         return;
     if (autoCopy)
         eClipString.SetText(*text);
     if (autoAdd)
-        AddSnippet(List(), *text);
+        AddSnippet(List(), std::move(*text));
 }
 
 void TfrmMain::ClipboardChainChanged(WindowRef leaving, WindowRef following) {

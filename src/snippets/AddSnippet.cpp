@@ -12,11 +12,11 @@ namespace {
 constexpr int kRowsWithDefaultHotkey = 10;
 }
 
-void AddSnippet(const SnippetList& list, const std::string& text) {
-    if (list.table.HasDuplicate(text))
-        return;
+void AddSnippet(const SnippetList& list, std::string text) {
     const int n = list.table.RowCount() + 1;
-    const int row = list.table.Append(std::to_string(n), text, "");
+    const int row = list.table.AppendUnlessDuplicate(std::to_string(n), std::move(text));
+    if (row < 0)
+        return;
     list.MarkChanged();
     if (n <= kRowsWithDefaultHotkey) {
         std::string hotkey = DefaultHotkeyText(n);

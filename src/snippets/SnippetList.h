@@ -25,7 +25,7 @@ struct SnippetList {
 
 // The one way a single new text enters the list (Add, auto-add). A text equal
 // to a row's content in ASCII upper case is refused without a word.
-void AddSnippet(const SnippetList& list, const std::string& text);
+void AddSnippet(const SnippetList& list, std::string text);
 
 // A row read from a file: stored as it is, its hotkey registered when it has
 // one. Returns false when the system refused that hotkey; the reader reports it.

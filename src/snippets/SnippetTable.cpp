@@ -1,5 +1,6 @@
 #include "snippets/SnippetTable.h"
 
+#include <cstring>
 #include <utility>
 
 namespace pw {
@@ -15,22 +16,74 @@ std::string AsciiUpper(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// Texts can be megabytes long (a whole copied document), so the case folding
+// behind the duplicate test works on eight bytes at a time.
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+std::uint64_t Load8(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The last 1 to 7 bytes, zero-padded.
+std::uint64_t LoadTail(const char* p, std::size_t n) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, n);
+    return word;
+}
+
+// ASCII a-z to A-Z in every byte; bytes from 0x80 up are left alone.
+std::uint64_t Upper8(std::uint64_t x) {
+    const std::uint64_t low7 = x & ~kHighBits;
+    const std::uint64_t atLeastA = low7 + (0x80 - 'a') * kOnes;
+    const std::uint64_t aboveZ = low7 + (0x7F - 'z') * kOnes;
+    const std::uint64_t lower = ~x & (atLeastA ^ aboveZ) & kHighBits;
+    return x - (lower >> 2);
+}
+
+constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15ULL;
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t word) {
+    h = (h ^ word) * kMix;
+    return h ^ (h >> 29);
+}
+
+} // namespace
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+    const std::size_t whole = a.size() - a.size() % 8;
+    for (std::size_t i = 0; i < whole; i += 8)
+        if (Upper8(Load8(a.data() + i)) != Upper8(Load8(b.data() + i)))
             return false;
-    return true;
+    const std::size_t rest = a.size() - whole;
+    return rest == 0 ||
+           Upper8(LoadTail(a.data() + whole, rest)) == Upper8(LoadTail(b.data() + whole, rest));
 }
 
 std::uint64_t SnippetTable::UpperHash(std::string_view text) {
-    std::uint64_t h = 14695981039346656037ULL; // FNV-1a
-    for (char c : text) {
-        h ^= static_cast<unsigned char>(AsciiUpper(c));
-        h *= 1099511628211ULL;
+    // Two independent lanes keep the multiplier busy.
+    std::uint64_t h1 = 0x243F6A8885A308D3ULL;
+    std::uint64_t h2 = 0x13198A2E03707344ULL;
+    const char* p = text.data();
+    std::size_t n = text.size();
+    for (; n >= 16; p += 16, n -= 16) {
+        h1 = Mix(h1, Upper8(Load8(p)));
+        h2 = Mix(h2, Upper8(Load8(p + 8)));
     }
-    return h;
+    if (n >= 8) {
+        h1 = Mix(h1, Upper8(Load8(p)));
+        p += 8;
+        n -= 8;
+    }
+    if (n > 0)
+        h2 = Mix(h2, Upper8(LoadTail(p, n)));
+    return Mix(h1 ^ (h2 << 32 | h2 >> 32), text.size());
 }
 
 void SnippetTable::SyncIndex() const {
@@ -57,13 +110,29 @@ void SnippetTable::IndexErase(int row) const {
     }
 }
 
-bool SnippetTable::HasDuplicate(std::string_view text) const {
-    SyncIndex();
-    auto [first, last] = index_.equal_range(UpperHash(text));
+bool SnippetTable::IndexHolds(std::uint64_t hash, std::string_view text) const {
+    auto [first, last] = index_.equal_range(hash);
     for (auto it = first; it != last; ++it)
         if (EqualsIgnoringAsciiCase(Content(it->second), text))
             return true;
     return false;
+}
+
+bool SnippetTable::HasDuplicate(std::string_view text) const {
+    SyncIndex();
+    return IndexHolds(UpperHash(text), text);
+}
+
+int SnippetTable::AppendUnlessDuplicate(std::string number, std::string content) {
+    SyncIndex();
+    const std::uint64_t hash = UpperHash(content);
+    if (IndexHolds(hash, content))
+        return -1;
+    view_.AppendRow({std::move(number), std::move(content), std::string()});
+    const int row = RowCount() - 1;
+    index_.emplace(hash, row);
+    indexedRevision_ = view_.Revision();
+    return row;
 }
 
 // Each writer below keeps the index in step when it was current before the

@@ -2,6 +2,7 @@
 
 #include "ui/ListView.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,6 +34,10 @@ public:
     void SwapContents(int rowA, int rowB);
     // Returns the new row's index.
     int Append(std::string number, std::string content, std::string hotkey);
+    // Appends a row without hotkey unless a row holds the content already (the
+    // test of HasDuplicate); the new row's index, or -1 for a duplicate. One
+    // pass over the content, which matters for texts of megabytes.
+    int AppendUnlessDuplicate(std::string number, std::string content);
     void DeleteBottomRow();
     void Clear();
 
@@ -46,6 +51,7 @@ private:
     static std::uint64_t UpperHash(std::string_view text);
     void SyncIndex() const;
     void IndexInsert(int row) const;
+    bool IndexHolds(std::uint64_t hash, std::string_view text) const;
     void IndexErase(int row) const;
 
     ui::ListView& view_;

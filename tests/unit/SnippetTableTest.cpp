@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace pw {
@@ -104,6 +105,61 @@ TEST_F(SnippetTableTest, WritesOutsideTheRowsChangeNothing) {
     table.DeleteBottomRow();
     EXPECT_EQ(table.RowCount(), 0);
     EXPECT_EQ(Found(), "");
+}
+
+// The folding works on whole words of eight bytes with a byte-wise tail, so
+// every length around those borders and every byte value must agree with the
+// one-byte-at-a-time rule.
+TEST(AsciiFolding, WordWiseComparisonAgreesWithTheByteRule) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(1, 255);
+    for (std::size_t length = 0; length <= 40; ++length) {
+        for (int round = 0; round < 50; ++round) {
+            std::string a(length, ' ');
+            for (char& c : a)
+                c = static_cast<char>(byte(random));
+            std::string b = a;
+            if (length > 0) {
+                // Flip the case of a letter, or change one byte at random.
+                const std::size_t at = random() % length;
+                b[at] = static_cast<char>(round % 2 == 0 ? (b[at] ^ 0x20) : byte(random));
+            }
+            bool byteRule = true;
+            for (std::size_t i = 0; i < length; ++i)
+                byteRule = byteRule && AsciiUpper(a[i]) == AsciiUpper(b[i]);
+            ASSERT_EQ(EqualsIgnoringAsciiCase(a, b), byteRule)
+                << "length " << length << " round " << round;
+        }
+    }
+    // The letters' neighbours and the high half are not letters.
+    for (int c = 1; c < 256; ++c) {
+        const std::string one(9, static_cast<char>(c));
+        const std::string flipped(9, static_cast<char>(c ^ 0x20));
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        EXPECT_EQ(EqualsIgnoringAsciiCase(one, flipped), letter) << "byte " << c;
+    }
+}
+
+TEST_F(SnippetTableTest, LongTextsFoundWhateverTheirCaseAndLength) {
+    // Lengths on both sides of the word borders, each present in lower case.
+    std::vector<std::string> texts;
+    for (std::size_t length : {1u, 7u, 8u, 9u, 15u, 16u, 17u, 23u, 24u, 25u, 1000u, 65537u}) {
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i)
+            text += static_cast<char>('a' + (i * 7 + length) % 26);
+        texts.push_back(text);
+        EXPECT_GE(table.AppendUnlessDuplicate("", text), 0) << length;
+    }
+    for (const std::string& text : texts) {
+        EXPECT_TRUE(table.HasDuplicate(AsciiUpper(text))) << text.size();
+        EXPECT_EQ(table.AppendUnlessDuplicate("", AsciiUpper(text)), -1) << text.size();
+        std::string longer = text + "a";
+        EXPECT_FALSE(table.HasDuplicate(longer)) << text.size();
+        std::string changed = text;
+        changed.back() = '!';
+        EXPECT_FALSE(table.HasDuplicate(changed)) << text.size();
+    }
+    EXPECT_EQ(table.RowCount(), static_cast<int>(texts.size()));
 }
 
 } // namespace
