@@ -43,9 +43,12 @@ void TfrmMain::Design() {
           "You can input or copy any text string and add it to the list");
     Place(bAdd, &GroupBox2, IDC_BUTTON_ADD, {420, 16, 72, 27}, "&Add");
     Place(cbAutoCopy, nullptr, IDC_CHECK_AUTOCOPY, {16, 122, 175, 21},
-          "Enable auto copy from clipboard");
+          "Enable auto copy from clipboard",
+          "Enable auto-adding text from clipboard (e.g., copied via Ctrl+C) to the editing box "
+          "above");
     Place(cbAutoAdd, nullptr, IDC_CHECK_AUTOADD, {210, 122, 159, 21},
-          "Auto-add clipboard text to list");
+          "Auto-add clipboard text to list",
+          "Enable auto-adding text from clipboard (e.g., copied via Ctrl+C) to the list");
     Place(cbAlwaysOnTop, nullptr, IDC_CHECK_ALWAYSONTOP, {418, 122, 93, 21}, "Always on Top",
           "Keeps Orvane Pastewise window visible above all others");
     Place(ListView1, nullptr, IDC_LISTVIEW, {8, 151, 505, 229}, {},

@@ -43,8 +43,8 @@ TfrmOptions::TfrmOptions(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& 
         const int left = kColumnLeft[i / 5];
         const int top = kRowTop[i % 5];
         const int id = static_cast<int>(i);
-        Place(lHotkey[i], &GroupBox1, IDC_OPTIONS_LABEL1 + id, {left, top + kLabelDrop, 16, 13},
-              std::to_string(i + 1) + ":");
+        Place(lHotkey[i], &GroupBox1, IDC_OPTIONS_LABEL1 + id,
+              {left, top + kLabelDrop, kFieldOffset, 13}, std::to_string(i + 1) + ":");
         Place(eHotkey[i], &GroupBox1, IDC_OPTIONS_HOTKEY1 + id,
               {left + kFieldOffset, top, 112, 21});
     }
