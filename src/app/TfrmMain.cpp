@@ -377,9 +377,12 @@ void TfrmMain::ClipboardChanged(std::uintptr_t wParam, std::intptr_t lParam) {
     desktop_.Pause(kClipboardSettleMs);
     clipboardChain_.PassOnDrawClipboard(wParam, lParam);
     // Auto-copy follows the box as it stands, auto-add the setting, which a
-    // hotkey paste switches off for its own clipboard write.
+    // hotkey paste switches off for its own clipboard write. That covers the
+    // notification only when the system hands it straight to us; with another
+    // viewer ahead of us in the chain it arrives after the paste, so a
+    // clipboard that still holds our own paste is never added either.
     const bool autoCopy = cbAutoCopy.Checked();
-    const bool autoAdd = settings_.autoAdd;
+    const bool autoAdd = settings_.autoAdd && !desktop_.ClipboardHoldsOwnText();
     if (!autoCopy && !autoAdd)
         return;
     std::optional<std::string> text = TakeClipboardText(desktop_);

@@ -74,6 +74,9 @@ public:
     // Whether the clipboard's owner asked monitors not to record the content,
     // as password managers do for the secrets they copy.
     virtual bool ClipboardIsPrivate() = 0;
+    // Whether the clipboard still holds what SetClipboardText last put there:
+    // no one has written to it since.
+    virtual bool ClipboardHoldsOwnText() = 0;
 
     // The clipboard viewer chain, for the main window. Joining returns the
     // viewer successor (0 when the main window is the only viewer).

@@ -66,6 +66,7 @@ bool FakeDesktop::SetClipboardText(const std::string& text) {
     if (clipboardRefuses)
         return false;
     clipboard = text;
+    ownWrite = text;
     ++clipboardWrites;
     if (onClipboardWrite)
         onClipboardWrite();

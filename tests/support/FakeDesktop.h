@@ -45,6 +45,7 @@ public:
     std::vector<Message> messages;
     std::vector<std::vector<KeyStroke>> sentKeys;
     std::optional<std::string> clipboard;
+    std::optional<std::string> ownWrite; // what SetClipboardText last put there
     int clipboardWrites = 0;
 
     bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
@@ -58,6 +59,9 @@ public:
     }
     bool ClipboardHasText() override { return clipboard.has_value(); }
     bool ClipboardIsPrivate() override { return clipboardPrivate; }
+    // The program's own write is on the clipboard until a test puts something
+    // else there.
+    bool ClipboardHoldsOwnText() override { return ownWrite && clipboard == ownWrite; }
 
     // --- clipboard viewer chain ---
     struct ChainMessage {

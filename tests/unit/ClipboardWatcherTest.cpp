@@ -122,6 +122,7 @@ protected:
     void Copy(std::optional<std::string> text, std::uintptr_t wParam = 0,
               std::intptr_t lParam = 0) {
         desktop.clipboard = std::move(text);
+        desktop.ownWrite.reset(); // the other program owns the clipboard now
         frm.ClipboardChanged(wParam, lParam);
     }
     void Watch(bool autoCopy, bool autoAdd) {
@@ -370,6 +371,25 @@ TEST_F(ClipboardWatcherTest, HotkeyPasteIsCopiedToTheEntryBoxButNotAddedAgain) {
     // Auto-add is back on for the next copy of another program.
     Copy("copied later");
     EXPECT_EQ(Contents(), (Strings{"  padded snippet\r\n", "copied later"}));
+}
+
+// With another viewer ahead in the chain, the paste's own notification only
+// reaches the window after the paste is over and auto-add is on again.
+TEST_F(ClipboardWatcherTest, HotkeyPasteNotifiedLateIsStillNotAdded) {
+    Create();
+    AddSnippet(frm.List(), "  padded snippet\r\n");
+    Watch(true, true);
+
+    frm.HotkeyPressed(1000);
+    ASSERT_TRUE(frm.CurrentSettings().autoAdd);
+    frm.ClipboardChanged(0, 0);
+    EXPECT_EQ(frm.eClipString.Text(), "padded snippet");
+    EXPECT_EQ(Contents(), Strings{"  padded snippet\r\n"});
+    EXPECT_EQ(frm.ChangeMarks(), marks + 1); // the AddSnippet above only
+
+    // The next copy of another program, even of the same text, is taken again.
+    Copy("  padded snippet\r\n");
+    EXPECT_EQ(Contents(), (Strings{"  padded snippet\r\n", "padded snippet"}));
 }
 
 // --- the viewer chain ---

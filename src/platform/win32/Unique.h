@@ -56,6 +56,15 @@ using UniqueGdiObject = Unique<HGDIOBJ, DeleteGdiObject>;
 class OpenClipboardScope {
 public:
     explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    // Another program may hold the clipboard open for a moment (another viewer
+    // reading the same change, say): a busy clipboard is tried again.
+    OpenClipboardScope(HWND owner, int attempts, DWORD retryMs) : open_(false) {
+        for (int attempt = 0; attempt < attempts && !open_; ++attempt) {
+            if (attempt > 0)
+                Sleep(retryMs);
+            open_ = OpenClipboard(owner) != FALSE;
+        }
+    }
     ~OpenClipboardScope() {
         if (open_)
             CloseClipboard();

@@ -30,6 +30,12 @@ bool Win32Desktop::ClipboardIsPrivate() {
            OffersRegisteredFormat("Clipboard Viewer Ignore");
 }
 
+bool Win32Desktop::ClipboardHoldsOwnText() {
+    // Only the paste opens the clipboard for the main window itself; every
+    // other write, even one from our own entry box, makes another window the owner.
+    return main_ != nullptr && GetClipboardOwner() == main_;
+}
+
 WindowRef Win32Desktop::JoinClipboardViewerChain() {
     return ToRef(SetClipboardViewer(main_));
 }

@@ -40,16 +40,8 @@ bool Win32Desktop::SetClipboardText(const std::string& text) {
         std::memcpy(data.get(), text.c_str(), text.size() + 1);
     }
     // Owned by the main window: emptied by a window-less opener, the clipboard
-    // would have no owner and may refuse the data. Another program may hold it
-    // open for a moment, so a busy clipboard is tried a few times.
-    std::optional<OpenClipboardScope> clipboard;
-    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
-        clipboard.emplace(main_);
-        if (*clipboard)
-            break;
-        clipboard.reset();
-        Sleep(kClipboardRetryMs);
-    }
+    // would have no owner and may refuse the data.
+    OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
     if (!clipboard || !EmptyClipboard())
         return false;
     if (SetClipboardData(CF_TEXT, block.get()) == nullptr)
@@ -59,7 +51,7 @@ bool Win32Desktop::SetClipboardText(const std::string& text) {
 }
 
 std::optional<std::string> Win32Desktop::GetClipboardText() {
-    OpenClipboardScope clipboard(main_);
+    OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
     if (!clipboard)
         return std::nullopt;
     HANDLE h = GetClipboardData(CF_TEXT);

@@ -20,6 +20,7 @@ public:
     std::optional<std::string> GetClipboardText() override;
     bool ClipboardHasText() override;
     bool ClipboardIsPrivate() override;
+    bool ClipboardHoldsOwnText() override;
     WindowRef JoinClipboardViewerChain() override;
     void LeaveClipboardViewerChain(WindowRef successor) override;
     void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) override;
