@@ -37,9 +37,7 @@ public:
 
     // Puts the keyboard focus in the hotkey field by clicking it, with the dialog in front.
     ::testing::AssertionResult focusHotkeyField() const;
-    // Presses the keys in the hotkey field as a user does, modifiers first, holding them until
-    // the field shows `expected`. Wine may drop a modifier held while the focus settles, so a
-    // press that does not show up is tried again.
+    // Presses the keys in the hotkey field as a user does (see pressInCaptureField).
     ::testing::AssertionResult pressInHotkeyField(std::initializer_list<WORD> keys,
                                                   const std::string& expected) const;
 
@@ -49,8 +47,6 @@ public:
 
 private:
     EditItemDialog(const PastewiseApp& app, HWND window) : app_(&app), window_(window) {}
-
-    bool hotkeyFieldFocused() const;
 
     const PastewiseApp* app_;
     HWND window_;

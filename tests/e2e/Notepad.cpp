@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "Input.h"
+#include "SharedState.h"
 #include "WindowQuery.h"
 
 namespace e2e {
@@ -72,6 +73,20 @@ bool Notepad::tryFocus() const {
            waitUntil([&] { return text().size() == before.size() + 1; }, kAttemptTimeout) &&
            holdKeys({VK_BACK}) && releaseKeys({VK_BACK}) &&
            waitUntil([&] { return text() == before; }, kAttemptTimeout);
+}
+
+bool Notepad::copyAll() const {
+    // Keys that arrive while Wine is still settling the focus may be lost: then once more.
+    constexpr int kAttempts = 3;
+    constexpr milliseconds kAttemptTimeout{2000};
+    const std::string expected = text();
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (focus() && pressKeys({VK_CONTROL, 'A'}) && pressKeys({VK_CONTROL, 'C'}) &&
+            waitUntil([&] { return clipboardText() == expected; }, kAttemptTimeout)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Notepad::waitForText(const std::string& expected, milliseconds timeout) const {

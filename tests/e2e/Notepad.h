@@ -24,6 +24,9 @@ public:
     std::string text() const;
     // Brings notepad to the front with the keyboard focus in its text, ready for keys.
     bool focus() const;
+    // Selects all of its text and copies it with Ctrl+A, Ctrl+C as a user does; succeeds once
+    // the clipboard holds that text (which must differ from what it held before).
+    bool copyAll() const;
     // Waits for the text to become `expected`.
     bool waitForText(const std::string& expected, milliseconds timeout = kDefaultTimeout) const;
 

@@ -4,7 +4,9 @@
 
 #include <stdexcept>
 
+#include "EditItemDialog.h"
 #include "Input.h"
+#include "OptionsDialog.h"
 #include "TestFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
@@ -140,8 +142,37 @@ bool PastewiseApp::setEntry(const std::string& text) const {
     return setWindowText(entry, text) && windowText(entry) == text;
 }
 
+std::string PastewiseApp::entry() const {
+    return windowText(control(IDC_EDIT_CLIPSTRING));
+}
+
+::testing::AssertionResult PastewiseApp::waitForEntry(const std::string& expected,
+                                                      milliseconds timeout) const {
+    if (waitUntil([&] { return entry() == expected; }, timeout)) {
+        return ::testing::AssertionSuccess();
+    }
+    const std::string shown = entry();
+    // Long texts are told apart by their lengths, not printed.
+    constexpr std::size_t kLongText = 200;
+    if (shown.size() > kLongText || expected.size() > kLongText) {
+        return ::testing::AssertionFailure() << "the entry box shows " << shown.size()
+                                             << " characters, expected " << expected.size();
+    }
+    return ::testing::AssertionFailure()
+           << "the entry box shows \"" << shown << "\", expected \"" << expected << "\"";
+}
+
 bool PastewiseApp::click(int id) const {
     return clickButton(control(id)) && waitForQueuedMessages();
+}
+
+bool PastewiseApp::setCheckBox(int id, bool checked) const {
+    const HWND box = control(id);
+    const auto isChecked = [&] { return sendTo(box, BM_GETCHECK) == BST_CHECKED; };
+    if (box == nullptr || isChecked() == checked) {
+        return box != nullptr;
+    }
+    return clickButton(box) && waitForQueuedMessages() && isChecked() == checked;
 }
 
 bool PastewiseApp::waitForEnabled(int id, bool enabled, milliseconds timeout) const {
@@ -332,9 +363,11 @@ HWND PastewiseApp::visibleMenu() const {
 }
 
 bool PastewiseApp::showsDialog() const {
-    for (HWND window : topLevelWindows(process_.id(), "#32770")) {
-        if (IsWindowVisible(window)) {
-            return true;
+    for (const char* dialogClass : {"#32770", EditItemDialog::kClass, OptionsDialog::kClass}) {
+        for (HWND window : topLevelWindows(process_.id(), dialogClass)) {
+            if (IsWindowVisible(window)) {
+                return true;
+            }
         }
     }
     return false;

@@ -52,9 +52,16 @@ public:
     ::testing::AssertionResult typeEntry(const std::string& text) const;
     // Puts the text in the entry box with WM_SETTEXT, without taking the focus.
     bool setEntry(const std::string& text) const;
+    std::string entry() const;
+    // Waits for the entry box to show exactly the text (auto-copy fills it).
+    ::testing::AssertionResult waitForEntry(const std::string& expected,
+                                            milliseconds timeout = kDefaultTimeout) const;
     // Clicks the button if it is enabled, and returns once the program has handled the click
     // (and whatever it queued before it), or has opened a modal box in handling it.
     bool click(int id) const;
+    // Clicks the check box unless it is in that state already; succeeds once the program has
+    // handled the click and the box shows the state.
+    bool setCheckBox(int id, bool checked) const;
     bool waitForEnabled(int id, bool enabled, milliseconds timeout = kDefaultTimeout) const;
     bool waitForRowCount(int count, milliseconds timeout = kDefaultTimeout) const;
     // Sets the entry box to the text, clicks Add and waits until the list has one more row.
@@ -87,7 +94,8 @@ public:
     // a visible effect is expected and none comes, the whole choice is made again.
     ::testing::AssertionResult chooseFromMainMenu(WORD mnemonic,
                                                   MenuEffect effect = MenuEffect::Visible) const;
-    // A dialog or message box (class #32770) of the program is up.
+    // A dialog or message box of the program is up: a system one (class #32770) or one of its
+    // own forms (Edit item, Options).
     bool showsDialog() const;
     // The program's message box (caption "Orvane Pastewise") once it is up, or null.
     HWND waitForMessageBox(milliseconds timeout = kDefaultTimeout) const;

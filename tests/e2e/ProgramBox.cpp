@@ -34,7 +34,7 @@ std::string describeButtons(HWND box) {
 } // namespace
 
 ::testing::AssertionResult answerProgramBox(const PastewiseApp& app, const std::string& text,
-                                            BoxButtons buttons, int answer) {
+                                            BoxButtons buttons, int answer, HWND owner) {
     const HWND box = app.waitForMessageBox();
     if (box == nullptr) {
         return ::testing::AssertionFailure() << "no message box \"" << text << "\"";
@@ -53,7 +53,7 @@ std::string describeButtons(HWND box) {
     } else if (buttons == BoxButtons::YesNoDefaultNo && defaultButton(box) != IDNO) {
         result = ::testing::AssertionFailure() << "the message box \"" << text << "\" has button "
                                                << defaultButton(box) << " preselected, expected No";
-    } else if (GetWindow(box, GW_OWNER) != app.mainWindow()) {
+    } else if (GetWindow(box, GW_OWNER) != (owner != nullptr ? owner : app.mainWindow())) {
         result = ::testing::AssertionFailure()
                  << "the message box \"" << text << "\" is owned by a "
                  << windowClass(GetWindow(box, GW_OWNER));

@@ -1,5 +1,6 @@
 #include "SharedState.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "Poll.h"
@@ -49,24 +50,45 @@ std::optional<std::string> clipboardText() {
     return result;
 }
 
-bool setClipboardText(const std::string& text) {
-    ClipboardSession session;
-    if (!session.open() || !EmptyClipboard()) {
-        return false;
-    }
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+namespace {
+
+// Hands a global block with these bytes to the open clipboard in the format.
+bool putOnClipboard(UINT format, const void* bytes, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (memory == nullptr) {
         return false;
     }
     if (void* target = GlobalLock(memory)) {
-        std::memcpy(target, text.c_str(), text.size() + 1);
+        std::memcpy(target, bytes, size);
         GlobalUnlock(memory);
-        if (SetClipboardData(CF_TEXT, memory) != nullptr) {
+        if (SetClipboardData(format, memory) != nullptr) {
             return true; // the clipboard owns it now
         }
     }
     GlobalFree(memory);
     return false;
+}
+
+} // namespace
+
+bool setClipboardText(const std::string& text) {
+    ClipboardSession session;
+    return session.open() && EmptyClipboard() &&
+           putOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
+}
+
+bool setMarkedClipboardText(const std::string& text, const char* mark) {
+    const UINT format = RegisterClipboardFormatA(mark);
+    const DWORD markValue = 0;
+    ClipboardSession session;
+    return format != 0 && session.open() && EmptyClipboard() &&
+           putOnClipboard(CF_TEXT, text.c_str(), text.size() + 1) &&
+           putOnClipboard(format, &markValue, sizeof markValue);
+}
+
+bool emptyClipboard() {
+    ClipboardSession session;
+    return session.open() && EmptyClipboard();
 }
 
 HotkeyReservation::HotkeyReservation(char key)

@@ -10,6 +10,12 @@ namespace e2e {
 // The clipboard's CF_TEXT, empty when it holds no text.
 std::optional<std::string> clipboardText();
 bool setClipboardText(const std::string& text);
+// The text together with a small block in the registered format `mark`
+// ("ExcludeClipboardContentFromMonitorProcessing", "Clipboard Viewer Ignore"), by which a
+// program such as a password manager asks clipboard watchers to leave the content alone.
+bool setMarkedClipboardText(const std::string& text, const char* mark);
+// Leaves the clipboard without any content.
+bool emptyClipboard();
 
 // A global hotkey registered by the driver itself, released on destruction. It tells whether
 // another program holds the same combination, and keeps the program from taking it.
