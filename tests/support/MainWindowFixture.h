@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace pw::test {
@@ -46,6 +48,22 @@ protected:
     std::vector<std::string> Contents() const { return Column(SnippetTable::kContentColumn); }
     std::vector<std::string> HotkeyCells() const { return Column(SnippetTable::kHotkeyColumn); }
     const std::vector<THotkeyInfo>& Records() const { return frm.Hotkeys().Records().Records(); }
+
+    // Every registration asked of the system: id, modifiers, key.
+    using Registrations = std::vector<std::tuple<int, std::uint32_t, std::uint32_t>>;
+    Registrations RegisterCalls() const {
+        Registrations calls;
+        for (const auto& r : desktop.registerCalls)
+            calls.emplace_back(r.id, r.modifiers, r.vk);
+        return calls;
+    }
+
+    // What a press of the hotkey with this id pastes.
+    std::string Pasted(std::int32_t id) {
+        desktop.clipboard.reset();
+        frm.HotkeyPressed(id);
+        return desktop.clipboard.value_or("<nothing>");
+    }
 
     FakeDesktop desktop;
     TfrmMain frm{desktop};

@@ -23,7 +23,6 @@ constexpr const char* kNotAsSet = "Please check if the hotkey is the same as ori
 constexpr const char* kUnregistered = "Unregistere hotkey successfully.";
 
 // id, modifiers, key
-using Registrations = std::vector<std::tuple<int, std::uint32_t, std::uint32_t>>;
 
 class EditItemDialogTest : public test::MainWindowTest {
 protected:
@@ -57,19 +56,6 @@ protected:
         EXPECT_EQ(desktop.messages[0].caption, "Orvane Pastewise");
         EXPECT_EQ(desktop.messages[0].icon, icon);
         EXPECT_EQ(desktop.messages[0].buttons, MessageButtons::Ok);
-    }
-
-    Registrations RegisterCalls() const {
-        Registrations calls;
-        for (const auto& r : desktop.registerCalls)
-            calls.emplace_back(r.id, r.modifiers, r.vk);
-        return calls;
-    }
-
-    std::string Pasted(std::int32_t id) {
-        desktop.clipboard.reset();
-        frm.HotkeyPressed(id);
-        return desktop.clipboard.value_or("<nothing>");
     }
 
     static Strings DefaultCells(int n) {

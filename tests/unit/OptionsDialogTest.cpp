@@ -27,7 +27,6 @@ constexpr std::uint32_t kVkF2 = 0x71;
 constexpr std::uint32_t kVkF3 = 0x72;
 
 // id, modifiers, key
-using Registrations = std::vector<std::tuple<int, std::uint32_t, std::uint32_t>>;
 // Field number (1 to 10) and the text put into it.
 using FieldTexts = std::vector<std::pair<int, std::string>>;
 
@@ -99,19 +98,6 @@ protected:
             EXPECT_EQ(desktop.messages[i].icon, icon);
             EXPECT_EQ(desktop.messages[i].buttons, MessageButtons::Ok);
         }
-    }
-
-    Registrations RegisterCalls() const {
-        Registrations calls;
-        for (const auto& r : desktop.registerCalls)
-            calls.emplace_back(r.id, r.modifiers, r.vk);
-        return calls;
-    }
-
-    std::string Pasted(std::int32_t id) {
-        desktop.clipboard.reset();
-        frm.HotkeyPressed(id);
-        return desktop.clipboard.value_or("<nothing>");
     }
 
     test::FakeFormSite site;
