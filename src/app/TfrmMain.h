@@ -126,8 +126,8 @@ public:
     SnippetTable& Table() { return table_; }
     const SnippetTable& Table() const { return table_; }
     HotkeyRegistry& Hotkeys() { return hotkeys_; }
-    const ClipboardViewerChain& ClipboardChain() const { return clipboardChain_; }
     const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
+    const ClipboardViewerChain& ClipboardChain() const { return clipboardChain_; }
     SnippetList List();
     DocumentContext Document();
     const std::string& CurrentConfigurationFile() const { return currentConfigurationFile_; }
