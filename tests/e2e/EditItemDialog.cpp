@@ -7,25 +7,14 @@
 namespace e2e {
 
 HWND EditItemDialog::find(const PastewiseApp& app) {
-    for (HWND window : topLevelWindows(app.processId(), kClass)) {
-        if (IsWindowVisible(window)) {
-            return window;
-        }
-    }
-    return nullptr;
+    return findVisibleTopLevel(app.processId(), kClass);
 }
 
 std::optional<EditItemDialog> EditItemDialog::waitFor(const PastewiseApp& app,
                                                       milliseconds timeout) {
-    HWND window = nullptr;
-    const bool ready = waitUntil(
-        [&] {
-            window = find(app);
-            // The window exists before its children: wait for the last one it creates.
-            return window != nullptr && findDescendant(window, IDC_SETHOTKEY_UNREGISTER) != nullptr;
-        },
-        timeout);
-    if (!ready) {
+    HWND window =
+        waitForWindowWithChild(app.processId(), kClass, IDC_SETHOTKEY_UNREGISTER, timeout);
+    if (window == nullptr) {
         return std::nullopt;
     }
     return EditItemDialog(app, window);

@@ -7,24 +7,12 @@
 namespace e2e {
 
 HWND OptionsDialog::find(const PastewiseApp& app) {
-    for (HWND window : topLevelWindows(app.processId(), kClass)) {
-        if (IsWindowVisible(window)) {
-            return window;
-        }
-    }
-    return nullptr;
+    return findVisibleTopLevel(app.processId(), kClass);
 }
 
 std::optional<OptionsDialog> OptionsDialog::waitFor(const PastewiseApp& app, milliseconds timeout) {
-    HWND window = nullptr;
-    const bool ready = waitUntil(
-        [&] {
-            window = find(app);
-            // The window exists before its children: wait for the last one it creates.
-            return window != nullptr && findDescendant(window, IDC_OPTIONS_CANCEL) != nullptr;
-        },
-        timeout);
-    if (!ready) {
+    HWND window = waitForWindowWithChild(app.processId(), kClass, IDC_OPTIONS_CANCEL, timeout);
+    if (window == nullptr) {
         return std::nullopt;
     }
     return OptionsDialog(app, window);

@@ -97,6 +97,27 @@ HWND findDescendant(HWND ancestor, int controlId) {
     return search.found;
 }
 
+HWND findVisibleTopLevel(DWORD processId, const char* className) {
+    for (HWND window : topLevelWindows(processId, className)) {
+        if (IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND waitForWindowWithChild(DWORD processId, const char* className, int lastChildId,
+                            milliseconds timeout) {
+    HWND window = nullptr;
+    const bool ready = waitUntil(
+        [&] {
+            window = findVisibleTopLevel(processId, className);
+            return window != nullptr && findDescendant(window, lastChildId) != nullptr;
+        },
+        timeout);
+    return ready ? window : nullptr;
+}
+
 HWND findMessageBox(DWORD processId, const std::string& caption) {
     for (HWND box : topLevelWindows(processId, "#32770")) {
         if (IsWindowVisible(box) && windowText(box) == caption) {

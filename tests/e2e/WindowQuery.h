@@ -26,6 +26,13 @@ HWND findTopLevel(DWORD processId, const char* className, const char* caption = 
 // Any descendant (child, grandchild, ...) with this control id.
 HWND findDescendant(HWND ancestor, int controlId);
 
+// The process's visible top-level window of this class, such as one of its dialogs.
+HWND findVisibleTopLevel(DWORD processId, const char* className);
+// Waits for that window with its control `lastChildId`: a window exists before its
+// children, so waiting for the last one it creates means all of them are there.
+HWND waitForWindowWithChild(DWORD processId, const char* className, int lastChildId,
+                            milliseconds timeout = kDefaultTimeout);
+
 // A message box (class #32770) with this caption belonging to the process.
 HWND findMessageBox(DWORD processId, const std::string& caption);
 std::string messageBoxText(HWND box);

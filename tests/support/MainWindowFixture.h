@@ -4,6 +4,7 @@
 #include "snippets/SnippetList.h"
 #include "snippets/SnippetTable.h"
 #include "support/FakeDesktop.h"
+#include "support/ListCells.h"
 
 #include <gtest/gtest.h>
 
@@ -39,10 +40,7 @@ protected:
     }
 
     std::vector<std::string> Column(int column) const {
-        std::vector<std::string> cells;
-        for (int row = 0; row < frm.ListView1.RowCount(); ++row)
-            cells.push_back(frm.ListView1.Cell(row, column));
-        return cells;
+        return test::ColumnCells(frm.ListView1, column);
     }
     std::vector<std::string> Numbers() const { return Column(SnippetTable::kNumberColumn); }
     std::vector<std::string> Contents() const { return Column(SnippetTable::kContentColumn); }

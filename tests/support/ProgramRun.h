@@ -6,6 +6,7 @@
 #include "snippets/SnippetTable.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeFormSite.h"
+#include "support/ListCells.h"
 
 #include <string>
 #include <vector>
@@ -52,12 +53,7 @@ public:
         return site.quit;
     }
 
-    Strings Column(int column) const {
-        Strings cells;
-        for (int row = 0; row < frm.ListView1.RowCount(); ++row)
-            cells.push_back(frm.ListView1.Cell(row, column));
-        return cells;
-    }
+    Strings Column(int column) const { return test::ColumnCells(frm.ListView1, column); }
     Strings Contents() const { return Column(SnippetTable::kContentColumn); }
     Strings Messages() const {
         Strings texts;

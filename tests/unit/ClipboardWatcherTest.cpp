@@ -7,6 +7,7 @@
 #include "snippets/SnippetList.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeFormSite.h"
+#include "support/ListCells.h"
 
 #include <gtest/gtest.h>
 
@@ -130,12 +131,7 @@ protected:
         frm.cbAutoAdd.SetChecked(autoAdd);
     }
 
-    Strings Column(int column) const {
-        Strings cells;
-        for (int row = 0; row < frm.ListView1.RowCount(); ++row)
-            cells.push_back(frm.ListView1.Cell(row, column));
-        return cells;
-    }
+    Strings Column(int column) const { return test::ColumnCells(frm.ListView1, column); }
     Strings Contents() const { return Column(SnippetTable::kContentColumn); }
     Strings HotkeyCells() const { return Column(SnippetTable::kHotkeyColumn); }
 

@@ -22,8 +22,6 @@ constexpr const char* kFailed = "Hotkey setting failed, please try changing to a
 constexpr const char* kNotAsSet = "Please check if the hotkey is the same as originally set.";
 constexpr const char* kUnregistered = "Unregistere hotkey successfully.";
 
-// id, modifiers, key
-
 class EditItemDialogTest : public test::MainWindowTest {
 protected:
     using User = std::function<void(TfrmSetHotkey&)>;

@@ -26,7 +26,6 @@ constexpr const char* kFailed = "Hotkey setting failed, please try changing to a
 constexpr std::uint32_t kVkF2 = 0x71;
 constexpr std::uint32_t kVkF3 = 0x72;
 
-// id, modifiers, key
 // Field number (1 to 10) and the text put into it.
 using FieldTexts = std::vector<std::pair<int, std::string>>;
 
