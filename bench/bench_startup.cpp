@@ -2,7 +2,7 @@
 // settings file: from CreateProcess until the main window is idle with every
 // row in its list view. Built for Windows only; run it under Wine on a display.
 #include "app/MainIds.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "persistence/SettingsFile.h"
 
 #include <windows.h>

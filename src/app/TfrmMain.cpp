@@ -2,7 +2,7 @@
 
 #include "app/MainIds.h"
 #include "app/MainLayout.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "clipboard/ClipboardText.h"
 #include "hotkeys/PasteDispatch.h"
 #include "hotkeys/TfrmOptions.h"

@@ -1,6 +1,6 @@
 #include "hotkeys/HotkeyRegistry.h"
 
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "hotkeys/HotkeyMessages.h"
 #include "platform/Desktop.h"
 

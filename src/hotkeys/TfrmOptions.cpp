@@ -1,6 +1,6 @@
 #include "hotkeys/TfrmOptions.h"
 
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "hotkeys/HotkeyMessages.h"
 #include "hotkeys/HotkeyRegistry.h"
 #include "hotkeys/HotkeyText.h"

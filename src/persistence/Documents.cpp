@@ -1,6 +1,6 @@
 #include "persistence/Documents.h"
 
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "hotkeys/HotkeyMessages.h"
 #include "hotkeys/HotkeyRegistry.h"
 #include "persistence/AtomicWrite.h"

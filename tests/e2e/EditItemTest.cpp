@@ -9,7 +9,7 @@
 #include "ThreeSnippets.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "hotkeys/SetHotkeyIds.h"
 
 namespace e2e {

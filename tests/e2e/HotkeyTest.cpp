@@ -6,7 +6,7 @@
 #include "ThreeSnippets.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 
 namespace e2e {
 namespace {

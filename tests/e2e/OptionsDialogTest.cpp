@@ -10,7 +10,7 @@
 #include "SharedState.h"
 #include "ThreeSnippets.h"
 #include "WindowQuery.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "hotkeys/OptionsIds.h"
 
 namespace e2e {

@@ -10,7 +10,7 @@
 #include "TestFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 
 namespace e2e {
 

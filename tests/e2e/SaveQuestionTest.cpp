@@ -10,7 +10,7 @@
 #include "StoredFiles.h"
 #include "TestFiles.h"
 #include "WindowQuery.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 
 namespace e2e {
 namespace {

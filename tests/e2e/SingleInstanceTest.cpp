@@ -3,7 +3,7 @@
 #include "Notepad.h"
 #include "PastewiseApp.h"
 #include "WindowQuery.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 
 namespace e2e {
 namespace {

@@ -1,6 +1,6 @@
 #include "StoredFiles.h"
 
-#include "app/Product.h"
+#include "platform/Product.h"
 
 namespace e2e {
 

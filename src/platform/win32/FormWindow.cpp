@@ -2,6 +2,7 @@
 
 #include "platform/win32/Unique.h"
 #include "hotkeys/HotkeyField.h"
+#include "platform/Product.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -63,7 +64,7 @@ void ReportOnce(const char* what) {
     if (reported)
         return;
     reported = true;
-    MessageBoxA(nullptr, what, "Orvane Pastewise", MB_ICONERROR | MB_OK);
+    MessageBoxA(nullptr, what, kMessageCaption, MB_ICONERROR | MB_OK);
 }
 
 } // namespace
@@ -607,7 +608,7 @@ void FormWindow::RunModal(ui::Form& dialog) {
     FormWindow window(dialog);
     if (!window.Create(nullptr, hwnd_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS,
                        WS_EX_DLGMODALFRAME)) {
-        MessageBoxA(hwnd_, "The window could not be created.", "Orvane Pastewise",
+        MessageBoxA(hwnd_, "The window could not be created.", kMessageCaption,
                     MB_ICONERROR | MB_OK);
         return;
     }

@@ -1,6 +1,6 @@
 #include "platform/win32/MainWindow.h"
 
-#include "app/Product.h"
+#include "platform/Product.h"
 
 namespace pw::win32 {
 

@@ -1,5 +1,5 @@
 #include "app/MainIds.h"
-#include "app/Product.h"
+#include "platform/Product.h"
 #include "app/TfrmMain.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/Win32Desktop.h"
