@@ -6,6 +6,7 @@
 #include "clipboard/ClipboardText.h"
 #include "snippets/SnippetList.h"
 #include "support/FakeDesktop.h"
+#include "support/MainForm.h"
 
 #include <cstdio>
 #include <string>
@@ -53,7 +54,7 @@ Spread Measure(pw::TfrmMain& frm, pw::test::FakeDesktop& desktop, const Setup& s
         desktop.clipboard = setup.duplicate ? known : BigText(size, serial++);
         desktop.pauses.clear();
         const auto t = Clock::now();
-        frm.ClipboardChanged(0, 0);
+        frm.ClipboardChanged();
         samples.push_back(MicrosSince(t));
     }
     return pw::bench::SpreadOf(samples);
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     const std::size_t size = argc > 2 ? std::stoul(argv[2]) : 1u << 20;
     pw::test::FakeDesktop desktop;
     desktop.joinAnswer = 0x2000; // another viewer behind us: every change is passed on
-    pw::TfrmMain frm(desktop);
+    pw::test::MainForm frm(desktop);
     frm.FormCreate();
     for (int i = 0; i < rows; ++i)
         pw::AddSnippet(frm.List(), Row(i));

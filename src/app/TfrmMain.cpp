@@ -2,18 +2,18 @@
 
 #include "app/MainIds.h"
 #include "app/MainLayout.h"
-#include "platform/Product.h"
 #include "clipboard/ClipboardText.h"
 #include "hotkeys/PasteDispatch.h"
 #include "hotkeys/TfrmOptions.h"
 #include "hotkeys/TfrmSetHotkey.h"
 #include "persistence/AtomicWrite.h"
-#include "persistence/DocumentTitle.h"
 #include "persistence/SettingsFile.h"
 #include "platform/Desktop.h"
+#include "platform/Product.h"
 #include "snippets/ListCommands.h"
 
 #include <algorithm>
+#include <cassert>
 #include <optional>
 #include <string>
 
@@ -141,17 +141,32 @@ SnippetList TfrmMain::List() {
     return SnippetList{table_, hotkeys_, desktop_, [this] { MarkListChanged(); }};
 }
 
+ui::FormSite& TfrmMain::NativeWindow() const {
+    assert(Site() != nullptr);
+    return *Site();
+}
+
 DocumentContext TfrmMain::Document() {
-    return DocumentContext{*this, List(), currentConfigurationFile_, saveDialogTitle_, BaseTitle()};
+    return DocumentContext{document_, *this, List(), saveDialogTitle_, BaseTitle()};
+}
+
+void TfrmMain::ShowDocumentTitle() {
+    SetCaption(document_.Caption(BaseTitle()));
+}
+
+void TfrmMain::SetDocument(DocumentState document) {
+    document_ = std::move(document);
+    ShowDocumentTitle();
 }
 
 void TfrmMain::MarkListChanged() {
     ++changeMarks_;
-    SetCaption(WithChangeMark(Caption()));
+    document_.MarkChanged();
+    ShowDocumentTitle();
 }
 
 bool TfrmMain::ExitMustAskToSave() const {
-    return MustAskToSave(Caption(), table_.RowCount(), SaveQuestionFor::Exit);
+    return document_.MustAskToSave(table_.RowCount(), SaveQuestionFor::Exit);
 }
 
 bool TfrmMain::AskSaveChanges() {
@@ -159,8 +174,7 @@ bool TfrmMain::AskSaveChanges() {
 }
 
 void TfrmMain::lMenuClick() {
-    if (Site() != nullptr)
-        Site()->Popup(suiPopupMenu1, -1, -1);
+    NativeWindow().Popup(suiPopupMenu1, -1, -1);
 }
 
 void TfrmMain::miNewConfigurationClick() {
@@ -176,7 +190,7 @@ void TfrmMain::aSaveConfigurationExecute() {
 }
 
 bool TfrmMain::aSaveConfigurationUpdate() const {
-    return CanSaveConfiguration(Caption());
+    return document_.CanSave();
 }
 
 void TfrmMain::miSaveConfigurationAsClick() {
@@ -189,34 +203,30 @@ void TfrmMain::FormCreate() {
     lUpdate.SetFontColor({255, 255, 255});
     // The hotkey record list starts empty with the next id at 1000: the
     // registry is built that way with the window.
-    SetCaption(BaseTitle());
+    ShowDocumentTitle();
     LoadSettings();
     // Attach points, in this order: the notification-area icon, the saved
     // taskbar style, the clipboard viewer chain and the layout record.
-    if (Site() != nullptr)
-        Site()->SetPlacement(placement_, firstRun_);
+    NativeWindow().SetPlacement(placement_, firstRun_);
     clipboardChain_.Join();
     closeMode_ = CloseMode::Initial;
 }
 
 void TfrmMain::FormShow() {
-    if (Site() != nullptr)
-        LayOutTitleBanner(*this, Site()->ClientWidth());
+    LayOutTitleBanner(*this, NativeWindow().ClientWidth());
     cbAutoCopy.SetChecked(settings_.autoCopy);
     cbAutoAdd.SetChecked(settings_.autoAdd);
     cbAlwaysOnTop.SetChecked(settings_.alwaysOnTop);
-    if (settings_.alwaysOnTop && Site() != nullptr)
-        Site()->SetTopmost(true);
-    if (Site() != nullptr)
-        Site()->Focus(eClipString);
+    if (settings_.alwaysOnTop)
+        NativeWindow().SetTopmost(true);
+    NativeWindow().Focus(eClipString);
 }
 
 bool TfrmMain::FormClose() {
     if (closeMode_ != CloseMode::Exit) {
         closeMode_ = CloseMode::HideToTray;
         // Until the notification area is wired in, hiding is a minimise.
-        if (Site() != nullptr)
-            Site()->PostMinimize();
+        NativeWindow().PostMinimize();
         return false;
     }
     if (ExitMustAskToSave() && !AskSaveChanges())
@@ -224,8 +234,7 @@ bool TfrmMain::FormClose() {
     if (!SaveSettings())
         return false;
     clipboardChain_.Leave();
-    if (Site() != nullptr)
-        Site()->Quit();
+    NativeWindow().Quit();
     return true;
 }
 
@@ -240,7 +249,7 @@ void TfrmMain::LoadSettings() {
     }
     StoredSettings stored = ReadSettingsFile(bytes);
     settings_ = stored.settings;
-    currentConfigurationFile_ = stored.configurationFile;
+    document_.SetFile(stored.configurationFile);
     placement_ = stored.placement;
     RestoreStoredList(Document(), std::move(stored.rows));
 }
@@ -252,11 +261,11 @@ bool TfrmMain::SaveSettings() {
         previous.clear(); // unreadable: write it anew rather than not at all
     StoredSettings stored;
     stored.settings = settings_;
-    stored.configurationFile = currentConfigurationFile_;
+    stored.configurationFile = document_.File();
     stored.rows.reserve(static_cast<std::size_t>(table_.RowCount()));
     for (int row = 0; row < table_.RowCount(); ++row)
         stored.rows.push_back({table_.Number(row), table_.Content(row), table_.Hotkey(row)});
-    stored.placement = Site() != nullptr ? Site()->GetPlacement() : placement_;
+    stored.placement = NativeWindow().GetPlacement();
     const IoResult written =
         WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored));
     if (!written.ok) {
@@ -279,11 +288,10 @@ void TfrmMain::FormDestroy() {
 }
 
 void TfrmMain::ActivateRequest() {
-    if (ui::FormSite* site = Site()) {
-        site->ShowWindow();
-        site->RestoreIfMinimized();
-        site->BringToFront();
-    }
+    ui::FormSite& window = NativeWindow();
+    window.ShowWindow();
+    window.RestoreIfMinimized();
+    window.BringToFront();
 }
 
 // --- commands ---
@@ -296,8 +304,7 @@ void TfrmMain::bAddClick() {
 
 void TfrmMain::bExitClick() {
     closeMode_ = CloseMode::Exit;
-    if (Site() != nullptr)
-        Site()->RequestClose();
+    NativeWindow().RequestClose();
     // Attach point: the notification-area icon is deleted here, whether or
     // not the close went through.
 }
@@ -328,7 +335,7 @@ bool TfrmMain::aRemoveUpdate() const {
 
 void TfrmMain::aEditExecute() {
     const int row = table_.Selected();
-    if (row < 0 || Site() == nullptr)
+    if (row < 0)
         return;
     const std::string content = table_.Content(row);
     const std::string hotkey = table_.Hotkey(row);
@@ -338,7 +345,7 @@ void TfrmMain::aEditExecute() {
     dialog.eHotkey.SetText(hotkey);
     dialog.InitialHotkey = dialog.eHotkey.Text();
     dialog.EditedRow = row;
-    Site()->RunModal(dialog);
+    NativeWindow().RunModal(dialog);
 
     // However the dialog was closed: an Unregister followed by Cancel has
     // changed the row too.
@@ -365,17 +372,16 @@ void TfrmMain::cbAutoAddClick() {
 
 void TfrmMain::cbAlwaysOnTopClick() {
     settings_.alwaysOnTop = cbAlwaysOnTop.Checked();
-    if (Site() != nullptr)
-        Site()->SetTopmost(settings_.alwaysOnTop);
+    NativeWindow().SetTopmost(settings_.alwaysOnTop);
 }
 
 void TfrmMain::HotkeyPressed(std::int32_t id) {
     DispatchHotkey(id, hotkeys_, table_, desktop_, settings_.autoAdd);
 }
 
-void TfrmMain::ClipboardChanged(std::uintptr_t wParam, std::intptr_t lParam) {
+void TfrmMain::ClipboardChanged() {
     desktop_.Pause(kClipboardSettleMs);
-    clipboardChain_.PassOnDrawClipboard(wParam, lParam);
+    clipboardChain_.PassOnDrawClipboard();
     // Auto-copy follows the box as it stands, auto-add the setting, which a
     // hotkey paste switches off for its own clipboard write. That covers the
     // notification only when the system hands it straight to us; with another
@@ -399,14 +405,12 @@ void TfrmMain::ClipboardChainChanged(WindowRef leaving, WindowRef following) {
 }
 
 void TfrmMain::miOptionsClick() {
-    if (Site() == nullptr)
-        return;
     const int n = std::min(table_.RowCount(), static_cast<int>(optionsSnapshot_.size()));
     for (int row = 0; row < n; ++row)
         optionsSnapshot_[static_cast<std::size_t>(row)] = table_.Hotkey(row);
 
     TfrmOptions dialog(table_, hotkeys_, desktop_, settings_.optionsHotkeys);
-    Site()->RunModal(dialog);
+    NativeWindow().RunModal(dialog);
 
     // Rows are only ever appended while the dialog is open, so rows 1 to n
     // are still the rows that were snapshotted.

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "app/DocumentCommands.h"
 #include "clipboard/ClipboardViewerChain.h"
 #include "hotkeys/HotkeyRegistry.h"
-#include "persistence/Documents.h"
+#include "persistence/DocumentState.h"
 #include "persistence/Settings.h"
 #include "snippets/SnippetList.h"
 #include "snippets/SnippetTable.h"
@@ -26,6 +27,7 @@ enum class CloseMode : std::int32_t {
 
 // The main window: owns the snippet rows, the hotkeys and the settings from
 // start-up to exit. Handlers are short and hand the work to the subsystems.
+// Its native window (a fake one in tests) is attached before any handler runs.
 class TfrmMain : public ui::Form {
 public:
     explicit TfrmMain(Desktop& desktop);
@@ -119,7 +121,7 @@ public:
     // --- system messages ---
     void HotkeyPressed(std::int32_t id);
     // The clipboard viewer chain's two notifications.
-    void ClipboardChanged(std::uintptr_t wParam, std::intptr_t lParam);
+    void ClipboardChanged();
     void ClipboardChainChanged(WindowRef leaving, WindowRef following);
 
     // --- state the other parts of the program read ---
@@ -130,10 +132,11 @@ public:
     const ClipboardViewerChain& ClipboardChain() const { return clipboardChain_; }
     SnippetList List();
     DocumentContext Document();
-    const std::string& CurrentConfigurationFile() const { return currentConfigurationFile_; }
-    void SetCurrentConfigurationFile(std::string path) {
-        currentConfigurationFile_ = std::move(path);
-    }
+    const DocumentState& CurrentDocument() const { return document_; }
+    // Puts the list in this document state; the caption follows.
+    void SetDocument(DocumentState document);
+    const std::string& CurrentConfigurationFile() const { return document_.File(); }
+    void SetCurrentConfigurationFile(std::string path) { document_.SetFile(std::move(path)); }
     Settings& CurrentSettings() { return settings_; }
     CloseMode GetCloseMode() const { return closeMode_; }
     // How many times the list was marked as changed (the caption shows a mark
@@ -147,6 +150,8 @@ public:
 private:
     void Design();
     void WireHandlers();
+    void ShowDocumentTitle();
+    ui::FormSite& NativeWindow() const;
 
     Desktop& desktop_;
     SnippetTable table_{ListView1};
@@ -157,7 +162,7 @@ private:
     Settings settings_;
     CloseMode closeMode_ = CloseMode::Initial;
     int changeMarks_ = 0;
-    std::string currentConfigurationFile_;
+    DocumentState document_;
     ui::WindowPlacement placement_;
     bool firstRun_ = false;
     std::string saveDialogTitle_;

@@ -1,23 +1,12 @@
 #include "clipboard/ClipboardText.h"
 
 #include "platform/Desktop.h"
+#include "text/Blanks.h"
 
 namespace pw {
 
-namespace {
-constexpr bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-} // namespace
-
 std::string_view TrimClipboardText(std::string_view text) {
-    std::size_t first = 0;
-    while (first < text.size() && IsBlankOrControl(text[first]))
-        ++first;
-    std::size_t last = text.size();
-    while (last > first && IsBlankOrControl(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
+    return TrimBlanks(text);
 }
 
 std::optional<std::string> TakeClipboardText(Desktop& desktop) {

@@ -18,9 +18,9 @@ void ClipboardViewerChain::Leave() {
         desktop_.SendChangeClipboardChain(successor_, desktop_.MainWindowRef(), successor_);
 }
 
-void ClipboardViewerChain::PassOnDrawClipboard(std::uintptr_t wParam, std::intptr_t lParam) {
+void ClipboardViewerChain::PassOnDrawClipboard() {
     if (successor_ != 0)
-        desktop_.SendDrawClipboard(successor_, wParam, lParam);
+        desktop_.SendDrawClipboard(successor_);
 }
 
 void ClipboardViewerChain::ChainChanged(WindowRef leaving, WindowRef following) {

@@ -2,8 +2,6 @@
 
 #include "platform/Desktop.h"
 
-#include <cstdint>
-
 namespace pw {
 
 // The main window's place in the system's clipboard viewer chain. Every viewer
@@ -24,7 +22,7 @@ public:
 
     // A clipboard change: passed on to the successor, which handles it before
     // this returns.
-    void PassOnDrawClipboard(std::uintptr_t wParam, std::intptr_t lParam);
+    void PassOnDrawClipboard();
     // A viewer leaves the chain: when it is our successor, the window after it
     // becomes our successor; otherwise the news goes on down the chain.
     void ChainChanged(WindowRef leaving, WindowRef following);

@@ -1,8 +1,8 @@
 #include "hotkeys/HotkeyRegistry.h"
 
-#include "platform/Product.h"
 #include "hotkeys/HotkeyMessages.h"
 #include "platform/Desktop.h"
+#include "platform/Product.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,8 +14,23 @@ bool HotkeyRegistry::Register(HotkeyCodes codes, std::int32_t rowIndex, const st
     if (!desktop_.RegisterHotkey(nextId_, codes.modifiers, codes.vk))
         return false;
     records_.Append({rowIndex, nextId_, text});
+    codes_[nextId_] = codes;
     ++nextId_;
     return true;
+}
+
+void HotkeyRegistry::Forget(std::int32_t hotkeyId) {
+    records_.RemoveById(hotkeyId);
+    codes_.erase(hotkeyId);
+}
+
+void HotkeyRegistry::DisposeRecord(std::int32_t hotkeyId) {
+    Forget(hotkeyId);
+}
+
+HotkeyCodes HotkeyRegistry::CodesOf(std::int32_t hotkeyId) const {
+    const auto it = codes_.find(hotkeyId);
+    return it == codes_.end() ? HotkeyCodes{} : it->second;
 }
 
 bool HotkeyRegistry::Release(std::int32_t hotkeyId) {
@@ -24,13 +39,13 @@ bool HotkeyRegistry::Release(std::int32_t hotkeyId) {
 
 void HotkeyRegistry::ReleaseAndDispose(std::int32_t hotkeyId) {
     desktop_.UnregisterHotkey(hotkeyId);
-    records_.RemoveById(hotkeyId);
+    Forget(hotkeyId);
 }
 
 bool HotkeyRegistry::ReleaseAndDisposeIfReleased(std::int32_t hotkeyId) {
     if (!desktop_.UnregisterHotkey(hotkeyId))
         return false;
-    records_.RemoveById(hotkeyId);
+    Forget(hotkeyId);
     return true;
 }
 
@@ -54,6 +69,7 @@ void HotkeyRegistry::ReleaseEverything() {
     for (const THotkeyInfo& r : records_.Records())
         desktop_.UnregisterHotkey(r.HotkeyId);
     records_ = HotkeyRecordList{};
+    codes_.clear();
 }
 
 bool HotkeyOverlaps(const std::string& text, std::span<const std::string> others) {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "hotkeys/HotkeyText.h"
-#include "snippets/HotkeyInfo.h"
+#include "hotkeys/HotkeyInfo.h"
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 
@@ -33,7 +34,7 @@ public:
     bool ReleaseAndDisposeIfReleased(std::int32_t hotkeyId);
 
     // Forgets a record whose hotkey the caller has already released.
-    void DisposeRecord(std::int32_t hotkeyId) { records_.RemoveById(hotkeyId); }
+    void DisposeRecord(std::int32_t hotkeyId);
 
     // From the last record to the first; records whose release fails stay.
     void ReleaseAll();
@@ -44,10 +45,16 @@ public:
 
     const HotkeyRecordList& Records() const { return records_; }
     std::int32_t NextId() const { return nextId_; }
+    // The modifiers and key a record was registered with: its text alone may
+    // not tell them (the number pad's digits read back as the main row's).
+    HotkeyCodes CodesOf(std::int32_t hotkeyId) const;
 
 private:
+    void Forget(std::int32_t hotkeyId);
+
     Desktop& desktop_;
     HotkeyRecordList records_;
+    std::map<std::int32_t, HotkeyCodes> codes_;
     std::int32_t nextId_ = kFirstId;
 };
 

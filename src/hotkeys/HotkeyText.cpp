@@ -1,6 +1,7 @@
 #include "hotkeys/HotkeyText.h"
 
 #include "platform/Desktop.h"
+#include "text/Blanks.h"
 
 #include <string>
 
@@ -19,10 +20,9 @@ bool IsModifierKey(std::uint16_t vk) {
 }
 
 // Every control character counts as a separator, so texts edited by hand with
-// tabs or stray line breaks still read. Bytes of the upper code page half are
-// letters of the text, never separators.
-bool IsSeparator(unsigned char c) {
-    return c >= 1 && c <= ' ';
+// tabs or stray line breaks still read; a zero byte is a character of its own.
+bool IsSeparator(char c) {
+    return c != '\0' && IsBlankOrControl(c);
 }
 
 // Only ASCII letters: a locale-aware conversion would change which key a
@@ -68,9 +68,8 @@ void ApplyWord(const std::string& word, HotkeyCodes& codes, Desktop& desktop) {
         codes.vk = 9;
     } else if (word.size() == 1) {
         // The shift state the layout needs is dropped: the hotkey names the key.
-        // Not found (-1) therefore becomes 255.
-        const auto scan = static_cast<std::uint16_t>(desktop.KeyForChar(word.front()));
-        codes.vk = scan & 0xFFu;
+        // A character no key types reads as 255, a key no keyboard has.
+        codes.vk = desktop.KeyForChar(word.front()).value_or(0xFF);
     }
 }
 
@@ -187,7 +186,7 @@ HotkeyCodes ParseHotkeyText(std::string_view text, Desktop& desktop) {
         word.clear();
     };
     for (char ch : text) {
-        if (IsSeparator(static_cast<unsigned char>(ch)))
+        if (IsSeparator(ch))
             flush();
         else
             word += Capitalised(ch);

@@ -1,8 +1,8 @@
 #include "hotkeys/PasteDispatch.h"
 
 #include "hotkeys/HotkeyRegistry.h"
+#include "hotkeys/HotkeyRows.h"
 #include "platform/Desktop.h"
-#include "snippets/SnippetTable.h"
 
 #include <array>
 
@@ -42,18 +42,18 @@ unsigned PasteText(Desktop& desktop, const std::string& text) {
     return desktop.SendKeys(kCtrlV);
 }
 
-void DispatchHotkey(std::int32_t id, const HotkeyRegistry& hotkeys, const SnippetTable& table,
+void DispatchHotkey(std::int32_t id, const HotkeyRegistry& hotkeys, const HotkeyRows& rows,
                     Desktop& desktop, bool& autoAdd) {
     const THotkeyInfo* record = hotkeys.Records().FindById(id);
     if (record == nullptr)
         return;
     const std::int32_t row = record->Index;
-    if (row <= 0 || row > table.RowCount())
+    if (row <= 0 || row > rows.RowCount())
         return;
     SwitchedOff pause(autoAdd);
     // A copy: the paste may let other messages in that change the rows.
     const std::string text =
-        table.Content(row - 1); // NOLINT(performance-unnecessary-copy-initialization)
+        rows.Content(row - 1); // NOLINT(performance-unnecessary-copy-initialization)
     PasteText(desktop, text);
 }
 

@@ -1,14 +1,15 @@
 #include "hotkeys/TfrmOptions.h"
 
-#include "platform/Product.h"
 #include "hotkeys/HotkeyMessages.h"
 #include "hotkeys/HotkeyRegistry.h"
+#include "hotkeys/HotkeyRows.h"
 #include "hotkeys/HotkeyText.h"
 #include "hotkeys/OptionsIds.h"
 #include "platform/Desktop.h"
-#include "snippets/SnippetTable.h"
+#include "platform/Product.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -28,10 +29,10 @@ constexpr int kLabelDrop = 5; // label top minus field top
 
 } // namespace
 
-TfrmOptions::TfrmOptions(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& desktop,
+TfrmOptions::TfrmOptions(HotkeyRows& rows, HotkeyRegistry& hotkeys, Desktop& desktop,
                          OptionsHotkeys& optionsHotkeys)
     : eHotkey(Numbered<HotkeyField>("eHotkey", std::make_index_sequence<kFields>{})),
-      lHotkey(Numbered<ui::Label>("lHotkey", std::make_index_sequence<kFields>{})), table_(table),
+      lHotkey(Numbered<ui::Label>("lHotkey", std::make_index_sequence<kFields>{})), rows_(rows),
       hotkeys_(hotkeys), desktop_(desktop), optionsHotkeys_(optionsHotkeys) {
     SetWindowClass("TfrmOptions");
     SetCaption("Options");
@@ -58,13 +59,13 @@ TfrmOptions::TfrmOptions(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& 
 }
 
 int TfrmOptions::RowsInReach() const {
-    return std::min(table_.RowCount(), static_cast<int>(kFields));
+    return std::min(rows_.RowCount(), static_cast<int>(kFields));
 }
 
 void TfrmOptions::FormShow() {
     const int n = RowsInReach();
     for (std::size_t i = 0; i < kFields; ++i)
-        eHotkey[i].SetText(static_cast<int>(i) < n ? table_.Hotkey(static_cast<int>(i))
+        eHotkey[i].SetText(static_cast<int>(i) < n ? rows_.Hotkey(static_cast<int>(i))
                                                    : optionsHotkeys_[i]);
 }
 
@@ -78,17 +79,19 @@ void TfrmOptions::bCancelClick() {
 }
 
 bool TfrmOptions::FieldsOverlap() const {
+    std::array<std::string, kFields> texts;
+    for (std::size_t i = 0; i < kFields; ++i)
+        texts[i] = eHotkey[i].Text();
     for (std::size_t i = 0; i + 1 < kFields; ++i)
-        for (std::size_t j = i + 1; j < kFields; ++j)
-            if (eHotkey[i].Text() == eHotkey[j].Text())
-                return true;
+        if (HotkeyOverlaps(texts[i], std::span<const std::string>(texts).subspan(i + 1)))
+            return true;
     return false;
 }
 
 bool TfrmOptions::RowsDiffer() const {
     const int n = RowsInReach();
     for (int row = 0; row < n; ++row)
-        if (eHotkey[static_cast<std::size_t>(row)].Text() != table_.Hotkey(row))
+        if (eHotkey[static_cast<std::size_t>(row)].Text() != rows_.Hotkey(row))
             return true;
     return false;
 }
@@ -101,14 +104,14 @@ bool TfrmOptions::RegisterRows() {
         const std::size_t field = static_cast<std::size_t>(row);
         const std::string text = eHotkey[field].Text();
         if (hotkeys_.Register(ParseHotkeyText(text, desktop_), row + 1, text)) {
-            table_.SetHotkey(row, text);
+            rows_.SetHotkey(row, text);
             continue;
         }
         desktop_.ShowMessage("Hotkey" + std::to_string(row + 1) + ": " + kHotkeySettingFailed,
                              kMessageCaption, MessageIcon::Error, MessageButtons::Ok);
         allRegistered = false;
         optionsHotkeys_[field].clear();
-        table_.SetHotkey(row, "");
+        rows_.SetHotkey(row, "");
     }
     return allRegistered;
 }

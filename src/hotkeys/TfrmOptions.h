@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hotkeys/HotkeyField.h"
-#include "persistence/Settings.h"
+#include "hotkeys/OptionsHotkeys.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 
@@ -12,7 +12,7 @@ namespace pw {
 
 class Desktop;
 class HotkeyRegistry;
-class SnippetTable;
+class HotkeyRows;
 
 // The Options dialog: the hotkeys of list positions 1 to 10 in one place.
 // Confirmed with a changed hotkey for an existing row, it registers rows 1 to
@@ -21,7 +21,7 @@ class TfrmOptions : public ui::Form {
 public:
     static constexpr std::size_t kFields = 10;
 
-    TfrmOptions(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& desktop,
+    TfrmOptions(HotkeyRows& rows, HotkeyRegistry& hotkeys, Desktop& desktop,
                 OptionsHotkeys& optionsHotkeys);
 
     ui::GroupBox GroupBox1{"GroupBox1"};
@@ -46,7 +46,7 @@ private:
     bool RegisterRows();
     void StoreFields();
 
-    SnippetTable& table_;
+    HotkeyRows& rows_;
     HotkeyRegistry& hotkeys_;
     Desktop& desktop_;
     OptionsHotkeys& optionsHotkeys_;

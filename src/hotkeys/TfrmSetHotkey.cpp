@@ -1,20 +1,21 @@
 #include "hotkeys/TfrmSetHotkey.h"
 
-#include "platform/Product.h"
 #include "hotkeys/HotkeyMessages.h"
 #include "hotkeys/HotkeyRegistry.h"
+#include "hotkeys/HotkeyRows.h"
 #include "hotkeys/HotkeyText.h"
 #include "hotkeys/SetHotkeyIds.h"
 #include "platform/Desktop.h"
-#include "snippets/SnippetTable.h"
+#include "platform/Product.h"
 
+#include <optional>
 #include <vector>
 
 namespace pw {
 
-TfrmSetHotkey::TfrmSetHotkey(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& desktop,
+TfrmSetHotkey::TfrmSetHotkey(HotkeyRows& rows, HotkeyRegistry& hotkeys, Desktop& desktop,
                              OptionsHotkeys& optionsHotkeys)
-    : table_(table), hotkeys_(hotkeys), desktop_(desktop), optionsHotkeys_(optionsHotkeys) {
+    : rows_(rows), hotkeys_(hotkeys), desktop_(desktop), optionsHotkeys_(optionsHotkeys) {
     SetWindowClass("TfrmSetHotkey");
     SetCaption("Edit");
     SetDesignSize(384, 196, true);
@@ -54,11 +55,9 @@ void TfrmSetHotkey::Inform(const char* text) const {
 void TfrmSetHotkey::bOKClick() {
     const std::string text = eHotkey.Text();
     if (text != InitialHotkey) {
-        for (int row = 0; row < table_.RowCount(); ++row) {
-            if (table_.Hotkey(row) == text) {
-                Inform(kHotkeyOverlaps);
-                return;
-            }
+        if (HotkeyOverlaps(text, HotkeyCells(rows_))) {
+            Inform(kHotkeyOverlaps);
+            return;
         }
         // An empty field means a key no hotkey text can show: registered, it
         // would be a hotkey nobody sees and nothing can release.
@@ -69,34 +68,38 @@ void TfrmSetHotkey::bOKClick() {
         if (!RegisterCaptured(text))
             return;
     }
-    table_.SetContent(EditedRow, eClipStr.Text());
+    rows_.SetContent(EditedRow, eClipStr.Text());
     SetModalResult(ui::ModalResult::Ok);
 }
 
 bool TfrmSetHotkey::RegisterCaptured(const std::string& text) {
-    bool released = false;
-    if (!InitialHotkey.empty())
-        if (const THotkeyInfo* old = hotkeys_.Records().FindLastByHotkey(InitialHotkey))
-            released = hotkeys_.ReleaseAndDisposeIfReleased(old->HotkeyId);
+    std::optional<HotkeyCodes> released;
+    if (!InitialHotkey.empty()) {
+        if (const THotkeyInfo* old = hotkeys_.Records().FindLastByHotkey(InitialHotkey)) {
+            const HotkeyCodes codes = hotkeys_.CodesOf(old->HotkeyId);
+            if (hotkeys_.ReleaseAndDisposeIfReleased(old->HotkeyId))
+                released = codes;
+        }
+    }
 
     const HotkeyCodes captured{eHotkey.CapturedModifiers(), eHotkey.CapturedKey()};
     if (!hotkeys_.Register(captured, EditedRow + 1, text)) {
         // The old hotkey is gone from the system by now; a row must never show
         // a hotkey that does nothing, so take it back or clear the cell.
         if (released)
-            RestoreReleasedHotkey();
+            RestoreReleasedHotkey(*released);
         ReportHotkeySettingFailed(desktop_);
         return false;
     }
-    table_.SetHotkey(EditedRow, text);
+    rows_.SetHotkey(EditedRow, text);
     if (EditedRow >= 0 && EditedRow < static_cast<std::int32_t>(optionsHotkeys_.size()))
         optionsHotkeys_[static_cast<std::size_t>(EditedRow)] = text;
     return true;
 }
 
-void TfrmSetHotkey::RestoreReleasedHotkey() {
-    if (!hotkeys_.Register(ParseHotkeyText(InitialHotkey, desktop_), EditedRow + 1, InitialHotkey))
-        table_.SetHotkey(EditedRow, "");
+void TfrmSetHotkey::RestoreReleasedHotkey(HotkeyCodes codes) {
+    if (!hotkeys_.Register(codes, EditedRow + 1, InitialHotkey))
+        rows_.SetHotkey(EditedRow, "");
 }
 
 void TfrmSetHotkey::bCancelClick() {
@@ -121,7 +124,7 @@ void TfrmSetHotkey::bUnregisterHotkeyClick() {
             continue;
         Inform(kHotkeyUnregistered);
         hotkeys_.DisposeRecord(*it);
-        table_.SetHotkey(EditedRow, "");
+        rows_.SetHotkey(EditedRow, "");
         eHotkey.SetText("");
         InitialHotkey.clear();
     }

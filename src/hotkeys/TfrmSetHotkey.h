@@ -1,7 +1,8 @@
 #pragma once
 
 #include "hotkeys/HotkeyField.h"
-#include "persistence/Settings.h"
+#include "hotkeys/HotkeyText.h"
+#include "hotkeys/OptionsHotkeys.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 
@@ -12,13 +13,13 @@ namespace pw {
 
 class Desktop;
 class HotkeyRegistry;
-class SnippetTable;
+class HotkeyRows;
 
 // The Edit item dialog: changes one row's content and hotkey. It works on the
 // main window's rows and hotkeys directly and is made anew for every use.
 class TfrmSetHotkey : public ui::Form {
 public:
-    TfrmSetHotkey(SnippetTable& table, HotkeyRegistry& hotkeys, Desktop& desktop,
+    TfrmSetHotkey(HotkeyRows& rows, HotkeyRegistry& hotkeys, Desktop& desktop,
                   OptionsHotkeys& optionsHotkeys);
 
     ui::GroupBox GroupBox1{"GroupBox1"};
@@ -42,10 +43,10 @@ public:
 
 private:
     bool RegisterCaptured(const std::string& text);
-    void RestoreReleasedHotkey();
+    void RestoreReleasedHotkey(HotkeyCodes codes);
     void Inform(const char* text) const;
 
-    SnippetTable& table_;
+    HotkeyRows& rows_;
     HotkeyRegistry& hotkeys_;
     Desktop& desktop_;
     OptionsHotkeys& optionsHotkeys_;

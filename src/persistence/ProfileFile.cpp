@@ -1,6 +1,7 @@
 #include "persistence/ProfileFile.h"
 
 #include "persistence/TextBytes.h"
+#include "text/Blanks.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,25 +12,13 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool IsTrimmed(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsTrimmed(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsTrimmed(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // What a line says ends at a zero byte; the bytes after it are kept unread.
 std::string_view Readable(std::string_view line) {
     return line.substr(0, line.find('\0'));
 }
 
 std::string Fold(std::string_view name) {
-    name = Trim(name);
+    name = TrimBlanks(name);
     std::string folded(name);
     for (char& c : folded) {
         if (c >= 'A' && c <= 'Z')
@@ -40,13 +29,13 @@ std::string Fold(std::string_view name) {
 
 // The name of the section a line begins, if it begins one.
 std::optional<std::string_view> SectionName(std::string_view line) {
-    line = Trim(Readable(line));
+    line = TrimBlanks(Readable(line));
     if (!line.starts_with('['))
         return std::nullopt;
     const std::size_t close = line.rfind(']');
     if (close == std::string_view::npos)
         return std::nullopt;
-    return Trim(line.substr(1, close - 1));
+    return TrimBlanks(line.substr(1, close - 1));
 }
 
 struct KeyLine {
@@ -59,7 +48,7 @@ std::optional<KeyLine> SplitKeyLine(std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+    return KeyLine{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -70,7 +59,7 @@ std::string_view Unquote(std::string_view value) {
 }
 
 bool IsBlankLine(std::string_view line) {
-    return Trim(Readable(line)).empty();
+    return TrimBlanks(Readable(line)).empty();
 }
 
 std::optional<int> ParseInt(std::string_view text) {
@@ -209,8 +198,8 @@ int ProfileFile::GetInt(std::string_view section, std::string_view key, int defa
 
 bool ProfileFile::SetString(std::string_view section, std::string_view key,
                             std::string_view value) {
-    section = Trim(section);
-    key = Trim(key);
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
     if (HoldsLineBreakOrZero(section) || HoldsLineBreakOrZero(key) || HoldsLineBreakOrZero(value) ||
         key.find('=') != std::string_view::npos || key.starts_with('['))
         return false;
@@ -232,7 +221,7 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
 
 bool ProfileFile::SetNumberedKeys(std::string_view section,
                                   const std::vector<std::string>& values) {
-    section = Trim(section);
+    section = TrimBlanks(section);
     if (HoldsLineBreakOrZero(section) ||
         std::any_of(values.begin(), values.end(),
                     [](const std::string& v) { return HoldsLineBreakOrZero(v); }))
@@ -275,19 +264,6 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
         }
     }
     return true;
-}
-
-void ProfileFile::ReserveKeys(std::string_view section, std::size_t count) {
-    section = Trim(section);
-    if (HoldsLineBreakOrZero(section))
-        return;
-    const auto found = sectionIndex_.find(Fold(section));
-    Section& target = found != sectionIndex_.end()
-                          ? sections_[found->second]
-                          : AddSection(std::string(section), "[" + std::string(section) + "]");
-    EnsureKeyIndex(target);
-    target.keys.reserve(count);
-    target.lines.reserve(count);
 }
 
 std::string ProfileFile::Serialize() const {

@@ -68,10 +68,6 @@ public:
     // cannot be written (see SetString).
     bool SetNumberedKeys(std::string_view section, const std::vector<std::string>& values);
 
-    // Room for this many keys in the section (made when missing), so a long
-    // list written key by key does not rehash its index again and again.
-    void ReserveKeys(std::string_view section, std::size_t count);
-
     // The whole file, every line ended by CR LF.
     std::string Serialize() const;
 

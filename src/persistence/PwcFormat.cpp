@@ -1,6 +1,7 @@
 #include "persistence/PwcFormat.h"
 
 #include "persistence/ValueEscape.h"
+#include "text/Blanks.h"
 
 #include <algorithm>
 #include <array>
@@ -27,20 +28,6 @@ constexpr std::array<std::string_view, 3> kFieldKeys = {"IndexList", "ClipString
 // "IndexList0=": no entry line is shorter.
 constexpr std::size_t kShortestEntryLine = 11;
 
-bool IsTrimmed(unsigned char c) {
-    return c <= 0x20;
-}
-
-std::string_view Trim(std::string_view line) {
-    std::size_t begin = 0;
-    std::size_t end = line.size();
-    while (begin < end && IsTrimmed(static_cast<unsigned char>(line[begin])))
-        ++begin;
-    while (end > begin && IsTrimmed(static_cast<unsigned char>(line[end - 1])))
-        --end;
-    return line.substr(begin, end - begin);
-}
-
 // The position of the next c at or after from, or the end of the text.
 std::size_t NextOf(std::string_view text, char c, std::size_t from) {
     if (from >= text.size())
@@ -64,7 +51,7 @@ template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit)
         if (nextLf < pos)
             nextLf = NextOf(text, '\n', pos);
         const std::size_t end = std::min(nextCr, nextLf);
-        if (!visit(Trim(text.substr(pos, end - pos))))
+        if (!visit(TrimBlanks(text.substr(pos, end - pos))))
             return;
         pos = end + 1;
         if (end == nextCr && pos == nextLf)

@@ -1,5 +1,6 @@
 #include "persistence/SettingsFile.h"
 
+#include "persistence/Folders.h"
 #include "persistence/ProfileFile.h"
 #include "persistence/ValueEscape.h"
 #include "platform/Desktop.h"
@@ -142,7 +143,7 @@ std::string SettingsFolder(Desktop& desktop) {
         if (folder.back() != '\\')
             folder += '\\';
         folder += kSubfolder;
-        if (desktop.CreateFolders(folder).ok)
+        if (CreateMissingFolders(desktop, folder).ok)
             return folder;
     }
     return desktop.ProgramFolder();

@@ -2,7 +2,7 @@
 
 #include "persistence/PwcFormat.h"
 #include "persistence/Settings.h"
-#include "ui/Form.h"
+#include "ui/WindowPlacement.h"
 
 #include <string>
 #include <string_view>

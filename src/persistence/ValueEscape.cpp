@@ -1,14 +1,10 @@
 #include "persistence/ValueEscape.h"
 
 #include "persistence/TextBytes.h"
+#include "text/Blanks.h"
 
 namespace pw {
 namespace {
-
-// Both readers trim these at the ends of a value: blanks and control bytes.
-bool IsTrimmed(unsigned char c) {
-    return c <= 0x20;
-}
 
 bool IsQuote(char c) {
     return c == '"' || c == '\'';
@@ -30,10 +26,10 @@ bool SurvivesPlain(std::string_view text, StoredFormat format) {
         return false;
     if (text.empty())
         return true;
-    if (IsTrimmed(static_cast<unsigned char>(text.back())))
+    if (IsBlankOrControl(text.back()))
         return false;
     if (format == StoredFormat::Profile) {
-        if (IsTrimmed(static_cast<unsigned char>(text.front())))
+        if (IsBlankOrControl(text.front()))
             return false;
         if (text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front())
             return false;

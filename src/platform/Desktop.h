@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace pw {
 
@@ -41,6 +42,19 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 // chain passes these around); 0 is no window.
 using WindowRef = std::uintptr_t;
 
+// The modifier keys, each side apart, as virtual keys.
+inline constexpr std::uint16_t kVkLeftShift = 0xA0;
+inline constexpr std::uint16_t kVkRightShift = 0xA1;
+inline constexpr std::uint16_t kVkLeftControl = 0xA2;
+inline constexpr std::uint16_t kVkRightControl = 0xA3;
+inline constexpr std::uint16_t kVkLeftAlt = 0xA4;
+inline constexpr std::uint16_t kVkRightAlt = 0xA5;
+inline constexpr std::uint16_t kVkLeftWin = 0x5B;
+inline constexpr std::uint16_t kVkRightWin = 0x5C;
+inline constexpr std::uint16_t kModifierKeys[] = {kVkLeftShift,    kVkRightShift, kVkLeftControl,
+                                                  kVkRightControl, kVkLeftAlt,    kVkRightAlt,
+                                                  kVkLeftWin,      kVkRightWin};
+
 // One synthetic keystroke: a virtual key going down or up.
 struct KeyStroke {
     std::uint16_t vk = 0;
@@ -58,9 +72,12 @@ public:
     virtual bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) = 0;
     virtual bool UnregisterHotkey(int id) = 0;
 
-    // The key that types a character in the active layout: low byte the virtual
-    // key, high byte the shift state; -1 when no key types it (VkKeyScanA).
-    virtual std::int16_t KeyForChar(char ch) = 0;
+    // The virtual key that types a character in the active layout, whatever
+    // shift state it needs; nothing when no key types it.
+    virtual std::optional<std::uint16_t> KeyForChar(char ch) = 0;
+
+    // Which of the modifier keys (kModifierKeys) are down at this moment.
+    virtual std::vector<std::uint16_t> ModifierKeysDown() = 0;
 
     // Is there a foreground window at all (a paste needs somewhere to land).
     virtual bool HasForegroundWindow() = 0;
@@ -83,8 +100,9 @@ public:
     virtual WindowRef JoinClipboardViewerChain() = 0;
     virtual void LeaveClipboardViewerChain(WindowRef successor) = 0;
     // The two chain notifications, sent and waited for; sending to a window
-    // that no longer exists fails without effect.
-    virtual void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    // that no longer exists fails without effect. A clipboard change is passed
+    // on as the main window received it.
+    virtual void SendDrawClipboard(WindowRef to) = 0;
     virtual void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) = 0;
     virtual WindowRef MainWindowRef() = 0;
     // Blocks the calling thread.
@@ -109,8 +127,9 @@ public:
     // Puts `from` in the place of `to` in one step, replacing what was there.
     virtual IoResult MoveReplacing(const std::string& from, const std::string& to) = 0;
     virtual IoResult RemoveFile(const std::string& path) = 0;
-    // The folder and every missing parent.
-    virtual IoResult CreateFolders(const std::string& path) = 0;
+    // One folder whose parent exists; a folder that is there already is fine.
+    virtual IoResult CreateFolder(const std::string& path) = 0;
+    virtual bool FolderExists(const std::string& path) = 0;
     // The user's application-data folder and the program's own folder, each
     // ending in a backslash; empty when the system does not say.
     virtual std::string AppDataFolder() = 0;

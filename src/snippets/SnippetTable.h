@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hotkeys/HotkeyRows.h"
 #include "ui/ListView.h"
 
 #include <cstddef>
@@ -13,7 +14,7 @@ namespace pw {
 // The snippet rows as the list view holds them: number, content and hotkey
 // cells. The list view is the only copy of the data; this class adds the
 // duplicate index, which keeps hashes of upper-cased contents, not the texts.
-class SnippetTable {
+class SnippetTable final : public HotkeyRows {
 public:
     static constexpr int kNumberColumn = 0;
     static constexpr int kContentColumn = 1;
@@ -24,13 +25,13 @@ public:
     ui::ListView& View() { return view_; }
     const ui::ListView& View() const { return view_; }
 
-    int RowCount() const { return view_.RowCount(); }
+    int RowCount() const override { return view_.RowCount(); }
     const std::string& Number(int row) const { return view_.Cell(row, kNumberColumn); }
-    const std::string& Content(int row) const { return view_.Cell(row, kContentColumn); }
-    const std::string& Hotkey(int row) const { return view_.Cell(row, kHotkeyColumn); }
+    const std::string& Content(int row) const override { return view_.Cell(row, kContentColumn); }
+    const std::string& Hotkey(int row) const override { return view_.Cell(row, kHotkeyColumn); }
 
-    void SetContent(int row, std::string text);
-    void SetHotkey(int row, std::string text);
+    void SetContent(int row, std::string text) override;
+    void SetHotkey(int row, std::string text) override;
     void SwapContents(int rowA, int rowB);
     // Returns the new row's index.
     int Append(std::string number, std::string content, std::string hotkey);

@@ -2,6 +2,7 @@
 
 #include "ui/Action.h"
 #include "ui/Control.h"
+#include "ui/WindowPlacement.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,15 +16,6 @@ class Form;
 
 // How a modal window was closed; None while it is open.
 enum class ModalResult { None, Ok, Cancel };
-
-// Where a window stands: its bounds, whether it is maximized, and the bounds
-// it returns to from there.
-struct WindowPlacement {
-    Rect bounds{342, 192, 529, 516};
-    bool maximized = false;
-    Rect normal{342, 192, 529, 516};
-    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
-};
 
 // Window-level services of the one native window behind a form. The platform
 // binding implements it; tests use a recording fake.

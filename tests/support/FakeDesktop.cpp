@@ -19,7 +19,11 @@ bool FakeDesktop::UnregisterHotkey(int id) {
     return registered.erase(id) == 1;
 }
 
-std::int16_t FakeDesktop::KeyForChar(char ch) {
+namespace {
+
+// What the system's layout lookup answers: low byte the key, high byte the
+// shift state, -1 for none.
+std::int16_t LayoutAnswer(const std::map<char, std::int16_t>& keyMap, char ch) {
     if (auto it = keyMap.find(ch); it != keyMap.end())
         return it->second;
     // A US layout, as Wine reports it.
@@ -60,6 +64,13 @@ std::int16_t FakeDesktop::KeyForChar(char ch) {
     default:
         return -1;
     }
+}
+
+} // namespace
+
+std::optional<std::uint16_t> FakeDesktop::KeyForChar(char ch) {
+    const auto vk = static_cast<std::uint16_t>(LayoutAnswer(keyMap, ch) & 0xFF);
+    return vk == 0xFF ? std::nullopt : std::optional(vk);
 }
 
 bool FakeDesktop::SetClipboardText(const std::string& text) {
@@ -145,10 +156,14 @@ IoResult FakeDesktop::RemoveFile(const std::string& path) {
                                   : IoResult::Failure("The system cannot find the file specified.");
 }
 
-IoResult FakeDesktop::CreateFolders(const std::string& path) {
+IoResult FakeDesktop::CreateFolder(const std::string& path) {
     fileOperations.push_back("mkdir " + path);
     if (IoResult r = Check(*this, "mkdir", path); !r.ok)
         return r;
+    if (roots.contains(path) || path.find('\\', 2) == std::string::npos)
+        return IoResult::Failure("Access is denied."); // a share or a server
+    if (!FolderExists(path.substr(0, path.find_last_of('\\'))))
+        return IoResult::Failure("The system cannot find the path specified.");
     folders.insert(path);
     return IoResult::Success();
 }

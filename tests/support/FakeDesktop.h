@@ -35,8 +35,12 @@ public:
     bool refuseUnregister = false;
     bool foreground = true;
     bool clipboardRefuses = false;
-    std::deque<MessageAnswer> answers;   // default Ok / Cancel when empty
-    std::map<char, std::int16_t> keyMap; // overrides of the US layout below
+    std::deque<MessageAnswer> answers; // default Ok / Cancel when empty
+    // Overrides of the US layout, as the system's lookup answers: low byte the
+    // key, high byte the shift state it needs.
+    std::map<char, std::int16_t> keyMap;
+    // The modifier keys held down, as the system would report them.
+    std::vector<std::uint16_t> modifiersDown;
 
     // --- record ---
     std::map<int, Registration> registered; // live registrations by id
@@ -50,7 +54,8 @@ public:
 
     bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
     bool UnregisterHotkey(int id) override;
-    std::int16_t KeyForChar(char ch) override;
+    std::optional<std::uint16_t> KeyForChar(char ch) override;
+    std::vector<std::uint16_t> ModifierKeysDown() override { return modifiersDown; }
     bool HasForegroundWindow() override { return foreground; }
     bool SetClipboardText(const std::string& text) override;
     std::optional<std::string> GetClipboardText() override {
@@ -72,6 +77,9 @@ public:
         friend bool operator==(const ChainMessage&, const ChainMessage&) = default;
     };
     WindowRef mainWindow = 0x1000;
+    // The parameters of the clipboard change being handled, which the system's
+    // side keeps to pass them on unaltered.
+    std::pair<std::uintptr_t, std::intptr_t> drawNotice{};
     WindowRef joinAnswer = 0; // the successor a join hands back
     bool clipboardPrivate = false;
     // Runs after each successful clipboard write, as the system notifies the
@@ -88,8 +96,8 @@ public:
         return joinAnswer;
     }
     void LeaveClipboardViewerChain(WindowRef successor) override { leaves.push_back(successor); }
-    void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) override {
-        chainMessages.push_back({ChainMessage::Draw, to, wParam, lParam});
+    void SendDrawClipboard(WindowRef to) override {
+        chainMessages.push_back({ChainMessage::Draw, to, drawNotice.first, drawNotice.second});
     }
     void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) override {
         chainMessages.push_back(
@@ -103,7 +111,9 @@ public:
 
     // --- files: an in-memory disk ---
     std::map<std::string, std::string> files;
-    std::set<std::string> folders;
+    std::set<std::string> folders; // without a final separator
+    // Drives and network shares: they exist, and no folder can be made there.
+    std::set<std::string> roots{"C:", "\\\\server\\share"};
     std::string appDataFolder = "C:\\users\\me\\AppData\\Roaming\\";
     std::string programFolder = "C:\\Program Files\\Pastewise\\";
     // Consulted before every file operation ("write", "replace", "remove",
@@ -121,7 +131,10 @@ public:
     IoResult WriteFileDurably(const std::string& path, std::string_view bytes) override;
     IoResult MoveReplacing(const std::string& from, const std::string& to) override;
     IoResult RemoveFile(const std::string& path) override;
-    IoResult CreateFolders(const std::string& path) override;
+    IoResult CreateFolder(const std::string& path) override;
+    bool FolderExists(const std::string& path) override {
+        return folders.contains(path) || roots.contains(path);
+    }
     std::string AppDataFolder() override { return appDataFolder; }
     std::string ProgramFolder() override { return programFolder; }
 

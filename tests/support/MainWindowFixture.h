@@ -4,6 +4,7 @@
 #include "snippets/SnippetList.h"
 #include "snippets/SnippetTable.h"
 #include "support/FakeDesktop.h"
+#include "support/MainForm.h"
 #include "support/ListCells.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ protected:
     }
 
     FakeDesktop desktop;
-    TfrmMain frm{desktop};
+    MainForm frm{desktop};
 };
 
 } // namespace pw::test

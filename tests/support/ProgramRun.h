@@ -2,6 +2,7 @@
 
 #include "app/TfrmMain.h"
 #include "hotkeys/HotkeyText.h"
+#include "persistence/DocumentState.h"
 #include "persistence/PwcFormat.h"
 #include "snippets/SnippetTable.h"
 #include "support/FakeDesktop.h"
@@ -24,6 +25,22 @@ inline std::string CaptionWith(const std::string& doc) {
     return doc.empty() ? BaseTitle() : BaseTitle() + " - " + doc;
 }
 
+// The document state whose caption part is `doc` ("[a.pwc*]", or empty).
+inline DocumentState DocumentOf(const std::string& doc, const std::string& file) {
+    DocumentState state;
+    state.SetFile(file);
+    if (doc.size() >= 2) {
+        std::string name = doc.substr(1, doc.size() - 2);
+        const bool changed = name.ends_with('*');
+        if (changed)
+            name.pop_back();
+        state.Show(name);
+        if (changed)
+            state.MarkChanged();
+    }
+    return state;
+}
+
 // One run of the program on a desktop that outlives it: created as at
 // start-up, ended through the Exit button; the next run reads what this one
 // left on the disk.
@@ -43,8 +60,7 @@ public:
         for (int i = 1; i <= rows; ++i)
             AppendReadRow(frm.List(), std::to_string(i), "t" + std::to_string(i),
                           DefaultHotkeyText(i));
-        frm.SetCaption(CaptionWith(doc));
-        frm.SetCurrentConfigurationFile(file);
+        frm.SetDocument(DocumentOf(doc, file));
         frm.Idle();
     }
     // True when the program ended.

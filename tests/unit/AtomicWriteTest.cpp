@@ -1,5 +1,5 @@
 #include "app/TfrmMain.h"
-#include "persistence/Documents.h"
+#include "app/DocumentCommands.h"
 #include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "clipboard/ClipboardViewerChain.h"
 
 #include "app/TfrmMain.h"
-#include "persistence/DocumentTitle.h"
+#include "persistence/DocumentState.h"
 #include "persistence/SettingsFile.h"
 #include "snippets/SnippetList.h"
 #include "support/FakeDesktop.h"
@@ -47,9 +47,9 @@ public:
         steps.push_back("pause " + std::to_string(milliseconds));
         FakeDesktop::Pause(milliseconds);
     }
-    void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) override {
+    void SendDrawClipboard(WindowRef to) override {
         steps.emplace_back("draw");
-        FakeDesktop::SendDrawClipboard(to, wParam, lParam);
+        FakeDesktop::SendDrawClipboard(to);
     }
     void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) override {
         steps.emplace_back("change");
@@ -124,7 +124,12 @@ protected:
               std::intptr_t lParam = 0) {
         desktop.clipboard = std::move(text);
         desktop.ownWrite.reset(); // the other program owns the clipboard now
-        frm.ClipboardChanged(wParam, lParam);
+        Notify(wParam, lParam);
+    }
+    // The system tells the main window of a clipboard change.
+    void Notify(std::uintptr_t wParam, std::intptr_t lParam) {
+        desktop.drawNotice = {wParam, lParam};
+        frm.ClipboardChanged();
     }
     void Watch(bool autoCopy, bool autoAdd) {
         frm.cbAutoCopy.SetChecked(autoCopy);
@@ -353,7 +358,7 @@ TEST_F(ClipboardWatcherTest, HotkeyPasteIsCopiedToTheEntryBoxButNotAddedAgain) {
     Create();
     AddSnippet(frm.List(), "  padded snippet\r\n");
     Watch(true, true);
-    desktop.onClipboardWrite = [this] { frm.ClipboardChanged(0, 0); };
+    desktop.onClipboardWrite = [this] { Notify(0, 0); };
     frm.eClipString.SetText("typed");
 
     frm.HotkeyPressed(1000);
@@ -378,7 +383,7 @@ TEST_F(ClipboardWatcherTest, HotkeyPasteNotifiedLateIsStillNotAdded) {
 
     frm.HotkeyPressed(1000);
     ASSERT_TRUE(frm.CurrentSettings().autoAdd);
-    frm.ClipboardChanged(0, 0);
+    Notify(0, 0);
     EXPECT_EQ(frm.eClipString.Text(), "padded snippet");
     EXPECT_EQ(Contents(), Strings{"  padded snippet\r\n"});
     EXPECT_EQ(frm.ChangeMarks(), marks + 1); // the AddSnippet above only
@@ -406,7 +411,7 @@ TEST_F(ClipboardWatcherTest, ChangesArePassedOnUnalteredToTheSuccessor) {
     Create(kNext);
     Chains expected;
     for (const auto& [wParam, lParam] : kNotifications) {
-        frm.ClipboardChanged(wParam, lParam);
+        Notify(wParam, lParam);
         expected.push_back({Chain::Draw, kNext, wParam, lParam});
     }
     EXPECT_EQ(desktop.chainMessages, expected);
@@ -415,7 +420,7 @@ TEST_F(ClipboardWatcherTest, ChangesArePassedOnUnalteredToTheSuccessor) {
 TEST_F(ClipboardWatcherTest, WithoutSuccessorNothingIsPassedOn) {
     Create(0);
     for (const auto& [wParam, lParam] : kNotifications)
-        frm.ClipboardChanged(wParam, lParam);
+        Notify(wParam, lParam);
     frm.ClipboardChainChanged(kFurtherDown, kBelowThat);
     EXPECT_TRUE(desktop.chainMessages.empty());
     EXPECT_EQ(desktop.pauses, (std::vector<unsigned>{100, 100, 100}));
@@ -427,14 +432,14 @@ TEST_F(ClipboardWatcherTest, SuccessorLeavingIsReplacedByTheWindowAfterIt) {
     EXPECT_EQ(frm.ClipboardChain().Successor(), kAfterNext);
     EXPECT_TRUE(desktop.chainMessages.empty());
 
-    frm.ClipboardChanged(3, 4);
+    Notify(3, 4);
     EXPECT_EQ(desktop.chainMessages, (Chains{{Chain::Draw, kAfterNext, 3, 4}}));
 
     // The last viewer after us leaves: from then on there is nobody to tell.
     desktop.chainMessages.clear();
     frm.ClipboardChainChanged(kAfterNext, 0);
     EXPECT_EQ(frm.ClipboardChain().Successor(), 0u);
-    frm.ClipboardChanged(5, 6);
+    Notify(5, 6);
     frm.ClipboardChainChanged(kFurtherDown, kBelowThat);
     EXPECT_TRUE(desktop.chainMessages.empty());
 }
@@ -448,7 +453,7 @@ TEST_F(ClipboardWatcherTest, AWindowFurtherDownLeavingIsSentOnAndTheSuccessorSta
     EXPECT_EQ(frm.ClipboardChain().Successor(), kNext);
 
     desktop.chainMessages.clear();
-    frm.ClipboardChanged(9, 9);
+    Notify(9, 9);
     EXPECT_EQ(desktop.chainMessages, (Chains{{Chain::Draw, kNext, 9, 9}}));
 }
 
@@ -486,7 +491,9 @@ TEST(ClipboardViewerChainAtExit, LeavesOnceAfterWritingTheSettings) {
 TEST_F(ClipboardWatcherTest, CancelledExitStaysInTheChain) {
     Create(kNext);
     AddSnippet(frm.List(), "unsaved");
-    frm.SetCaption(DocumentCaption(BaseTitle(), kUntitled));
+    DocumentState untitled;
+    untitled.Show(std::string(kUntitled));
+    frm.SetDocument(untitled);
 
     // Cancel at the save question, then a settings file that cannot be written.
     desktop.answers = {MessageAnswer::Cancel, MessageAnswer::No};
@@ -500,7 +507,7 @@ TEST_F(ClipboardWatcherTest, CancelledExitStaysInTheChain) {
     EXPECT_TRUE(desktop.leaves.empty());
     EXPECT_TRUE(frm.ClipboardChain().Joined());
     EXPECT_TRUE(desktop.chainMessages.empty());
-    frm.ClipboardChanged(1, 1);
+    Notify(1, 1);
     EXPECT_EQ(desktop.chainMessages, (Chains{{Chain::Draw, kNext, 1, 1}}));
 
     desktop.fault = nullptr;

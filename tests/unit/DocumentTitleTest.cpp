@@ -1,5 +1,5 @@
 #include "app/TfrmMain.h"
-#include "persistence/DocumentTitle.h"
+#include "persistence/DocumentState.h"
 #include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ TEST(DocumentTitleTest, MarkSaveAndQuestionsFollowTheCaption) {
         EXPECT_EQ(p.frm.aSaveConfiguration.Enabled(), c.canSave);
         EXPECT_EQ(p.frm.miSaveConfiguration.Enabled(), c.canSave);
         EXPECT_EQ(p.frm.ExitMustAskToSave(), c.exitAsks);
-        EXPECT_EQ(MustAskToSave(p.frm.Caption(), c.rows, SaveQuestionFor::NewOrLoad),
+        EXPECT_EQ(p.frm.CurrentDocument().MustAskToSave(c.rows, SaveQuestionFor::NewOrLoad),
                   c.newOrLoadAsks);
 
         p.frm.eClipString.SetText("added");

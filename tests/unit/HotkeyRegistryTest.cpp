@@ -52,7 +52,7 @@ TEST(HotkeyRegistry, ReleaseAllWalksBackwardsKeepsRefusedRecordsAndTheNextId) {
 
 TEST(HotkeyRegistry, FormDestroyUnregistersEverythingFirstToLastWhateverTheAnswer) {
     test::FakeDesktop desktop;
-    TfrmMain frm{desktop};
+    test::MainForm frm{desktop};
     for (const char* text : {"a", "b", "c"})
         AddSnippet(frm.List(), text);
     desktop.refuseUnregister = true;
@@ -84,7 +84,7 @@ TEST(HotkeyRegistry, RecordLookupsSearchFromTheirOwnEnd) {
 
 TEST(HotkeyRegistry, ReadRowsCanShareAPositionOrAText) {
     test::FakeDesktop desktop;
-    TfrmMain frm{desktop};
+    test::MainForm frm{desktop};
     const HotkeyRecordList& records = frm.Hotkeys().Records();
     ASSERT_TRUE(AppendReadRow(frm.List(), "1", "a", "Ctrl 1"));
     frm.ListView1.DeleteRow(0);

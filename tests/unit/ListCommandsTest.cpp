@@ -51,7 +51,7 @@ TEST_F(ListCommandsTest, RemoveTheBottomRowSelectsTheTopOneAndDropsItsRecordAnyw
         SCOPED_TRACE(refuse);
         test::FakeDesktop d;
         d.refuseUnregister = refuse;
-        TfrmMain f{d};
+        test::MainForm f{d};
         for (const char* text : {"a", "b", "c"})
             AddSnippet(f.List(), text);
         f.ListView1.Select(2);

@@ -349,7 +349,7 @@ TEST_F(OptionsDialogTest, RowsAutoAddedWhileTheDialogIsOpenAreIncluded) {
     StartWatching();
     Options([this](TfrmOptions& d) {
         desktop.clipboard = "third";
-        frm.ClipboardChanged(0, 0);
+        frm.ClipboardChanged();
         ASSERT_EQ(HotkeyCells(), (Strings{"Ctrl 1", "Ctrl 2", "Ctrl 3"}));
         Fill(d, {{3, "Alt  F3"}});
         d.bOK.Click();
@@ -362,7 +362,7 @@ TEST_F(OptionsDialogTest, RowsAutoAddedWhileTheDialogIsOpenAreIncluded) {
 
 TEST(OptionsDialogDesign, FieldsAreNumberedInTwoColumnsAndReachableByTheirIds) {
     test::FakeDesktop desktop;
-    TfrmMain frm{desktop};
+    test::MainForm frm{desktop};
     OptionsHotkeys stored = DefaultOptionsHotkeys();
     TfrmOptions d(frm.Table(), frm.Hotkeys(), desktop, stored);
     EXPECT_EQ(d.Caption(), "Options");

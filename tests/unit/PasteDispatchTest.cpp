@@ -77,7 +77,7 @@ TEST(PasteDispatch, AutoAddIsOffOnlyWhileThePasteRuns) {
         for (bool refuses : {false, true}) {
             SCOPED_TRACE(testing::Message() << "auto-add " << autoAdd << ", refuses " << refuses);
             WatchingDesktop desktop;
-            TfrmMain frm{desktop};
+            test::MainForm frm{desktop};
             desktop.settings = &frm.CurrentSettings();
             desktop.clipboardRefuses = refuses;
             AddSnippet(frm.List(), "text");

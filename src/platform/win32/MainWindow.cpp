@@ -16,10 +16,7 @@ struct MessageRoute {
 constexpr MessageRoute kRoutes[] = {
     {WM_HOTKEY,
      [](TfrmMain& form, WPARAM wp, LPARAM) { form.HotkeyPressed(static_cast<std::int32_t>(wp)); }},
-    {WM_DRAWCLIPBOARD,
-     [](TfrmMain& form, WPARAM wp, LPARAM lp) {
-         form.ClipboardChanged(static_cast<std::uintptr_t>(wp), static_cast<std::intptr_t>(lp));
-     }},
+    {WM_DRAWCLIPBOARD, [](TfrmMain& form, WPARAM, LPARAM) { form.ClipboardChanged(); }},
     {WM_CHANGECBCHAIN,
      [](TfrmMain& form, WPARAM wp, LPARAM lp) {
          form.ClipboardChainChanged(static_cast<WindowRef>(wp), static_cast<WindowRef>(lp));

@@ -21,8 +21,17 @@ bool Win32Desktop::UnregisterHotkey(int id) {
     return UnregisterHotKey(main_, id) != FALSE;
 }
 
-std::int16_t Win32Desktop::KeyForChar(char ch) {
-    return VkKeyScanA(ch);
+std::optional<std::uint16_t> Win32Desktop::KeyForChar(char ch) {
+    const auto vk = static_cast<std::uint16_t>(VkKeyScanA(ch) & 0xFF);
+    return vk == 0xFF ? std::nullopt : std::optional(vk);
+}
+
+std::vector<std::uint16_t> Win32Desktop::ModifierKeysDown() {
+    std::vector<std::uint16_t> down;
+    for (const std::uint16_t vk : kModifierKeys)
+        if ((GetAsyncKeyState(vk) & 0x8000) != 0)
+            down.push_back(vk);
+    return down;
 }
 
 bool Win32Desktop::HasForegroundWindow() {
@@ -75,6 +84,10 @@ unsigned Win32Desktop::SendKeys(std::span<const KeyStroke> keys) {
         inputs[i].type = INPUT_KEYBOARD;
         inputs[i].ki.wVk = keys[i].vk;
         inputs[i].ki.dwFlags = keys[i].keyUp ? KEYEVENTF_KEYUP : 0;
+        // The right-hand modifiers and both Windows keys are extended keys.
+        if (keys[i].vk == VK_RCONTROL || keys[i].vk == VK_RMENU || keys[i].vk == VK_LWIN ||
+            keys[i].vk == VK_RWIN)
+            inputs[i].ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
     }
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

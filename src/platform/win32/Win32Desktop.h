@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace pw::win32 {
 
 // The desktop for Windows: each call is a thin translation to the Win32 API.
@@ -14,7 +16,8 @@ public:
 
     bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
     bool UnregisterHotkey(int id) override;
-    std::int16_t KeyForChar(char ch) override;
+    std::optional<std::uint16_t> KeyForChar(char ch) override;
+    std::vector<std::uint16_t> ModifierKeysDown() override;
     bool HasForegroundWindow() override;
     bool SetClipboardText(const std::string& text) override;
     std::optional<std::string> GetClipboardText() override;
@@ -23,7 +26,7 @@ public:
     bool ClipboardHoldsOwnText() override;
     WindowRef JoinClipboardViewerChain() override;
     void LeaveClipboardViewerChain(WindowRef successor) override;
-    void SendDrawClipboard(WindowRef to, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void SendDrawClipboard(WindowRef to) override;
     void SendChangeClipboardChain(WindowRef to, WindowRef leaving, WindowRef following) override;
     WindowRef MainWindowRef() override;
     void Pause(unsigned milliseconds) override;
@@ -36,12 +39,18 @@ public:
     IoResult WriteFileDurably(const std::string& path, std::string_view bytes) override;
     IoResult MoveReplacing(const std::string& from, const std::string& to) override;
     IoResult RemoveFile(const std::string& path) override;
-    IoResult CreateFolders(const std::string& path) override;
+    IoResult CreateFolder(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
     std::string AppDataFolder() override;
     std::string ProgramFolder() override;
 
 private:
+    static LRESULT CALLBACK KeepDrawNotice(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                           DWORD_PTR self) noexcept;
+
     HWND main_ = nullptr;
+    // The clipboard change the main window is handling, as it came.
+    std::pair<WPARAM, LPARAM> drawNotice_{};
 };
 
 } // namespace pw::win32

@@ -151,19 +151,15 @@ IoResult Win32Desktop::RemoveFile(const std::string& path) {
     return IoResult::Success();
 }
 
-IoResult Win32Desktop::CreateFolders(const std::string& path) {
-    // Each prefix ending at a separator, then the whole path; folders that
-    // are there already are fine.
-    for (std::size_t i = 0; i <= path.size(); ++i) {
-        if (i < path.size() && path[i] != '\\' && path[i] != '/')
-            continue;
-        const std::string prefix = path.substr(0, i);
-        if (prefix.empty() || prefix.back() == ':')
-            continue;
-        if (!CreateDirectoryA(prefix.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            return LastError();
-    }
+IoResult Win32Desktop::CreateFolder(const std::string& path) {
+    if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return LastError();
     return IoResult::Success();
+}
+
+bool Win32Desktop::FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::string Win32Desktop::AppDataFolder() {

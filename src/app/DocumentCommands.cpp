@@ -1,12 +1,10 @@
-#include "persistence/Documents.h"
+#include "app/DocumentCommands.h"
 
-#include "platform/Product.h"
-#include "hotkeys/HotkeyMessages.h"
 #include "hotkeys/HotkeyRegistry.h"
 #include "persistence/AtomicWrite.h"
-#include "persistence/DocumentTitle.h"
 #include "persistence/PwcFormat.h"
 #include "platform/Desktop.h"
+#include "platform/Product.h"
 #include "snippets/SnippetTable.h"
 #include "ui/Form.h"
 
@@ -16,7 +14,7 @@ namespace pw {
 
 namespace {
 
-constexpr const char* kConfigFilter = "Orvane Pastewise Config Files (*.pwc)|*.pwc";
+constexpr const char* kConfigFilter = PW_PRODUCT_NAME " Config Files (*.pwc)|*.pwc";
 
 void ShowError(Desktop& desktop, const std::string& text) {
     desktop.ShowMessage(text, kMessageCaption, MessageIcon::Error, MessageButtons::Ok);
@@ -24,6 +22,16 @@ void ShowError(Desktop& desktop, const std::string& text) {
 
 std::string WithReason(const std::string& text, const std::string& reason) {
     return reason.empty() ? text : text + "\n\n" + reason;
+}
+
+// The caption always follows the document.
+void ShowTitle(const DocumentContext& doc) {
+    doc.window.SetCaption(doc.document.Caption(doc.baseTitle));
+}
+
+void Show(const DocumentContext& doc, std::string_view name) {
+    doc.document.Show(std::string(name));
+    ShowTitle(doc);
 }
 
 void ClearList(const DocumentContext& doc) {
@@ -51,7 +59,7 @@ void AppendRows(const DocumentContext& doc, std::vector<PwcEntry> rows) {
 WriteOutcome WriteConfigurationFile(const DocumentContext& doc, const std::string& path) {
     Desktop& desktop = doc.list.desktop;
     if (!HasConfigurationExtension(path)) {
-        ShowError(desktop, "The file is not a configuration file for Orvane Pastewise: " + path);
+        ShowError(desktop, "The file is not a configuration file for " PW_PRODUCT_NAME ": " + path);
         return WriteOutcome::NotAConfigurationFile;
     }
     const SnippetTable& table = doc.list.table;
@@ -64,7 +72,8 @@ WriteOutcome WriteConfigurationFile(const DocumentContext& doc, const std::strin
         ShowError(desktop, WithReason("Unable to write to " + path, written.reason));
         return WriteOutcome::Failed;
     }
-    doc.window.SetCaption(WithoutChangeMark(doc.window.Caption()));
+    doc.document.MarkSaved();
+    ShowTitle(doc);
     return WriteOutcome::Written;
 }
 
@@ -80,14 +89,14 @@ bool ReadConfigurationFile(const DocumentContext& doc, const std::string& path) 
 }
 
 void RestoreStoredList(const DocumentContext& doc, std::vector<PwcEntry> storedRows) {
-    const std::string& file = doc.currentFile;
+    const std::string& file = doc.document.File();
     if (file.empty()) {
         AppendRows(doc, std::move(storedRows));
         return;
     }
     if (file == kUntitled) {
         doc.list.table.Clear();
-        doc.window.SetCaption(DocumentCaption(doc.baseTitle, kUntitled));
+        Show(doc, kUntitled);
         return;
     }
     if (!doc.list.desktop.FileExists(file)) {
@@ -95,22 +104,23 @@ void RestoreStoredList(const DocumentContext& doc, std::vector<PwcEntry> storedR
         return;
     }
     if (ReadConfigurationFile(doc, file))
-        doc.window.SetCaption(DocumentCaption(doc.baseTitle, FileNameOf(file)));
+        Show(doc, FileNameOf(file));
 }
 
 bool AskSaveChanges(const DocumentContext& doc) {
-    const bool untitled = IsUntitledCaption(doc.window.Caption());
+    const bool untitled = doc.document.Untitled();
+    const std::string& file = doc.document.File();
     const std::string question =
         untitled ? std::string("Do you want to save changes to configuration file?")
-                 : "Do you want to save changes to " + doc.currentFile;
+                 : "Do you want to save changes to " + file;
     const MessageAnswer answer = doc.list.desktop.ShowMessage(
         question, kMessageCaption, MessageIcon::Question, MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::Cancel)
         return false;
     if (answer == MessageAnswer::No)
         return true;
-    if (!untitled && !doc.currentFile.empty())
-        return WriteConfigurationFile(doc, doc.currentFile) != WriteOutcome::Failed;
+    if (!untitled && !file.empty())
+        return WriteConfigurationFile(doc, file) != WriteOutcome::Failed;
     return ChooseSaveFile(doc).has_value();
 }
 
@@ -120,8 +130,8 @@ std::optional<std::string> ChooseSaveFile(const DocumentContext& doc) {
     request.kind = FileDialogKind::Save;
     request.title = doc.saveDialogTitle;
     request.filter = kConfigFilter;
-    if (!IsUntitledCaption(doc.window.Caption()))
-        request.initialName = std::string(FileNameOf(doc.currentFile));
+    if (!doc.document.Untitled())
+        request.initialName = std::string(FileNameOf(doc.document.File()));
     std::optional<std::string> chosen = desktop.ChooseFile(request);
     if (!chosen)
         return std::nullopt;
@@ -139,20 +149,18 @@ std::optional<std::string> ChooseSaveFile(const DocumentContext& doc) {
 }
 
 void NewConfiguration(const DocumentContext& doc) {
-    doc.saveDialogTitle = "Save as Orvane Pastewise Configuration File";
-    if (MustAskToSave(doc.window.Caption(), doc.list.table.RowCount(),
-                      SaveQuestionFor::NewOrLoad) &&
+    doc.saveDialogTitle = "Save as " PW_PRODUCT_NAME " Configuration File";
+    if (doc.document.MustAskToSave(doc.list.table.RowCount(), SaveQuestionFor::NewOrLoad) &&
         !AskSaveChanges(doc))
         return;
     ClearList(doc);
-    doc.window.SetCaption(DocumentCaption(doc.baseTitle, kUntitled));
-    doc.currentFile = std::string(kUntitled);
+    doc.document.SetFile(std::string(kUntitled));
+    Show(doc, kUntitled);
 }
 
 void LoadConfiguration(const DocumentContext& doc) {
     Desktop& desktop = doc.list.desktop;
-    if (MustAskToSave(doc.window.Caption(), doc.list.table.RowCount(),
-                      SaveQuestionFor::NewOrLoad) &&
+    if (doc.document.MustAskToSave(doc.list.table.RowCount(), SaveQuestionFor::NewOrLoad) &&
         !AskSaveChanges(doc))
         return;
     FileDialogRequest request;
@@ -168,26 +176,25 @@ void LoadConfiguration(const DocumentContext& doc) {
     }
     if (!ReadConfigurationFile(doc, *path))
         return;
-    doc.window.SetCaption(DocumentCaption(doc.baseTitle, FileNameOf(*path)));
-    doc.currentFile = *path;
+    doc.document.SetFile(*path);
+    Show(doc, FileNameOf(*path));
 }
 
 void SaveConfiguration(const DocumentContext& doc) {
-    const std::string& caption = doc.window.Caption();
-    if (caption.find(FileNameOf(doc.currentFile)) == std::string::npos) {
+    if (!doc.document.ShowsCurrentFile()) {
         ShowError(doc.list.desktop, "File save error, please choose Save As to save!");
         return;
     }
-    if (caption.find("[Untitled*]") != std::string::npos)
+    if (doc.document.Untitled() && doc.document.Changed())
         SaveConfigurationAs(doc);
     else
-        WriteConfigurationFile(doc, doc.currentFile);
+        WriteConfigurationFile(doc, doc.document.File());
 }
 
 void SaveConfigurationAs(const DocumentContext& doc) {
     if (const std::optional<std::string> path = ChooseSaveFile(doc)) {
-        doc.window.SetCaption(DocumentCaption(doc.baseTitle, FileNameOf(*path)));
-        doc.currentFile = *path;
+        doc.document.SetFile(*path);
+        Show(doc, FileNameOf(*path));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "persistence/Settings.h"
+#include "hotkeys/OptionsHotkeys.h"
 
 #include "hotkeys/HotkeyText.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "persistence/DocumentState.h"
 #include "persistence/PwcFormat.h"
 #include "snippets/SnippetList.h"
 
@@ -13,12 +14,12 @@ namespace ui {
 class Form;
 }
 
-// What the document commands work on: the window whose caption carries the
-// document state, the list, and the current configuration file.
+// What the document commands work on: the document, the window whose caption
+// shows it, and the list.
 struct DocumentContext {
+    DocumentState& document;
     ui::Form& window;
     SnippetList list;
-    std::string& currentFile;     // empty, "Untitled" or a full path
     std::string& saveDialogTitle; // empty until New has been used
     std::string baseTitle;
 };

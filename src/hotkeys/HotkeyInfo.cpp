@@ -1,4 +1,4 @@
-#include "snippets/HotkeyInfo.h"
+#include "hotkeys/HotkeyInfo.h"
 
 #include <algorithm>
 
