@@ -254,6 +254,30 @@ TEST_F(EditItemDialogTest, KeysTheSystemRefusesKeepTheRowsOldHotkeyWorking) {
     EXPECT_EQ(Records(), (std::vector<THotkeyInfo>{{1, 1000, "Ctrl 1"}, {2, 1003, "F9"}}));
 }
 
+TEST_F(EditItemDialogTest, ARefusedKeyGivesBackTheOldHotkeyWithItsOwnKeys) {
+    constexpr std::uint16_t kVkNumpad5 = 0x65;
+    constexpr std::uint16_t kVkF6 = 0x75;
+    AddTexts(1);
+    Edit(0, [](TfrmSetHotkey& d) {
+        d.eHotkey.KeyDown(kVkNumpad5, true, false, false);
+        d.bOK.Click();
+    });
+    ASSERT_EQ(HotkeyCells(), Strings{"Ctrl  Num 5"});
+    StartWatching();
+    desktop.heldElsewhere.insert({kModShift, kVkF6});
+    Edit(0, [](TfrmSetHotkey& d) {
+        d.eHotkey.KeyDown(kVkF6, false, true, false);
+        d.bOK.Click();
+    });
+    // Read back from its text, the number pad's 5 would be the main row's.
+    EXPECT_EQ(RegisterCalls(),
+              (Registrations{{1002, kModShift, kVkF6}, {1002, kModControl, kVkNumpad5}}));
+    EXPECT_EQ(desktop.IdOf(kModControl, kVkNumpad5), 1002);
+    EXPECT_EQ(Records(), (std::vector<THotkeyInfo>{{1, 1002, "Ctrl  Num 5"}}));
+    EXPECT_EQ(HotkeyCells(), Strings{"Ctrl  Num 5"});
+    EXPECT_EQ(Pasted(1002), Text(1));
+}
+
 TEST_F(EditItemDialogTest, AnOldHotkeyThatCannotBeTakenBackLeavesTheRowWithout) {
     AddTexts(2);
     StartWatching();

@@ -27,6 +27,59 @@ TEST_F(PasteDispatchTest, PasteLeavesTheTextOnTheClipboardAndTypesCtrlVInOneGo) 
     EXPECT_EQ(desktop.sentKeys, std::vector<std::vector<KeyStroke>>{kCtrlV});
 }
 
+// The hotkey's modifiers the user still holds when the paste goes out.
+TEST_F(PasteDispatchTest, HeldModifiersAreLetGoAndTheTargetSeesAPlainCtrlV) {
+    constexpr std::uint16_t kNeutral = 0xE8;
+    const KeyStroke ctrlDown{0x11, false}, ctrlUp{0x11, true};
+    const KeyStroke vDown{0x56, false}, vUp{0x56, true};
+    const KeyStroke neutralDown{kNeutral, false}, neutralUp{kNeutral, true};
+    const auto up = [](std::uint16_t vk) { return KeyStroke{vk, true}; };
+    struct Case {
+        const char* name;
+        std::vector<std::uint16_t> held;
+        std::vector<KeyStroke> sent;
+    };
+    const Case cases[] = {
+        {"nothing", {}, kCtrlV},
+        {"left Shift", {kVkLeftShift}, {up(kVkLeftShift), ctrlDown, vDown, vUp, ctrlUp}},
+        {"both Shifts",
+         {kVkLeftShift, kVkRightShift},
+         {up(kVkLeftShift), up(kVkRightShift), ctrlDown, vDown, vUp, ctrlUp}},
+        {"left Ctrl", {kVkLeftControl}, {vDown, vUp}},
+        {"right Ctrl", {kVkRightControl}, {vDown, vUp}},
+        {"Ctrl and Shift", {kVkLeftShift, kVkLeftControl}, {up(kVkLeftShift), vDown, vUp}},
+        {"left Alt",
+         {kVkLeftAlt},
+         {neutralDown, neutralUp, up(kVkLeftAlt), ctrlDown, vDown, vUp, ctrlUp}},
+        {"AltGr",
+         {kVkLeftControl, kVkRightAlt},
+         {neutralDown, neutralUp, up(kVkRightAlt), vDown, vUp}},
+        {"Windows key",
+         {kVkRightWin},
+         {neutralDown, neutralUp, up(kVkRightWin), ctrlDown, vDown, vUp, ctrlUp}},
+        {"all eight",
+         {kModifierKeys, kModifierKeys + 8},
+         {neutralDown, neutralUp, up(kVkLeftShift), up(kVkRightShift), up(kVkLeftAlt),
+          up(kVkRightAlt), up(kVkLeftWin), up(kVkRightWin), vDown, vUp}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        desktop.sentKeys.clear();
+        desktop.modifiersDown = c.held;
+        EXPECT_EQ(PasteText(desktop, "text"), c.sent.size());
+        EXPECT_EQ(desktop.sentKeys, std::vector<std::vector<KeyStroke>>{c.sent});
+    }
+}
+
+TEST_F(PasteDispatchTest, CtrlHeldThroughTwoHotkeysPastesBothRows) {
+    AddTexts(2);
+    desktop.modifiersDown = {kVkLeftControl};
+    EXPECT_EQ(Pasted(1000), "t1");
+    EXPECT_EQ(Pasted(1001), "t2");
+    const std::vector<KeyStroke> plainV{{0x56, false}, {0x56, true}};
+    EXPECT_EQ(desktop.sentKeys, (std::vector<std::vector<KeyStroke>>{plainV, plainV}));
+}
+
 TEST_F(PasteDispatchTest, PasteWithoutForegroundOrClipboardSendsNothing) {
     desktop.foreground = false;
     EXPECT_EQ(PasteText(desktop, "text"), 0u);

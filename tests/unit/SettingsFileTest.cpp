@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 #include "persistence/ProfileFile.h"
 #include "persistence/PwcFormat.h"
+#include "persistence/Folders.h"
 #include "persistence/SettingsFile.h"
 #include "support/ProgramRun.h"
 
@@ -307,6 +308,67 @@ TEST(SettingsFileTest, TheSettingsFolderFallsBackToTheProgramFolder) {
                   "x");
         EXPECT_EQ(desktop.files.size(), 1u);
     }
+}
+
+// Roaming profiles often live on a network share, whose root cannot be
+// created: only the folders that are missing may be.
+TEST(SettingsFileTest, OnlyMissingSettingsFoldersAreCreatedOnDrivesAndShares) {
+    const std::string roaming = "\\\\server\\share\\me\\Roaming";
+    const std::string ours = roaming + "\\Orvane\\Pastewise";
+    struct Case {
+        const char* name;
+        std::string appData;
+        Strings existing;
+        Strings created;
+        std::string folder; // of the settings file
+    };
+    const Case cases[] = {
+        {"share, profile there",
+         roaming + "\\",
+         {"\\\\server\\share\\me", roaming},
+         {"mkdir " + roaming + "\\Orvane", "mkdir " + ours},
+         ours + "\\"},
+        {"share, all there", roaming, {roaming, roaming + "\\Orvane", ours}, {}, ours + "\\"},
+        {"share, nothing there",
+         roaming + "\\",
+         {},
+         {"mkdir \\\\server\\share\\me", "mkdir " + roaming, "mkdir " + roaming + "\\Orvane",
+          "mkdir " + ours},
+         ours + "\\"},
+        {"unknown share",
+         "\\\\nas\\home\\",
+         {},
+         {"mkdir \\\\nas\\home\\Orvane"},
+         "C:\\Program Files\\Pastewise\\"},
+        {"drive, part there",
+         "C:\\Users\\me\\",
+         {"C:\\Users"},
+         {"mkdir C:\\Users\\me", "mkdir C:\\Users\\me\\Orvane",
+          "mkdir C:\\Users\\me\\Orvane\\Pastewise"},
+         "C:\\Users\\me\\Orvane\\Pastewise\\"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::FakeDesktop desktop;
+        desktop.appDataFolder = c.appData;
+        desktop.folders.insert(c.existing.begin(), c.existing.end());
+        EXPECT_EQ(SettingsFolder(desktop), c.folder);
+        EXPECT_EQ(desktop.fileOperations, c.created);
+    }
+
+    const std::pair<std::string_view, std::size_t> roots[] = {
+        {"C:\\x", 3},
+        {"C:", 2},
+        {"C:x", 2},
+        {"\\\\server\\share\\x", 15},
+        {"\\\\server\\share", 14},
+        {"\\\\server", 8},
+        {"\\x", 1},
+        {"x\\y", 0},
+        {"", 0},
+    };
+    for (const auto& [path, length] : roots)
+        EXPECT_EQ(RootLength(path), length) << path;
 }
 
 } // namespace
