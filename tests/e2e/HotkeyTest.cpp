@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "Input.h"
+#include "Notepad.h"
+#include "PasteCheck.h"
 #include "PastewiseApp.h"
 #include "SharedState.h"
 #include "ThreeSnippets.h"
@@ -21,6 +25,33 @@ TEST_F(HotkeyPaste, RowHotkeyPastesItsTextIntoTheFocusedProgram) {
 
     EXPECT_TRUE(pasteInNotepad('3', kTexts[1] + kTexts[2]));
     EXPECT_EQ(clipboardText(), kTexts[2]);
+}
+
+// The user still holds the hotkey's modifiers when the paste goes out: notepad gets a plain
+// Ctrl+V all the same, letting go of Alt opens no menu, and Ctrl held on from one hotkey to the
+// next pastes both rows rather than typing the second digit.
+TEST(PasteWithModifiersHeld, NotepadGetsAPlainCtrlV) {
+    ASSERT_TRUE(PastewiseApp::writeSettingsFile(
+        "[ClipStringList]\r\nCount=4\r\n0=one\r\n1=two\r\n2=shifted\r\n3=alted\r\n"
+        "[IndexList]\r\n0=1\r\n1=2\r\n2=3\r\n3=4\r\n"
+        "[HotkeyList]\r\n0=Ctrl 1\r\n1=Ctrl 2\r\n2=Shift  F9\r\n3=Alt  F9\r\n"));
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    Notepad notepad;
+    ASSERT_TRUE(notepad.focus());
+
+    ASSERT_TRUE(holdKeys({VK_CONTROL}));
+    const std::pair<WORD, const char*> presses[] = {{'1', "one"}, {'2', "onetwo"}};
+    for (const auto& [digit, shown] : presses) {
+        EXPECT_TRUE(holdKeys({digit}) && app.waitForQueuedMessages() && releaseKeys({digit}));
+        EXPECT_TRUE(notepad.waitForText(shown)) << notepad.text();
+    }
+    ASSERT_TRUE(releaseKeys({VK_CONTROL}));
+
+    EXPECT_TRUE(pasteInNotepad(app, notepad, {VK_SHIFT, VK_F9}, "onetwoshifted"));
+    EXPECT_TRUE(pasteInNotepad(app, notepad, {VK_MENU, VK_F9}, "onetwoshiftedalted"));
+    // An open menu would take the next key instead of the text.
+    ASSERT_TRUE(typeText(L"!"));
+    EXPECT_TRUE(notepad.waitForText("onetwoshiftedalted!")) << notepad.text();
 }
 
 TEST(HotkeyRegistration, HotkeyHeldByAnotherProgramIsReportedAndTheRowHasNone) {
