@@ -50,7 +50,7 @@ void TfrmMain::Design() {
           "Auto-add clipboard text to list",
           "Enable auto-adding text from clipboard (e.g., copied via Ctrl+C) to the list");
     Place(cbAlwaysOnTop, nullptr, IDC_CHECK_ALWAYSONTOP, {418, 122, 93, 21}, "Always on Top",
-          "Keeps Orvane Pastewise window visible above all others");
+          "Keeps " PW_PRODUCT_NAME " window visible above all others");
     Place(ListView1, nullptr, IDC_LISTVIEW, {8, 151, 505, 229}, {},
           "Right click on the mouse to pop up a menu");
     Place(wsiMenu, nullptr, IDC_IMAGE_MENU, {11, 383, 32, 32}, {}, "Click to popup the menu");
