@@ -2,6 +2,7 @@
 
 #include "app/MainIds.h"
 #include "app/MainLayout.h"
+#include "app/StartPlacement.h"
 #include "platform/Product.h"
 #include "clipboard/ClipboardText.h"
 #include "hotkeys/PasteDispatch.h"
@@ -238,10 +239,10 @@ void TfrmMain::LoadSettings() {
             desktop_.ShowMessage("Unable to read " + path + "\n\n" + read.reason, kMessageCaption,
                                  MessageIcon::Error, MessageButtons::Ok);
     }
-    StoredSettings stored = ReadSettingsFile(bytes);
+    StoredSettings stored = ReadSettingsFile(bytes, desktop_);
     settings_ = stored.settings;
     currentConfigurationFile_ = stored.configurationFile;
-    placement_ = stored.placement;
+    placement_ = PlacementOnScreen(stored.placement, desktop_);
     RestoreStoredList(Document(), std::move(stored.rows));
 }
 
@@ -258,7 +259,7 @@ bool TfrmMain::SaveSettings() {
         stored.rows.push_back({table_.Number(row), table_.Content(row), table_.Hotkey(row)});
     stored.placement = Site() != nullptr ? Site()->GetPlacement() : placement_;
     const IoResult written =
-        WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored));
+        WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored, desktop_));
     if (!written.ok) {
         desktop_.ShowMessage("Unable to write to " + path + "\n\n" + written.reason,
                              kMessageCaption, MessageIcon::Error, MessageButtons::Ok);
