@@ -177,9 +177,11 @@ std::string Win32Desktop::FinalPath(const std::string& path) {
                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (n == 0 || n >= name.size())
         return path;
-    // The answer comes as "\\?\C:\..." or "\\?\UNC\server\...": back to the
-    // form every call takes.
+    // The answer comes as "\\?\C:\..." or "\\?\UNC\server\...". Short enough,
+    // it goes back to the usual form; longer, only the prefixed one works.
     std::string final(name.data(), n);
+    if (final.size() >= MAX_PATH + 4)
+        return final;
     if (final.starts_with("\\\\?\\UNC\\"))
         return "\\\\" + final.substr(8);
     if (final.starts_with("\\\\?\\"))
