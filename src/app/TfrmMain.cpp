@@ -2,6 +2,7 @@
 
 #include "app/MainIds.h"
 #include "app/MainLayout.h"
+#include "app/StartPlacement.h"
 #include "clipboard/ClipboardText.h"
 #include "hotkeys/PasteDispatch.h"
 #include "hotkeys/TfrmOptions.h"
@@ -247,10 +248,10 @@ void TfrmMain::LoadSettings() {
             desktop_.ShowMessage("Unable to read " + path + "\n\n" + read.reason, kMessageCaption,
                                  MessageIcon::Error, MessageButtons::Ok);
     }
-    StoredSettings stored = ReadSettingsFile(bytes);
+    StoredSettings stored = ReadSettingsFile(bytes, desktop_);
     settings_ = stored.settings;
     document_.SetFile(stored.configurationFile);
-    placement_ = stored.placement;
+    placement_ = PlacementOnScreen(stored.placement, desktop_);
     RestoreStoredList(Document(), std::move(stored.rows));
 }
 
@@ -267,7 +268,7 @@ bool TfrmMain::SaveSettings() {
         stored.rows.push_back({table_.Number(row), table_.Content(row), table_.Hotkey(row)});
     stored.placement = NativeWindow().GetPlacement();
     const IoResult written =
-        WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored));
+        WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored, desktop_));
     if (!written.ok) {
         desktop_.ShowMessage("Unable to write to " + path + "\n\n" + written.reason,
                              kMessageCaption, MessageIcon::Error, MessageButtons::Ok);

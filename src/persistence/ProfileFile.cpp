@@ -100,11 +100,15 @@ std::optional<int> ParseInt(std::string_view text) {
 
 } // namespace
 
+ProfileFile::Line ProfileFile::NewHead(std::string_view section) {
+    return {"[" + std::string(section) + "]"};
+}
+
 ProfileFile::ProfileFile() {
     AddSection("", std::nullopt);
 }
 
-ProfileFile::Section& ProfileFile::AddSection(std::string name, std::optional<std::string> head) {
+ProfileFile::Section& ProfileFile::AddSection(std::string name, std::optional<Line> head) {
     sectionIndex_.try_emplace(Fold(name), sections_.size());
     Section& section = sections_.emplace_back();
     section.name = std::move(name);
@@ -119,30 +123,23 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
     Section* section = &file.sections_.front();
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = pos;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        const std::string_view line = bytes.substr(pos, end - pos);
-        pos = end;
-        if (pos < bytes.size())
-            pos += bytes.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
-
-        if (IsBlankLine(line)) {
-            section->tail.emplace_back(line);
-            continue;
+    std::size_t number = 0;
+    ForEachLine(bytes, [&](std::string_view text, std::string_view) {
+        Line line{std::string(text), number++};
+        if (IsBlankLine(text)) {
+            section->tail.push_back(std::move(line));
+            return;
         }
-        if (const auto name = SectionName(line)) {
-            section = &file.AddSection(std::string(*name), std::string(line));
-            continue;
+        if (const auto name = SectionName(text)) {
+            section = &file.AddSection(std::string(*name), std::move(line));
+            return;
         }
         // A non-blank line: the blank ones before it are inside the section.
-        for (std::string& blank : section->tail)
+        for (Line& blank : section->tail)
             section->lines.push_back(std::move(blank));
         section->tail.clear();
-        section->lines.emplace_back(line);
-    }
+        section->lines.push_back(std::move(line));
+    });
     return file;
 }
 
@@ -158,7 +155,7 @@ void ProfileFile::EnsureKeyIndex(const Section& section) {
         return;
     section.keys.reserve(section.lines.size());
     for (std::size_t i = 0; i < section.lines.size(); ++i)
-        if (const auto key = SplitKeyLine(section.lines[i]))
+        if (const auto key = SplitKeyLine(section.lines[i].text))
             section.keys.try_emplace(Fold(key->name), i);
     section.indexed = true;
 }
@@ -167,8 +164,8 @@ void ProfileFile::ForEachKey(
     std::string_view section,
     const std::function<void(std::string_view key, std::string_view value)>& visit) const {
     if (const Section* found = FindSection(section))
-        for (const std::string& line : found->lines)
-            if (const auto key = SplitKeyLine(line))
+        for (const Line& line : found->lines)
+            if (const auto key = SplitKeyLine(line.text))
                 visit(key->name, Unquote(key->value));
 }
 
@@ -180,7 +177,7 @@ std::optional<std::string> ProfileFile::Find(std::string_view section, std::stri
     const auto line = found->keys.find(Fold(key));
     if (line == found->keys.end())
         return std::nullopt;
-    return std::string(Unquote(SplitKeyLine(found->lines[line->second])->value));
+    return std::string(Unquote(SplitKeyLine(found->lines[line->second].text)->value));
 }
 
 std::string ProfileFile::GetString(std::string_view section, std::string_view key,
@@ -207,14 +204,14 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
     const auto foundSection = sectionIndex_.find(Fold(section));
     Section& target = foundSection != sectionIndex_.end()
                           ? sections_[foundSection->second]
-                          : AddSection(std::string(section), "[" + std::string(section) + "]");
+                          : AddSection(std::string(section), NewHead(section));
     EnsureKeyIndex(target);
     const auto [entry, added] = target.keys.try_emplace(Fold(key), target.lines.size());
     if (added) {
-        target.lines.push_back(std::string(key) + "=" + std::string(value));
+        target.lines.push_back({std::string(key) + "=" + std::string(value)});
     } else {
-        std::string& line = target.lines[entry->second];
-        line = std::string(SplitKeyLine(line)->name) + "=" + std::string(value);
+        Line& line = target.lines[entry->second];
+        line = {std::string(SplitKeyLine(line.text)->name) + "=" + std::string(value)};
     }
     return true;
 }
@@ -231,7 +228,7 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     const auto foundSection = sectionIndex_.find(Fold(section));
     Section& target = foundSection != sectionIndex_.end()
                           ? sections_[foundSection->second]
-                          : AddSection(std::string(section), "[" + std::string(section) + "]");
+                          : AddSection(std::string(section), NewHead(section));
     // The index is made from the lines: drop it, the next lookup remakes it.
     target.keys.clear();
     target.indexed = false;
@@ -240,7 +237,7 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::vector<std::size_t> lineOf(values.size(), kNone);
     for (std::size_t i = 0; i < target.lines.size(); ++i) {
-        const auto key = SplitKeyLine(target.lines[i]);
+        const auto key = SplitKeyLine(target.lines[i].text);
         if (!key || key->name.empty() || (key->name.size() > 1 && key->name[0] == '0'))
             continue;
         std::size_t index = 0;
@@ -253,12 +250,12 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     target.lines.reserve(target.lines.size() + values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (lineOf[i] != kNone) {
-            std::string& line = target.lines[lineOf[i]];
-            line = std::string(SplitKeyLine(line)->name) + "=" + values[i];
+            Line& line = target.lines[lineOf[i]];
+            line = {std::string(SplitKeyLine(line.text)->name) + "=" + values[i]};
         } else {
             char digits[24];
             const auto written = std::to_chars(digits, digits + sizeof digits, i).ptr;
-            std::string& line = target.lines.emplace_back();
+            std::string& line = target.lines.emplace_back().text;
             line.reserve(static_cast<std::size_t>(written - digits) + 1 + values[i].size());
             line.append(digits, written).append(1, '=').append(values[i]);
         }
@@ -269,26 +266,26 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
 std::string ProfileFile::Serialize() const {
     std::size_t size = bom_.size();
     for (const Section& section : sections_) {
-        size += section.head ? section.head->size() + 2 : 0;
-        for (const std::string& line : section.lines)
-            size += line.size() + 2;
+        size += section.head ? section.head->text.size() + 2 : 0;
+        for (const Line& line : section.lines)
+            size += line.text.size() + 2;
         size += section.tail.size() * 2;
-        for (const std::string& line : section.tail)
-            size += line.size();
+        for (const Line& line : section.tail)
+            size += line.text.size();
     }
     std::string out;
     out.reserve(size);
     out += bom_;
-    const auto write = [&out](std::string_view line) {
-        out += line;
+    const auto write = [&out](const Line& line) {
+        out += line.text;
         out += "\r\n";
     };
     for (const Section& section : sections_) {
         if (section.head)
             write(*section.head);
-        for (const std::string& line : section.lines)
+        for (const Line& line : section.lines)
             write(line);
-        for (const std::string& line : section.tail)
+        for (const Line& line : section.tail)
             write(line);
     }
     // A line set at the very start may begin with the mark's bytes (a key
@@ -307,11 +304,24 @@ std::vector<std::string> ProfileFile::SectionNames() const {
     return names;
 }
 
+std::vector<std::size_t> ProfileFile::LineOrigins() const {
+    std::vector<std::size_t> origins;
+    for (const Section& section : sections_) {
+        if (section.head)
+            origins.push_back(section.head->origin);
+        for (const Line& line : section.lines)
+            origins.push_back(line.origin);
+        for (const Line& line : section.tail)
+            origins.push_back(line.origin);
+    }
+    return origins;
+}
+
 std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
     if (const Section* found = FindSection(section)) {
-        for (const std::string& line : found->lines) {
-            if (const auto key = SplitKeyLine(line))
+        for (const Line& line : found->lines) {
+            if (const auto key = SplitKeyLine(line.text))
                 names.emplace_back(key->name);
         }
     }

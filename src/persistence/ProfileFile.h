@@ -84,12 +84,23 @@ public:
     // repeated ones too.
     std::vector<std::string> KeyNames(std::string_view section) const;
 
+    // Where each line that Serialize writes comes from, in the same order:
+    // its 0-based number among the lines Parse split the bytes into, or
+    // kChangedLine for a line set since. A file read through another encoding
+    // can thus be written back with the lines it kept exactly as they were.
+    static constexpr std::size_t kChangedLine = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> LineOrigins() const;
+
 private:
+    struct Line {
+        std::string text;
+        std::size_t origin = kChangedLine;
+    };
     struct Section {
-        std::string name;                // trimmed, as spelled
-        std::optional<std::string> head; // the "[name]" line; none for the leading part
-        std::vector<std::string> lines;  // up to the last non-blank line
-        std::vector<std::string> tail;   // the blank lines after them
+        std::string name;         // trimmed, as spelled
+        std::optional<Line> head; // the "[name]" line; none for the leading part
+        std::vector<Line> lines;  // up to the last non-blank line
+        std::vector<Line> tail;   // the blank lines after them
         // Folded name -> first line; made on the first lookup.
         mutable std::unordered_map<std::string, std::size_t> keys;
         mutable bool indexed = false;
@@ -97,7 +108,8 @@ private:
 
     const Section* FindSection(std::string_view name) const;
     static void EnsureKeyIndex(const Section& section);
-    Section& AddSection(std::string name, std::optional<std::string> head);
+    Section& AddSection(std::string name, std::optional<Line> head);
+    static Line NewHead(std::string_view section);
 
     std::string bom_;
     std::vector<Section> sections_; // [0] is the part before the first section

@@ -2,6 +2,7 @@
 
 #include "persistence/Folders.h"
 #include "persistence/ProfileFile.h"
+#include "persistence/ProfileText.h"
 #include "persistence/ValueEscape.h"
 #include "platform/Desktop.h"
 
@@ -64,10 +65,44 @@ bool OnOff(const ProfileFile& file, const char* section, bool fallback) {
     return file.GetInt(section, "Enable", fallback ? 1 : 0) != 0;
 }
 
+void WriteKeys(ProfileFile& file, const StoredSettings& stored) {
+    auto flag = [](bool on) { return on ? "1" : "0"; };
+    file.SetString("Copy", "Enable", flag(stored.settings.autoCopy));
+    file.SetString("AutoAdd", "Enable", flag(stored.settings.autoAdd));
+    file.SetString("AlwaysOnTop", "Enable", flag(stored.settings.alwaysOnTop));
+    file.SetString("Configuration", "FileName",
+                   EncodeStoredValue(stored.configurationFile, StoredFormat::Profile));
+    for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
+        file.SetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
+    file.SetString("ClipStringList", "Count", std::to_string(stored.rows.size()));
+    // Section by section: one pass each rather than a lookup per key. A new
+    // file gets ClipStringList (Count, contents), IndexList and HotkeyList in
+    // that order, as the rows written key by key would leave them.
+    std::vector<std::string> numbers, contents, hotkeys;
+    numbers.reserve(stored.rows.size());
+    contents.reserve(stored.rows.size());
+    hotkeys.reserve(stored.rows.size());
+    for (const PwcEntry& row : stored.rows) {
+        numbers.push_back(row.number);
+        contents.push_back(EncodeStoredValue(row.content, StoredFormat::Profile));
+        hotkeys.push_back(row.hotkey);
+    }
+    file.SetNumberedKeys("IndexList", numbers);
+    file.SetNumberedKeys("ClipStringList", contents);
+    file.SetNumberedKeys("HotkeyList", hotkeys);
+    const ui::WindowPlacement& p = stored.placement;
+    for (const PlacementKey& k : kPlacementKeys) {
+        if (k.name == std::string_view("NormalLeft"))
+            file.SetString("WindowsPosition", "Maximized", flag(p.maximized));
+        const ui::Rect& rect = k.normal ? p.normal : p.bounds;
+        file.SetString("WindowsPosition", k.name, std::to_string(rect.*k.field));
+    }
+}
+
 } // namespace
 
-StoredSettings ReadSettingsFile(std::string_view bytes) {
-    const ProfileFile file = ProfileFile::Parse(bytes);
+StoredSettings ReadSettingsFile(std::string_view text) {
+    const ProfileFile file = ProfileFile::Parse(text);
     StoredSettings stored;
     stored.settings.autoCopy = OnOff(file, "Copy", false);
     stored.settings.autoAdd = OnOff(file, "AutoAdd", false);
@@ -103,38 +138,20 @@ StoredSettings ReadSettingsFile(std::string_view bytes) {
 
 std::string WriteSettingsFile(std::string_view previous, const StoredSettings& stored) {
     ProfileFile file = ProfileFile::Parse(previous);
-    auto flag = [](bool on) { return on ? "1" : "0"; };
-    file.SetString("Copy", "Enable", flag(stored.settings.autoCopy));
-    file.SetString("AutoAdd", "Enable", flag(stored.settings.autoAdd));
-    file.SetString("AlwaysOnTop", "Enable", flag(stored.settings.alwaysOnTop));
-    file.SetString("Configuration", "FileName",
-                   EncodeStoredValue(stored.configurationFile, StoredFormat::Profile));
-    for (std::size_t i = 0; i < stored.settings.optionsHotkeys.size(); ++i)
-        file.SetString("OptionsHotkey", std::to_string(i), stored.settings.optionsHotkeys[i]);
-    file.SetString("ClipStringList", "Count", std::to_string(stored.rows.size()));
-    // Section by section: one pass each rather than a lookup per key. A new
-    // file gets ClipStringList (Count, contents), IndexList and HotkeyList in
-    // that order, as the rows written key by key would leave them.
-    std::vector<std::string> numbers, contents, hotkeys;
-    numbers.reserve(stored.rows.size());
-    contents.reserve(stored.rows.size());
-    hotkeys.reserve(stored.rows.size());
-    for (const PwcEntry& row : stored.rows) {
-        numbers.push_back(row.number);
-        contents.push_back(EncodeStoredValue(row.content, StoredFormat::Profile));
-        hotkeys.push_back(row.hotkey);
-    }
-    file.SetNumberedKeys("IndexList", numbers);
-    file.SetNumberedKeys("ClipStringList", contents);
-    file.SetNumberedKeys("HotkeyList", hotkeys);
-    const ui::WindowPlacement& p = stored.placement;
-    for (const PlacementKey& k : kPlacementKeys) {
-        if (k.name == std::string_view("NormalLeft"))
-            file.SetString("WindowsPosition", "Maximized", flag(p.maximized));
-        const ui::Rect& rect = k.normal ? p.normal : p.bounds;
-        file.SetString("WindowsPosition", k.name, std::to_string(rect.*k.field));
-    }
+    WriteKeys(file, stored);
     return file.Serialize();
+}
+
+StoredSettings ReadSettingsFile(std::string_view bytes, CodePage& codePage) {
+    return ReadSettingsFile(ProfileText::Decode(bytes, codePage).Text());
+}
+
+std::string WriteSettingsFile(std::string_view previous, const StoredSettings& stored,
+                              CodePage& codePage) {
+    const ProfileText text = ProfileText::Decode(previous, codePage);
+    ProfileFile file = ProfileFile::Parse(text.Text());
+    WriteKeys(file, stored);
+    return text.Encode(file, codePage);
 }
 
 std::string SettingsFolder(Desktop& desktop) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace pw {
@@ -24,6 +25,28 @@ inline bool HoldsLineBreakOrZero(std::string_view text) {
         if (c == '\r' || c == '\n' || c == '\0')
             return true;
     return false;
+}
+
+// Calls visit(line, lineBreak) for each line of the text, in order. A line
+// ends at CR LF, a lone CR or a lone LF; a break at the very end starts no
+// further line. One rule for every reader, whatever its character type, so
+// that line numbers agree between them.
+template <typename Char, typename Visit>
+void ForEachLine(std::basic_string_view<Char> text, Visit&& visit) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != Char('\r') && text[end] != Char('\n'))
+            ++end;
+        std::size_t next = end;
+        if (next < text.size())
+            next +=
+                text[next] == Char('\r') && next + 1 < text.size() && text[next + 1] == Char('\n')
+                    ? 2
+                    : 1;
+        visit(text.substr(pos, end - pos), text.substr(end, next - end));
+        pos = next;
+    }
 }
 
 } // namespace pw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -38,6 +40,15 @@ struct FileDialogRequest {
 };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// A rectangle of the virtual screen in pixels: a monitor left of or above the
+// primary one has negative coordinates.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // A window as the system names it to other programs (the clipboard viewer
 // chain passes these around); 0 is no window.
 using WindowRef = std::uintptr_t;
@@ -64,7 +75,7 @@ struct KeyStroke {
 
 // The system services the program uses, in the program's own terms. The Win32
 // implementation is a thin translation; tests use a recording fake.
-class Desktop {
+class Desktop : public CodePage {
 public:
     virtual ~Desktop() = default;
 
@@ -115,6 +126,10 @@ public:
     virtual MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                                       MessageIcon icon, MessageButtons buttons) = 0;
 
+    // The work area (the screen without the taskbar) of every monitor, the
+    // primary one first; empty when the system does not say.
+    virtual std::vector<ScreenRect> MonitorWorkAreas() = 0;
+
     // An open or save dialog owned by the main window; nullopt when the user
     // gave up. Neither asks about overwriting nor insists that the file exists.
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
@@ -124,8 +139,17 @@ public:
     virtual IoResult ReadFile(const std::string& path, std::string& bytes) = 0;
     // Creates or truncates the file and writes all bytes through to the disk.
     virtual IoResult WriteFileDurably(const std::string& path, std::string_view bytes) = 0;
-    // Puts `from` in the place of `to` in one step, replacing what was there.
+    // Puts `from` in the place of `to` in one step. A file that was there
+    // keeps what the user set on it (attributes, access list, alternate
+    // streams): only its bytes change.
     virtual IoResult MoveReplacing(const std::string& from, const std::string& to) = 0;
+    // The file a write to `path` lands in: a symbolic link, or a chain of
+    // them, followed to the file it names; the path itself when it is no
+    // link or names nothing yet.
+    virtual std::string FinalPath(const std::string& path) = 0;
+    // Fails, with the system's reason, when the file is there and marked
+    // read-only.
+    virtual IoResult CheckWritable(const std::string& path) = 0;
     virtual IoResult RemoveFile(const std::string& path) = 0;
     // One folder whose parent exists; a folder that is there already is fine.
     virtual IoResult CreateFolder(const std::string& path) = 0;

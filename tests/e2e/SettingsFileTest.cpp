@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FileDialog.h"
@@ -146,6 +147,37 @@ TEST(SettingsFile, ExitWritesEveryKeyAndTheNextStartsBringTheListBack) {
         ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
     }
     EXPECT_EQ(readFileBytes(PastewiseApp::settingsFile()), withoutFile);
+}
+
+// The text as Notepad saves "Unicode": little-endian UTF-16 after its byte-order mark.
+std::string unicodeFile(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+TEST(SettingsFile, AUnicodeFileIsReadInTheCodePageAndWrittenBackAsUnicode) {
+    ASSERT_TRUE(PastewiseApp::writeSettingsFile(
+        unicodeFile(u"[ClipStringList]\r\nCount=2\r\n0=caf\u00e9\r\n1=\u20ac 5\r\n"
+                    u"[IndexList]\r\n0=1\r\n1=2\r\n[Extra]\r\nnote=\u65e5\u672c\r\n")));
+    {
+        PastewiseApp app(PastewiseApp::Settings::Keep);
+        // In the ANSI code page (1252 here): the euro sign is 0x80.
+        EXPECT_EQ(app.list().rows(),
+                  (std::vector<ListRow>{{"1", "caf\xe9", ""}, {"2", "\x80 5", ""}}));
+        ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+    }
+    const auto written = readFileBytes(PastewiseApp::settingsFile());
+    ASSERT_TRUE(written);
+    EXPECT_TRUE(written->starts_with(unicodeFile(u"[ClipStringList]\r\nCount=2\r\n")));
+    EXPECT_NE(written->find(unicodeFile(u"\r\n0=caf\u00e9\r\n1=\u20ac 5\r\n").substr(2)),
+              std::string::npos);
+    // A key the program does not know keeps what the code page has no room for.
+    EXPECT_NE(written->find(unicodeFile(u"\r\nnote=\u65e5\u672c\r\n").substr(2)),
+              std::string::npos);
 }
 
 } // namespace

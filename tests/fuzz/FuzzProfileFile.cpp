@@ -1,7 +1,10 @@
 // The profile-file reader on arbitrary bytes: it must not crash; writing the
 // file back must keep every value it read; values set through the escape
-// must read back exactly, and the keys not set must keep theirs.
+// must read back exactly, and the keys not set must keep theirs. The same
+// bytes taken as a Unicode file must lose no line when written back.
 #include "persistence/ProfileFile.h"
+#include "persistence/ProfileText.h"
+#include "persistence/TextBytes.h"
 #include "persistence/ValueEscape.h"
 
 #include <cstddef>
@@ -56,10 +59,77 @@ std::vector<Pair> AllKeys(const pw::ProfileFile& file) {
     return pairs;
 }
 
+// Latin-1: the first 256 characters, '?' for the others.
+class Latin1 : public pw::CodePage {
+public:
+    std::string WideToAnsi(std::u16string_view text) override {
+        std::string ansi;
+        for (const char16_t unit : text)
+            ansi += unit < 0x100 ? static_cast<char>(unit) : '?';
+        return ansi;
+    }
+    std::u16string AnsiToWide(std::string_view text) override {
+        std::u16string wide;
+        for (const char c : text)
+            wide += static_cast<char16_t>(static_cast<unsigned char>(c));
+        return wide;
+    }
+};
+
+// The lines of a little-endian Unicode file after its mark.
+std::vector<std::u16string> UnicodeLines(std::string_view bytes) {
+    std::u16string units;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+    std::vector<std::u16string> lines;
+    pw::ForEachLine(std::u16string_view(units), [&](std::u16string_view line, std::u16string_view) {
+        lines.emplace_back(line);
+    });
+    return lines;
+}
+
+// The input as a little-endian Unicode file (its mark put in front when it
+// has none). Written back unchanged, it has the same lines and the same
+// stray last byte; with a key added, those lines and then the new ones.
+void CheckUnicode(std::string_view input) {
+    const std::string bytes =
+        input.starts_with("\xFF\xFE") ? std::string(input) : "\xFF\xFE" + std::string(input);
+    Latin1 codePage;
+    const pw::ProfileText text = pw::ProfileText::Decode(bytes, codePage);
+    pw::ProfileFile file = pw::ProfileFile::Parse(text.Text());
+    const std::string same = text.Encode(file, codePage);
+    if (UnicodeLines(same) != UnicodeLines(bytes) || same.size() % 2 != bytes.size() % 2 ||
+        (bytes.size() % 2 == 1 && same.back() != bytes.back()))
+        Fail("a Unicode file written back unchanged differs", {});
+
+    // A section of that name already there takes the key; a text that starts
+    // as a UTF-8 mark is written with the mark before the first line, which
+    // joins a mark alone on its line to the next.
+    for (const std::string& section : file.SectionNames())
+        if (Folded(section) == "fuzz new section")
+            return;
+    if (text.Text().starts_with("\xEF\xBB\xBF"))
+        return;
+    if (!file.SetString("Fuzz New Section", "key", "value"))
+        Fail("a plain value was refused", {"Fuzz New Section", "key"});
+    const std::string changed = text.Encode(file, codePage);
+    std::vector<std::u16string> expected = UnicodeLines(bytes);
+    expected.push_back(u"[Fuzz New Section]");
+    expected.push_back(u"key=value");
+    if (UnicodeLines(changed) != expected)
+        Fail("a Unicode file lost a line to a new key", {"Fuzz New Section", "key"});
+    const pw::ProfileText reread = pw::ProfileText::Decode(changed, codePage);
+    if (pw::ProfileFile::Parse(reread.Text()).Find("Fuzz New Section", "key") !=
+        file.Find("Fuzz New Section", "key"))
+        Fail("a key set in a Unicode file does not read back", {"Fuzz New Section", "key"});
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CheckUnicode(bytes);
     const pw::ProfileFile file = pw::ProfileFile::Parse(bytes);
     const std::vector<Pair> pairs = AllKeys(file);
     for (const Pair& pair : pairs) {

@@ -119,7 +119,7 @@ IoResult FakeDesktop::ReadFile(const std::string& path, std::string& bytes) {
     fileOperations.push_back("read " + path);
     if (IoResult r = Check(*this, "read", path); !r.ok)
         return r;
-    auto it = files.find(path);
+    auto it = files.find(Resolve(path));
     if (it == files.end())
         return IoResult::Failure("The system cannot find the file specified.");
     bytes = it->second;
@@ -128,11 +128,14 @@ IoResult FakeDesktop::ReadFile(const std::string& path, std::string& bytes) {
 
 IoResult FakeDesktop::WriteFileDurably(const std::string& path, std::string_view bytes) {
     fileOperations.push_back("write " + path);
+    const std::string target = Resolve(path);
+    if (IoResult r = CheckWritable(target); !r.ok)
+        return r;
     if (IoResult r = Check(*this, "write", path); !r.ok) {
-        files[path] = std::string(bytes.substr(0, bytes.size() / 2));
+        files[target] = std::string(bytes.substr(0, bytes.size() / 2));
         return r;
     }
-    files[path] = std::string(bytes);
+    files[target] = std::string(bytes);
     return IoResult::Success();
 }
 
@@ -145,7 +148,25 @@ IoResult FakeDesktop::MoveReplacing(const std::string& from, const std::string& 
         return IoResult::Failure("The system cannot find the file specified.");
     files[to] = std::move(it->second);
     files.erase(from);
+    readOnly.erase(to);
+    links.erase(to);
     return IoResult::Success();
+}
+
+IoResult FakeDesktop::CheckWritable(const std::string& path) {
+    return readOnly.contains(path) && files.contains(path) ? IoResult::Failure("Access is denied.")
+                                                           : IoResult::Success();
+}
+
+std::string FakeDesktop::Resolve(const std::string& path) const {
+    std::string at = path;
+    for (int hop = 0; hop < 32; ++hop) { // a loop of links names nothing further
+        const auto link = links.find(at);
+        if (link == links.end())
+            break;
+        at = link->second;
+    }
+    return at;
 }
 
 IoResult FakeDesktop::RemoveFile(const std::string& path) {
@@ -166,6 +187,21 @@ IoResult FakeDesktop::CreateFolder(const std::string& path) {
         return IoResult::Failure("The system cannot find the path specified.");
     folders.insert(path);
     return IoResult::Success();
+}
+
+std::string FakeDesktop::WideToAnsi(std::u16string_view text) {
+    std::string ansi(text.size(), '?');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] < 0x100)
+            ansi[i] = static_cast<char>(text[i]);
+    return ansi;
+}
+
+std::u16string FakeDesktop::AnsiToWide(std::string_view text) {
+    std::u16string wide(text.size(), u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        wide[i] = static_cast<unsigned char>(text[i]);
+    return wide;
 }
 
 std::optional<int> FakeDesktop::IdOf(std::uint32_t modifiers, std::uint32_t vk) const {

@@ -125,11 +125,20 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<FileDialogRequest> fileDialogs;
 
+    // Paths marked read-only: a write to one is refused, but a rename over
+    // it goes through and drops the mark, as Wine's does.
+    std::set<std::string> readOnly;
+    // Symbolic links: the path of each and the path it names. Reads and
+    // writes follow them; a rename onto a link replaces the link.
+    std::map<std::string, std::string> links;
+
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
-    bool FileExists(const std::string& path) override { return files.contains(path); }
+    bool FileExists(const std::string& path) override { return files.contains(Resolve(path)); }
     IoResult ReadFile(const std::string& path, std::string& bytes) override;
     IoResult WriteFileDurably(const std::string& path, std::string_view bytes) override;
     IoResult MoveReplacing(const std::string& from, const std::string& to) override;
+    std::string FinalPath(const std::string& path) override { return Resolve(path); }
+    IoResult CheckWritable(const std::string& path) override;
     IoResult RemoveFile(const std::string& path) override;
     IoResult CreateFolder(const std::string& path) override;
     bool FolderExists(const std::string& path) override {
@@ -140,6 +149,17 @@ public:
 
     // The live registration for a combination, if any.
     std::optional<int> IdOf(std::uint32_t modifiers, std::uint32_t vk) const;
+
+    // A code page of Latin-1: the first 256 characters, '?' for the others.
+    std::string WideToAnsi(std::u16string_view text) override;
+    std::u16string AnsiToWide(std::string_view text) override;
+
+    // One monitor by default, the taskbar at the bottom.
+    std::vector<ScreenRect> workAreas{{0, 0, 1920, 1040}};
+    std::vector<ScreenRect> MonitorWorkAreas() override { return workAreas; }
+
+private:
+    std::string Resolve(const std::string& path) const;
 };
 
 } // namespace pw::test

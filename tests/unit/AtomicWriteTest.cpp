@@ -126,5 +126,62 @@ TEST(AtomicWriteTest, AFailedSettingsWriteKeepsTheProgramRunning) {
     }
 }
 
+TEST(AtomicWriteTest, AReadOnlyFileIsReportedAndStaysAsItWas) {
+    const std::string reason = "Access is denied.";
+    // Reached directly and through a link: the mark is on the file it names.
+    for (const bool linked : {false, true}) {
+        SCOPED_TRACE(linked ? "through a link" : "directly");
+        Window w;
+        const std::string file = linked ? "D:\\real\\a.pwc" : kA;
+        if (linked) {
+            w.desktop.files.erase(kA);
+            w.desktop.files[file] = kOld;
+            w.desktop.links[kA] = file;
+        }
+        w.desktop.readOnly.insert(file);
+        w.desktop.fileOperations.clear();
+
+        w.frm.miSaveConfiguration.Click();
+        EXPECT_EQ(w.run.Messages(), Strings{"Unable to write to " + kA + "\n\n" + reason});
+        EXPECT_EQ(w.desktop.files[file], kOld);
+        EXPECT_TRUE(w.desktop.readOnly.contains(file));
+        EXPECT_EQ(w.desktop.fileOperations, Strings{}); // not even a temporary file
+        EXPECT_EQ(w.frm.Caption(), test::CaptionWith("[a.pwc*]"));
+    }
+
+    const std::string old = "[Copy]\r\nEnable=1\r\n";
+    test::FakeDesktop desktop;
+    desktop.files[kSettingsPath] = old;
+    desktop.readOnly.insert(kSettingsPath);
+    test::ProgramRun run(desktop);
+    AddSnippet(run.frm.List(), "new row");
+    EXPECT_FALSE(run.Exit());
+    EXPECT_EQ(run.Messages(), Strings{"Unable to write to " + kSettingsPath + "\n\n" + reason});
+    EXPECT_EQ(desktop.files[kSettingsPath], old);
+    EXPECT_TRUE(desktop.readOnly.contains(kSettingsPath));
+    EXPECT_EQ(desktop.files.size(), 1u);
+
+    desktop.readOnly.clear(); // once the user lifts the mark, Exit goes through
+    EXPECT_TRUE(run.Exit());
+    EXPECT_NE(desktop.files[kSettingsPath].find("\r\n0=new row\r\n"), std::string::npos);
+}
+
+TEST(AtomicWriteTest, ALinkIsFollowedToTheFileItNamesAndStaysALink) {
+    Window w;
+    const std::string middle = "C:\\d\\latest.pwc";
+    const std::string real = "D:\\share\\a.pwc";
+    w.desktop.files.erase(kA);
+    w.desktop.files[real] = kOld;
+    w.desktop.links = {{kA, middle}, {middle, real}};
+    w.desktop.fileOperations.clear();
+
+    EXPECT_EQ(WriteConfigurationFile(w.frm.Document(), kA), WriteOutcome::Written);
+    EXPECT_EQ(w.desktop.fileOperations, (Strings{"write " + real + ".~pw", "replace " + real}));
+    EXPECT_EQ(test::ContentsOf(w.desktop.files[real]), test::Texts(2));
+    EXPECT_EQ(w.desktop.links.size(), 2u);
+    EXPECT_EQ(w.desktop.files.size(), 1u);
+    EXPECT_EQ(w.frm.Caption(), test::CaptionWith("[a.pwc]"));
+}
+
 } // namespace
 } // namespace pw

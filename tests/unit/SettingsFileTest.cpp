@@ -10,6 +10,7 @@
 #include <chrono>
 #include <random>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -369,6 +370,42 @@ TEST(SettingsFileTest, OnlyMissingSettingsFoldersAreCreatedOnDrivesAndShares) {
     };
     for (const auto& [path, length] : roots)
         EXPECT_EQ(RootLength(path), length) << path;
+}
+
+TEST(SettingsFileTest, AUnicodeFileIsReadInTheCodePageAndWrittenBackAsUnicode) {
+    // As Notepad saves "Unicode": little-endian UTF-16 after its mark. The
+    // fake desktop's code page is Latin-1.
+    const auto unicode = [](std::u16string_view text) {
+        std::string bytes = "\xFF\xFE";
+        for (const char16_t unit : text)
+            bytes.append({static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)});
+        return bytes;
+    };
+    test::FakeDesktop desktop;
+    desktop.files[kSettingsPath] =
+        unicode(u"[Copy]\r\nEnable=1\r\n[ClipStringList]\r\nCount=2\r\n0=caf\u00e9\r\n"
+                u"1=\u65e5\u672c\r\n[Extra]\r\nkey=\u2192\r\n[WindowsPosition]\r\nLeft=10\r\n");
+    {
+        test::ProgramRun run(desktop);
+        EXPECT_EQ(run.Contents(), (Strings{"caf\xe9", "??"}));
+        EXPECT_TRUE(run.frm.CurrentSettings().autoCopy);
+        EXPECT_EQ(run.site.placement.bounds.left, 10);
+        EXPECT_TRUE(desktop.messages.empty());
+        AddSnippet(run.frm.List(), "new");
+        ASSERT_TRUE(run.Exit());
+    }
+    // Rows are written as the program holds them; the key it does not know
+    // keeps its character.
+    const std::string& written = desktop.files[kSettingsPath];
+    EXPECT_TRUE(written.starts_with(unicode(u"[Copy]\r\nEnable=1\r\n[ClipStringList]\r\n")));
+    EXPECT_NE(written.find(unicode(u"\r\n0=caf\u00e9\r\n1=??\r\n2=new\r\n").substr(2)),
+              std::string::npos);
+    EXPECT_NE(written.find(unicode(u"\r\n[Extra]\r\nkey=\u2192\r\n").substr(2)), std::string::npos);
+    EXPECT_EQ(written.size() % 2, 0u);
+
+    test::ProgramRun next(desktop);
+    EXPECT_EQ(next.Contents(), (Strings{"caf\xe9", "??", "new"}));
+    EXPECT_EQ(next.site.placement.bounds.left, 10);
 }
 
 } // namespace

@@ -33,11 +33,16 @@ public:
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
+    std::vector<ScreenRect> MonitorWorkAreas() override;
+    std::string WideToAnsi(std::u16string_view text) override;
+    std::u16string AnsiToWide(std::string_view text) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     bool FileExists(const std::string& path) override;
     IoResult ReadFile(const std::string& path, std::string& bytes) override;
     IoResult WriteFileDurably(const std::string& path, std::string_view bytes) override;
     IoResult MoveReplacing(const std::string& from, const std::string& to) override;
+    std::string FinalPath(const std::string& path) override;
+    IoResult CheckWritable(const std::string& path) override;
     IoResult RemoveFile(const std::string& path) override;
     IoResult CreateFolder(const std::string& path) override;
     bool FolderExists(const std::string& path) override;

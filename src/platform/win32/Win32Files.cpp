@@ -140,8 +140,60 @@ IoResult Win32Desktop::WriteFileDurably(const std::string& path, std::string_vie
 }
 
 IoResult Win32Desktop::MoveReplacing(const std::string& from, const std::string& to) {
+    // Replacing keeps what the user set on the file (attributes, access list,
+    // alternate streams), where a rename would leave a plain new file. The
+    // bytes were flushed already; write-through asks the same of the rest.
+    if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (ReplaceFileA(to.c_str(), from.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr,
+                         nullptr))
+            return IoResult::Success();
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND) // gone meanwhile: nothing left to keep
+            return IoResult::Failure(SystemReason(error));
+    }
     if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return LastError();
+    return IoResult::Success();
+}
+
+std::string Win32Desktop::FinalPath(const std::string& path) {
+    // Looked up, not linked: systems before Vista have neither the call nor
+    // the links it follows.
+    using GetFinalPathName = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+    const FARPROC found =
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA");
+    if (found == nullptr)
+        return path;
+    const auto getFinalPathName =
+        reinterpret_cast<GetFinalPathName>(reinterpret_cast<void (*)()>(found));
+    // No access asked for: only to learn where the path leads.
+    UniqueFile file(CreateFileA(path.c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file)
+        return path; // nothing there yet: it is made where the path says
+    std::vector<char> name(32768, '\0');
+    const DWORD n = getFinalPathName(file.get(), name.data(), static_cast<DWORD>(name.size()),
+                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (n == 0 || n >= name.size())
+        return path;
+    // The answer comes as "\\?\C:\..." or "\\?\UNC\server\...". Short enough,
+    // it goes back to the usual form; longer, only the prefixed one works.
+    std::string final(name.data(), n);
+    if (final.size() >= MAX_PATH + 4)
+        return final;
+    if (final.starts_with("\\\\?\\UNC\\"))
+        return "\\\\" + final.substr(8);
+    if (final.starts_with("\\\\?\\"))
+        return final.substr(4);
+    return final;
+}
+
+IoResult Win32Desktop::CheckWritable(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        return IoResult::Failure(SystemReason(ERROR_ACCESS_DENIED));
     return IoResult::Success();
 }
 

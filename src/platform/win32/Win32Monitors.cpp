@@ -1,0 +1,31 @@
+// The monitors' work areas, for a window placed where a user can reach it.
+#include "platform/win32/Win32Desktop.h"
+
+namespace pw::win32 {
+
+namespace {
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto& areas = *reinterpret_cast<std::vector<ScreenRect>*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoA(monitor, &info)) {
+        const RECT& r = info.rcWork;
+        const ScreenRect area{r.left, r.top, r.right - r.left, r.bottom - r.top};
+        if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0)
+            areas.insert(areas.begin(), area);
+        else
+            areas.push_back(area);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<ScreenRect> Win32Desktop::MonitorWorkAreas() {
+    std::vector<ScreenRect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+} // namespace pw::win32
