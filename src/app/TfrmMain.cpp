@@ -244,9 +244,14 @@ void TfrmMain::LoadSettings() {
     std::string bytes;
     firstRun_ = !desktop_.FileExists(path);
     if (!firstRun_) {
-        if (const IoResult read = desktop_.ReadFile(path, bytes); !read.ok)
-            desktop_.ShowMessage("Unable to read " + path + "\n\n" + read.reason, kMessageCaption,
-                                 MessageIcon::Error, MessageButtons::Ok);
+        if (const IoResult read = desktop_.ReadFile(path, bytes); !read.ok) {
+            // What the file holds is unknown, so writing it at exit could only
+            // put defaults over the user's list.
+            settingsUnreadable_ = true;
+            desktop_.ShowMessage("Unable to read " + path + "\n\n" + read.reason +
+                                     "\n\nThe settings file will be left as it is.",
+                                 kMessageCaption, MessageIcon::Error, MessageButtons::Ok);
+        }
     }
     StoredSettings stored = ReadSettingsFile(bytes, desktop_);
     settings_ = stored.settings;
@@ -256,6 +261,8 @@ void TfrmMain::LoadSettings() {
 }
 
 bool TfrmMain::SaveSettings() {
+    if (settingsUnreadable_)
+        return true;
     const std::string path = SettingsFilePath(desktop_);
     std::string previous;
     if (desktop_.FileExists(path) && !desktop_.ReadFile(path, previous).ok)

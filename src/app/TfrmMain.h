@@ -165,6 +165,8 @@ private:
     DocumentState document_;
     ui::WindowPlacement placement_;
     bool firstRun_ = false;
+    // The settings file was there but could not be read at start-up.
+    bool settingsUnreadable_ = false;
     std::string saveDialogTitle_;
 };
 

@@ -282,6 +282,33 @@ TEST(SettingsFileTest, SessionEndingWritesTheSettingsWithoutAQuestion) {
     EXPECT_EQ(Value(p.desktop, "Configuration", "FileName"), "C:\\d\\a.pwc");
 }
 
+// A file held open by another program, or one we may not read, still holds the
+// user's list: neither Exit nor the end of the session may put defaults over it.
+TEST(SettingsFileTest, AFileThatCouldNotBeReadIsLeftAsItIs) {
+    const std::string stored = "[ClipStringList]\r\nCount=1\r\n0=keep me\r\n";
+    for (const bool byExit : {true, false}) {
+        SCOPED_TRACE(byExit ? "Exit" : "session end");
+        test::FakeDesktop desktop;
+        desktop.files[kSettingsPath] = stored;
+        desktop.fault = [](const std::string& op, const std::string&) {
+            return op == "read" ? IoResult::Failure("Access is denied.") : IoResult::Success();
+        };
+        test::ProgramRun run(desktop);
+        ASSERT_EQ(run.Messages(), (Strings{"Unable to read " + kSettingsPath +
+                                           "\n\nAccess is denied.\n\nThe settings file will be "
+                                           "left as it is."}));
+        EXPECT_TRUE(run.Contents().empty());
+        AddSnippet(run.frm.List(), "new");
+        desktop.fault = nullptr; // the other program lets go before the end
+        if (byExit)
+            EXPECT_TRUE(run.Exit());
+        else
+            run.frm.SessionEnding();
+        EXPECT_EQ(desktop.files[kSettingsPath], stored);
+        EXPECT_EQ(run.Messages().size(), 1u);
+    }
+}
+
 TEST(SettingsFileTest, TheSettingsFolderFallsBackToTheProgramFolder) {
     const std::string ownFolder = "C:\\AD\\Orvane\\Pastewise\\options.ini";
     const std::string program = "C:\\Program Files\\Pastewise\\options.ini";
