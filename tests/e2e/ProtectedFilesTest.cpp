@@ -40,7 +40,7 @@ std::string systemReason(DWORD error) {
     return std::string(text, n);
 }
 
-TEST(ReadOnlyFile, AReadOnlySettingsFileIsReportedAtExitAndKeepsItsBytesAndItsMark) {
+TEST(ProtectedFiles, AReadOnlySettingsFileIsReportedAtExitAndKeepsItsBytesAndItsMark) {
     const std::string path = PastewiseApp::settingsFile();
     const std::string stored = "[ClipStringList]\r\nCount=1\r\n0=kept as it was\r\n";
     ReadOnlyMark mark(path);
@@ -66,6 +66,30 @@ TEST(ReadOnlyFile, AReadOnlySettingsFileIsReportedAtExitAndKeepsItsBytesAndItsMa
     const auto written = readFileBytes(path);
     ASSERT_TRUE(written);
     EXPECT_NE(written->find("\r\n1=added after the start\r\n"), std::string::npos);
+}
+
+// Another program (a backup or sync tool, say) holds options.ini open without sharing while
+// Pastewise starts: the stored list is unknown to the program, so Exit must not write its
+// defaults over it.
+TEST(ProtectedFiles, ASettingsFileLockedAtTheStartIsLeftAsItIsAtExit) {
+    const std::string path = PastewiseApp::settingsFile();
+    const std::string stored = "[ClipStringList]\r\nCount=1\r\n0=the user's list\r\n";
+    ASSERT_TRUE(PastewiseApp::writeSettingsFile(stored));
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    const bool answered =
+        answerProgramBox(app,
+                         "Unable to read " + path + "\n\n" + systemReason(ERROR_SHARING_VIOLATION) +
+                             "\n\nThe settings file will be left as it is.",
+                         BoxButtons::Ok, IDOK);
+    CloseHandle(lock);
+    EXPECT_TRUE(answered);
+    ASSERT_TRUE(app.addSnippet("added while the file was unknown"));
+    ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(readFileBytes(path), stored);
 }
 
 } // namespace
