@@ -30,6 +30,15 @@ Control* Form::FindById(int id) const {
     return nullptr;
 }
 
+bool Form::RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt) {
+    if (shift || alt)
+        return false;
+    for (const Shortcut& s : shortcuts_)
+        if (s.vk == vk && s.ctrl == ctrl)
+            return s.action->Execute();
+    return false;
+}
+
 void Form::Idle() {
     for (Action* a : actions_)
         a->Update();

@@ -44,7 +44,6 @@ public:
     virtual void SetPlacement(const WindowPlacement& placement, bool centred) = 0;
     virtual WindowPlacement GetPlacement() const = 0;
     virtual int ClientWidth() const = 0;
-    virtual int ClientHeight() const = 0;
     // Puts the window into the topmost band or takes it out, keeping its place.
     virtual void SetTopmost(bool on) = 0;
     // At a screen position; at the mouse pointer when both are -1.
@@ -98,13 +97,11 @@ public:
     const std::vector<Placement>& Controls() const { return controls_; }
     const std::vector<Action*>& Actions() const { return actions_; }
 
-    // A key that runs an action wherever the focus is in the window.
-    struct Shortcut {
-        std::uint16_t vk = 0;
-        bool ctrl = false;
-        Action* action = nullptr;
-    };
-    const std::vector<Shortcut>& Shortcuts() const { return shortcuts_; }
+    // A key pressed anywhere in the window: runs the action of the shortcut
+    // it is, exactly, while that action is available. False leaves the key to
+    // the focused control: Ctrl+Shift+S is no Ctrl+S, nor is AltGr+S (Ctrl+Alt),
+    // which types a letter on many keyboards.
+    bool RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt);
     Control* FindById(int id) const;
 
     void AttachSite(FormSite* site) { site_ = site; }
@@ -142,6 +139,11 @@ private:
     ModalResult modalResult_ = ModalResult::None;
     std::vector<Placement> controls_;
     std::vector<Action*> actions_;
+    struct Shortcut {
+        std::uint16_t vk = 0;
+        bool ctrl = false;
+        Action* action = nullptr;
+    };
     std::vector<Shortcut> shortcuts_;
     FormSite* site_ = nullptr;
 };

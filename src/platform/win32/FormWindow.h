@@ -1,23 +1,24 @@
 #pragma once
 
+#include "platform/win32/ControlMirror.h"
+#include "platform/win32/NativeControls.h"
+#include "platform/win32/StaticColors.h"
 #include "ui/Form.h"
-
-#include "platform/win32/Unique.h"
 
 #include <windows.h>
 
-#include <map>
-#include <vector>
-
 namespace pw::win32 {
 
-// The native window behind a portable form: creates a real control for each
-// control object, keeps the two in step and routes notifications to the
-// objects. One static window procedure per class binds `this` at WM_NCCREATE.
+inline ui::Rect ToRect(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// The native window behind a portable form: one static, noexcept window
+// procedure binds `this` at WM_NCCREATE and dispatches to the window's parts.
 class FormWindow : public ui::FormSite {
 public:
     explicit FormWindow(ui::Form& form) : form_(form) {}
-    ~FormWindow() override;
+    ~FormWindow() override { Destroy(); }
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -25,18 +26,27 @@ public:
     // controls, hidden. Returns false when the system refused.
     bool Create(HICON icon, HWND owner, DWORD style, DWORD exStyle);
     HWND Handle() const { return hwnd_; }
+    // Drops the native window; the form stays.
+    void Destroy() {
+        if (hwnd_ != nullptr)
+            DestroyWindow(hwnd_);
+    }
+    // The binding of a form's window; null for any other window.
+    static FormWindow* FromHandle(HWND hwnd);
     // Runs the action of a shortcut key pressed anywhere in the window.
     bool TranslateShortcut(const MSG& msg);
-    // Drops the native window; the form stays.
-    void Destroy();
+    void Idle() { form_.Idle(); }
+    // The first unexpected error only: a message box runs a loop of its own,
+    // in which a failing handler would fail again.
+    void ReportError(const char* what) noexcept;
 
-    // ui::FormSite
-    void RequestClose() override;
-    void PostMinimize() override;
-    void ShowWindow() override;
+    // ui::FormSite; the longer ones in FormSiteServices.cpp.
+    void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+    void PostMinimize() override { PostMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+    void ShowWindow() override { ::ShowWindow(hwnd_, SW_SHOW); }
     void RestoreIfMinimized() override;
-    void BringToFront() override;
-    void Quit() override;
+    void BringToFront() override { SetForegroundWindow(hwnd_); }
+    void Quit() override { PostQuitMessage(0); }
     void Focus(const ui::Control& control) override;
     void SetTopmost(bool on) override;
     void SetPlacement(const ui::WindowPlacement& placement, bool centred) override;
@@ -44,7 +54,6 @@ public:
     // How to show the window the first time, after SetPlacement.
     int InitialShowCommand() const { return initialShow_; }
     int ClientWidth() const override;
-    int ClientHeight() const override;
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
     void RunModal(ui::Form& dialog) override;
 
@@ -56,38 +65,18 @@ protected:
     virtual void OnDestroy() {}
 
 private:
-    struct Child {
-        ui::Placement placement;
-        HWND hwnd = nullptr;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-    static LRESULT CALLBACK HotkeyFieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                            DWORD_PTR field) noexcept;
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
-    void CreateChildren();
-    HWND CreateChild(const ui::Placement& p);
-    void AddHint(HWND child, const std::string& hint);
-    void Push(const Child& child, ui::Change what, int index);
-    void PushBounds(const Child& child);
-    void PushSelection(HWND list, const ui::Control& control);
-    const Child* FindChild(HWND hwnd) const;
-    const Child* FindChild(int id) const;
-    bool OnCommand(WPARAM wp, LPARAM lp);
-    bool OnNotify(const NMHDR& header, LRESULT& result);
     bool OnContextMenu(HWND source, LPARAM lp);
-    bool OnCtlColorStatic(HDC dc, HWND source, LRESULT& result);
-    HBRUSH Brush(ui::Color color);
-    void StackBackgroundsLast();
+    // WM_NCDESTROY: the window is gone, the form and its objects stay.
+    void Teardown();
 
     ui::Form& form_;
     HWND hwnd_ = nullptr;
-    HWND tooltip_ = nullptr;
-    std::vector<Child> children_;
-    UniqueGdiObject font_;
-    std::map<std::uint32_t, UniqueGdiObject> brushes_;
-    // Set while native state is copied into the objects, so it is not echoed back.
-    bool syncing_ = false;
+    NativeControls controls_;
+    ControlMirror mirror_{controls_};
+    StaticColors colors_;
+    bool errorReported_ = false;
     int initialShow_ = SW_SHOW;
 };
 

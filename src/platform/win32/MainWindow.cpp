@@ -1,6 +1,8 @@
 #include "platform/win32/MainWindow.h"
 
+#include "hotkeys/HotkeyField.h"
 #include "platform/Product.h"
+#include "platform/win32/HotkeyFieldSubclass.h"
 
 namespace pw::win32 {
 
@@ -14,8 +16,14 @@ struct MessageRoute {
 };
 
 constexpr MessageRoute kRoutes[] = {
+    // A capture field with the focus takes the combination; nothing is pasted.
     {WM_HOTKEY,
-     [](TfrmMain& form, WPARAM wp, LPARAM) { form.HotkeyPressed(static_cast<std::int32_t>(wp)); }},
+     [](TfrmMain& form, WPARAM wp, LPARAM lp) {
+         if (HotkeyField* field = FocusedHotkeyField())
+             field->HotkeyPressed(LOWORD(lp), HIWORD(lp));
+         else
+             form.HotkeyPressed(static_cast<std::int32_t>(wp));
+     }},
     {WM_DRAWCLIPBOARD,
      [](TfrmMain& form, WPARAM wp, LPARAM lp) {
          form.ClipboardChanged(static_cast<std::uintptr_t>(wp), static_cast<std::intptr_t>(lp));
