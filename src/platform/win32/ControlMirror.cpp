@@ -23,8 +23,9 @@ void ControlMirror::Attach() {
             if (!syncing_)
                 Push(controls_.Children()[slot], what, index);
         });
-        Push(children[slot], ui::Change::State, -1);
-        Push(children[slot], ui::Change::Items, -1);
+        // The text after creation: a window name at creation has a length limit.
+        for (ui::Change what : {ui::Change::State, ui::Change::Text, ui::Change::Items})
+            Push(children[slot], what, -1);
     }
 }
 

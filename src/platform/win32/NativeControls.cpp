@@ -91,9 +91,8 @@ HWND NativeControls::CreateChild(HWND window, const ui::Placement& p) {
     if (kind == nullptr || (image != nullptr && !image->HasPicture()))
         return nullptr; // an image shows nothing until its picture exists
     const int iconId = image != nullptr ? image->IconId() : 0;
-    const auto* text = dynamic_cast<const ui::TextControl*>(&control);
     HWND hwnd = CreateWindowExA(
-        kind->exStyle, kind->className, text != nullptr ? text->Text().c_str() : "",
+        kind->exStyle, kind->className, "",
         WS_CHILD | WS_CLIPSIBLINGS | kind->style | (iconId != 0 ? SS_ICON | SS_CENTERIMAGE : 0), 0,
         0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
         GetModuleHandleA(nullptr), nullptr);

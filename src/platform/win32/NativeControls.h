@@ -18,7 +18,7 @@ public:
         HWND hwnd = nullptr;
     };
 
-    // The children get their text and styles here, the rest from the mirror.
+    // The children get their styles here, their state from the mirror.
     void Create(HWND window, const std::vector<ui::Placement>& design);
     std::vector<Child>& Children() { return children_; }
     const Child* Find(HWND hwnd) const;
