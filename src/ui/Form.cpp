@@ -23,6 +23,15 @@ void Form::Place(Control& control, Control* parent, int id, Rect bounds, std::st
     controls_.push_back({&control, parent, id});
 }
 
+Rect Placement::BoundsOnWindow() const {
+    Rect r = control->Bounds();
+    if (parent != nullptr) {
+        r.left += parent->Bounds().left;
+        r.top += parent->Bounds().top;
+    }
+    return r;
+}
+
 Control* Form::FindById(int id) const {
     for (const Placement& p : controls_)
         if (p.id == id)

@@ -59,6 +59,9 @@ struct Placement {
     Control* control = nullptr;
     Control* parent = nullptr;
     int id = 0;
+    // Where the control sits on the window: in a group, offset by the group's
+    // place, so that its notifications reach the window directly.
+    Rect BoundsOnWindow() const;
 };
 
 class Form {

@@ -42,13 +42,7 @@ void ControlMirror::Push(const Child& child, ui::Change what, int index) {
     case ui::Change::State: {
         EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
         ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
-        // Controls of a group sit on the window with the group's offset, so
-        // their notifications reach the window directly.
-        ui::Rect r = control.Bounds();
-        if (const ui::Control* group = child.placement.parent) {
-            r.left += group->Bounds().left;
-            r.top += group->Bounds().top;
-        }
+        const ui::Rect r = child.placement.BoundsOnWindow();
         MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
         if (auto* box = dynamic_cast<const ui::CheckBox*>(&control))
             SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -116,17 +110,6 @@ void ControlMirror::TakeSelection(const Child& child) {
         return; // the mirror's own move: the object holds the truth already
     const Syncing syncing{syncing_};
     static_cast<ui::ListView*>(child.placement.control)->Select(ShownSelection(child.hwnd));
-}
-
-void ControlMirror::GiveCell(const Child& child, NMLVDISPINFOA& info) {
-    LVITEMA& item = info.item;
-    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0)
-        return;
-    const std::string& cell =
-        static_cast<const ui::ListView*>(child.placement.control)->Cell(item.iItem, item.iSubItem);
-    const std::size_t n = std::min(cell.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-    cell.copy(item.pszText, n);
-    item.pszText[n] = '\0';
 }
 
 } // namespace pw::win32

@@ -9,7 +9,7 @@
 namespace pw::win32 {
 
 // Keeps each real control showing what its object holds, and takes the user's
-// changes back into the objects without echoing them to the control again.
+// changes back into the objects without echoing them to the control.
 class ControlMirror {
 public:
     using Child = NativeControls::Child;
@@ -22,12 +22,10 @@ public:
     void TakeText(const Child& child);
     void TakeChecked(const Child& child);
     void TakeSelection(const Child& child);
-    // The virtual list view asks for a cell it draws.
-    static void GiveCell(const Child& child, NMLVDISPINFOA& info);
 
 private:
-    // While native state is copied into the objects, or the mirror moves the
-    // selection itself, nothing is echoed back.
+    // While native state goes into the objects, or the mirror moves the
+    // selection itself, nothing comes back.
     struct Syncing {
         bool& flag;
         const bool was = std::exchange(flag, true);

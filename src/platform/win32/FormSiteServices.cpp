@@ -1,10 +1,8 @@
-// What a form asks of its window (ui::FormSite): showing, closing, placement,
-// the topmost band, the focus, popup menus and modal forms.
+// What a form asks of its window (ui::FormSite): placement, the topmost band,
+// the focus and modal forms.
 #include "platform/win32/FormWindow.h"
 
 #include "platform/Product.h"
-#include "platform/win32/MessageLoop.h"
-#include "platform/win32/PopupMenus.h"
 
 namespace pw::win32 {
 
@@ -14,8 +12,9 @@ void FormWindow::RestoreIfMinimized() {
 }
 
 void FormWindow::Focus(const ui::Control& control) {
-    if (HWND child = controls_.Find(control))
-        SetFocus(child);
+    for (const NativeControls::Child& c : controls_.Children())
+        if (c.placement.control == &control)
+            SetFocus(c.hwnd);
 }
 
 void FormWindow::SetTopmost(bool on) {
@@ -55,11 +54,6 @@ int FormWindow::ClientWidth() const {
     return r.right - r.left;
 }
 
-void FormWindow::Popup(const ui::PopupMenu& menu, int x, int y) {
-    form_.Idle(); // availability as of now, not as of the last idle moment
-    TrackPopup(hwnd_, menu, x, y);
-}
-
 void FormWindow::RunModal(ui::Form& dialog) {
     dialog.SetModalResult(ui::ModalResult::None);
     FormWindow window(dialog);
@@ -76,7 +70,7 @@ void FormWindow::RunModal(ui::Form& dialog) {
     SetFocus(GetNextDlgTabItem(window.Handle(), nullptr, FALSE));
 
     // Hotkeys and everything else of the thread keep being handled meanwhile.
-    const std::optional<int> quit = RunMessageLoop({this, &window}, [&] {
+    const std::optional<int> quit = RunMessages({this, &window}, [&] {
         return dialog.GetModalResult() != ui::ModalResult::None || window.Handle() == nullptr;
     });
     if (quit)

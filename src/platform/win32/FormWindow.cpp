@@ -1,7 +1,6 @@
 #include "platform/win32/FormWindow.h"
 
 #include "platform/Product.h"
-#include "platform/win32/NotificationRoutes.h"
 
 #include <exception>
 #include <utility>
@@ -13,19 +12,15 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
     const char* className = form_.WindowClass().c_str();
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
-    if (GetClassInfoExA(instance, className, &wc) == FALSE) {
-        wc = WNDCLASSEXA{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &FormWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hIcon = icon;
-        wc.hIconSm = icon;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = className;
-        if (RegisterClassExA(&wc) == 0)
-            return false;
-    }
+    wc.lpfnWndProc = &FormWindow::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = wc.hIconSm = icon;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    WNDCLASSEXA known = wc;
+    if (GetClassInfoExA(instance, className, &known) == FALSE && RegisterClassExA(&wc) == 0)
+        return false;
     RECT frame{0, 0, form_.DesignWidth(), form_.DesignHeight()};
     if (form_.DesignSizeIsClient())
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
@@ -81,22 +76,6 @@ bool FormWindow::OnClose() {
     return false; // a modal form's window goes when its loop ends
 }
 
-bool FormWindow::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
-}
-
-bool FormWindow::OnContextMenu(HWND source, LPARAM lp) {
-    const NativeControls::Child* child = controls_.Find(source);
-    if (child == nullptr || child->placement.control->ContextMenu() == nullptr)
-        return false;
-    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-    RECT r{};
-    if (at.x == -1 && at.y == -1 && GetWindowRect(source, &r)) // from the keyboard
-        at = {r.left, r.top};
-    Popup(*child->placement.control->ContextMenu(), at.x, at.y);
-    return true;
-}
-
 LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (HandleMessage(msg, wp, lp, result))
@@ -104,7 +83,7 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_COMMAND:
     case WM_NOTIFY:
-        if (RouteNotification(controls_, mirror_, msg, wp, lp))
+        if (RouteNotification(msg, wp, lp))
             return 0;
         break;
     case WM_CONTEXTMENU:
@@ -113,7 +92,7 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_CTLCOLORSTATIC:
         if (const NativeControls::Child* child = controls_.Find(reinterpret_cast<HWND>(lp)))
-            if (colors_.Paint(reinterpret_cast<HDC>(wp), *child->placement.control, result))
+            if (PaintStatic(reinterpret_cast<HDC>(wp), *child->placement.control, result))
                 return result;
         break;
     case WM_CLOSE:

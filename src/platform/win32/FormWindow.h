@@ -2,10 +2,16 @@
 
 #include "platform/win32/ControlMirror.h"
 #include "platform/win32/NativeControls.h"
-#include "platform/win32/StaticColors.h"
+#include "platform/win32/Unique.h"
 #include "ui/Form.h"
 
 #include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
 
 namespace pw::win32 {
 
@@ -15,6 +21,8 @@ inline ui::Rect ToRect(const RECT& r) {
 
 // The native window behind a portable form: one static, noexcept window
 // procedure binds `this` at WM_NCCREATE and dispatches to the window's parts.
+// Its jobs each have a file: FormSiteServices, MessageLoop, NotificationRoutes,
+// PopupMenus and StaticColors.
 class FormWindow : public ui::FormSite {
 public:
     explicit FormWindow(ui::Form& form) : form_(form) {}
@@ -33,14 +41,16 @@ public:
     }
     // The binding of a form's window; null for any other window.
     static FormWindow* FromHandle(HWND hwnd);
-    // Runs the action of a shortcut key pressed anywhere in the window.
-    bool TranslateShortcut(const MSG& msg);
-    void Idle() { form_.Idle(); }
+    // The thread's one message loop, for the main window and each modal form
+    // above it: shortcut and dialog keys first, the forms' idle step whenever
+    // the queue runs dry. Until `done` holds, or a WM_QUIT with its exit code.
+    static std::optional<int> RunMessages(std::initializer_list<FormWindow*> windows,
+                                          const std::function<bool()>& done);
     // The first unexpected error only: a message box runs a loop of its own,
     // in which a failing handler would fail again.
     void ReportError(const char* what) noexcept;
 
-    // ui::FormSite; the longer ones in FormSiteServices.cpp.
+    // ui::FormSite
     void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
     void PostMinimize() override { PostMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
     void ShowWindow() override { ::ShowWindow(hwnd_, SW_SHOW); }
@@ -59,7 +69,7 @@ public:
 
 protected:
     // Window-specific messages first; return true when handled.
-    virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    virtual bool HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
     // WM_CLOSE: return false to keep the window.
     virtual bool OnClose();
     virtual void OnDestroy() {}
@@ -67,7 +77,12 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    bool TranslateShortcut(const MSG& msg);
+    // WM_COMMAND and WM_NOTIFY of a control, to its object.
+    bool RouteNotification(UINT msg, WPARAM wp, LPARAM lp);
     bool OnContextMenu(HWND source, LPARAM lp);
+    // WM_CTLCOLORSTATIC: false leaves the control to the system's colours.
+    bool PaintStatic(HDC dc, const ui::Control& control, LRESULT& result);
     // WM_NCDESTROY: the window is gone, the form and its objects stay.
     void Teardown();
 
@@ -75,7 +90,8 @@ private:
     HWND hwnd_ = nullptr;
     NativeControls controls_;
     ControlMirror mirror_{controls_};
-    StaticColors colors_;
+    // One brush per colour of the labels and picture placeholders.
+    std::map<std::uint32_t, UniqueGdiObject> brushes_;
     bool errorReported_ = false;
     int initialShow_ = SW_SHOW;
 };

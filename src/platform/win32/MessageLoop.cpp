@@ -1,18 +1,16 @@
-#include "platform/win32/MessageLoop.h"
-
 #include "platform/win32/FormWindow.h"
 
 #include <algorithm>
 
 namespace pw::win32 {
 
-std::optional<int> RunMessageLoop(std::initializer_list<FormWindow*> windows,
-                                  const std::function<bool()>& done) {
+std::optional<int> FormWindow::RunMessages(std::initializer_list<FormWindow*> windows,
+                                           const std::function<bool()>& done) {
     MSG msg{};
     while (!done()) {
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             for (FormWindow* window : windows)
-                window->Idle();
+                window->form_.Idle();
             WaitMessage();
             continue;
         }

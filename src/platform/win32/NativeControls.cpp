@@ -122,11 +122,4 @@ const NativeControls::Child* NativeControls::Find(HWND hwnd) const {
     return nullptr;
 }
 
-HWND NativeControls::Find(const ui::Control& control) const {
-    for (const Child& c : children_)
-        if (c.placement.control == &control)
-            return c.hwnd;
-    return nullptr;
-}
-
 } // namespace pw::win32

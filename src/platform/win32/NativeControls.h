@@ -22,7 +22,6 @@ public:
     void Create(HWND window, const std::vector<ui::Placement>& design);
     std::vector<Child>& Children() { return children_; }
     const Child* Find(HWND hwnd) const;
-    HWND Find(const ui::Control& control) const;
     // The child windows went with their parent.
     void Clear() { children_.clear(); }
 

@@ -1,4 +1,4 @@
-#include "platform/win32/NotificationRoutes.h"
+#include "platform/win32/FormWindow.h"
 
 #include "ui/ListView.h"
 
@@ -34,9 +34,13 @@ constexpr NotificationRoute kRoutes[] = {
     {ui::Kind::Edit, WM_COMMAND, EN_CHANGE, [](const Notice& n) { n.mirror.TakeText(n.child); }},
     {ui::Kind::HotkeyField, WM_COMMAND, EN_CHANGE,
      [](const Notice& n) { n.mirror.TakeText(n.child); }},
+    // The virtual list view reads the cells it draws where they are.
     {ui::Kind::ListView, WM_NOTIFY, LVN_GETDISPINFOA,
      [](const Notice& n) {
-         ControlMirror::GiveCell(n.child, *reinterpret_cast<NMLVDISPINFOA*>(n.lp));
+         LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(n.lp)->item;
+         if ((item.mask & LVIF_TEXT) != 0)
+             item.pszText = const_cast<char*>(
+                 n.Control<ui::ListView>().Cell(item.iItem, item.iSubItem).c_str());
      }},
     {ui::Kind::ListView, WM_NOTIFY, LVN_ITEMCHANGED,
      [](const Notice& n) { n.mirror.TakeSelection(n.child); }},
@@ -49,16 +53,15 @@ constexpr NotificationRoute kRoutes[] = {
 
 } // namespace
 
-bool RouteNotification(const NativeControls& controls, ControlMirror& mirror, UINT msg, WPARAM wp,
-                       LPARAM lp) {
+bool FormWindow::RouteNotification(UINT msg, WPARAM wp, LPARAM lp) {
     const auto* header = reinterpret_cast<const NMHDR*>(lp);
     const NativeControls::Child* child =
-        controls.Find(msg == WM_NOTIFY ? header->hwndFrom : reinterpret_cast<HWND>(lp));
+        controls_.Find(msg == WM_NOTIFY ? header->hwndFrom : reinterpret_cast<HWND>(lp));
     const UINT code = msg == WM_NOTIFY ? header->code : HIWORD(wp);
     for (const NotificationRoute& route : kRoutes) {
         if (child != nullptr && route.kind == child->placement.control->GetKind() &&
             route.message == msg && route.code == code) {
-            route.handle({*child, mirror, lp});
+            route.handle({*child, mirror_, lp});
             return true;
         }
     }

@@ -1,10 +1,11 @@
-#include "platform/win32/PopupMenus.h"
+#include "platform/win32/FormWindow.h"
 
 #include "platform/win32/Unique.h"
 
 namespace pw::win32 {
 
-void TrackPopup(HWND owner, const ui::PopupMenu& menu, int x, int y) {
+void FormWindow::Popup(const ui::PopupMenu& menu, int x, int y) {
+    form_.Idle(); // availability as of now, not as of the last idle moment
     if (x == -1 && y == -1) {
         POINT at{};
         GetCursorPos(&at);
@@ -24,9 +25,21 @@ void TrackPopup(HWND owner, const ui::PopupMenu& menu, int x, int y) {
                         item.Text().c_str());
     }
     const int chosen = static_cast<int>(TrackPopupMenu(
-        popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, owner, nullptr));
+        popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, hwnd_, nullptr));
     if (chosen > 0 && static_cast<std::size_t>(chosen) <= items.size())
         items[static_cast<std::size_t>(chosen) - 1]->Click();
+}
+
+bool FormWindow::OnContextMenu(HWND source, LPARAM lp) {
+    const NativeControls::Child* child = controls_.Find(source);
+    if (child == nullptr || child->placement.control->ContextMenu() == nullptr)
+        return false;
+    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    RECT r{};
+    if (at.x == -1 && at.y == -1 && GetWindowRect(source, &r)) // from the keyboard
+        at = {r.left, r.top};
+    Popup(*child->placement.control->ContextMenu(), at.x, at.y);
+    return true;
 }
 
 } // namespace pw::win32

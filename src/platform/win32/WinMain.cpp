@@ -2,7 +2,6 @@
 #include "platform/Product.h"
 #include "app/TfrmMain.h"
 #include "platform/win32/MainWindow.h"
-#include "platform/win32/MessageLoop.h"
 #include "platform/win32/Win32Desktop.h"
 
 #include <windows.h>
@@ -46,7 +45,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     form.FormShow();
     UpdateWindow(window.Handle());
 
-    const int code = pw::win32::RunMessageLoop({&window}, [] { return false; }).value_or(0);
+    const int code =
+        pw::win32::FormWindow::RunMessages({&window}, [] { return false; }).value_or(0);
     window.Destroy();
     return code;
 }
