@@ -96,6 +96,12 @@ public:
     // A modal form closes as soon as it has a result.
     ModalResult GetModalResult() const { return modalResult_; }
     void SetModalResult(ModalResult result) { modalResult_ = result; }
+    // A modal showing begins: no result yet, and the show handler runs.
+    void BeginModal() {
+        modalResult_ = ModalResult::None;
+        if (OnShow)
+            OnShow();
+    }
 
     const std::vector<Placement>& Controls() const { return controls_; }
     const std::vector<Action*>& Actions() const { return actions_; }

@@ -1,6 +1,5 @@
 #include "platform/win32/HotkeyFieldSubclass.h"
 
-#include "hotkeys/HotkeyField.h"
 #include "platform/win32/Unique.h"
 
 #include <windows.h>
@@ -25,7 +24,6 @@ protected:
                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)};
     HWND plain = Edit();
     HWND captured = Edit();
-    HotkeyField field{"eHotkey"};
 };
 
 // An input method composes into a window through its input context, past the key presses the
@@ -33,7 +31,7 @@ protected:
 TEST_F(HotkeyFieldSubclassTest, FieldHasNoInputContextForAnInputMethod) {
     ASSERT_NE(plain, nullptr);
     ASSERT_NE(captured, nullptr);
-    AttachHotkeyFieldSubclass(captured, field);
+    AttachHotkeyFieldSubclass(captured);
     for (HWND edit : {plain, captured}) {
         SCOPED_TRACE(edit == captured ? "capture field" : "plain edit box");
         HIMC context = ImmGetContext(edit);
@@ -45,10 +43,10 @@ TEST_F(HotkeyFieldSubclassTest, FieldHasNoInputContextForAnInputMethod) {
 
 // Where a hotkey of the program goes instead of pasting: the field with the focus, if any.
 TEST_F(HotkeyFieldSubclassTest, FocusedFieldIsFoundOnlyWhileItHasTheFocus) {
-    AttachHotkeyFieldSubclass(captured, field);
+    AttachHotkeyFieldSubclass(captured);
     SetFocus(captured);
     ASSERT_EQ(GetFocus(), captured);
-    EXPECT_EQ(FocusedHotkeyField(), &field);
+    EXPECT_EQ(FocusedHotkeyField(), captured);
     SetFocus(plain);
     ASSERT_EQ(GetFocus(), plain);
     EXPECT_EQ(FocusedHotkeyField(), nullptr);

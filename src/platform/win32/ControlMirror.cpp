@@ -2,6 +2,8 @@
 
 #include "ui/ListView.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 
@@ -17,24 +19,23 @@ int ShownSelection(HWND list) {
 } // namespace
 
 void ControlMirror::Attach() {
-    std::vector<Child>& children = controls_.Children();
-    for (std::size_t slot = 0; slot < children.size(); ++slot) {
-        children[slot].placement.control->SetObserver([this, slot](ui::Change what, int index) {
+    for (std::size_t slot = 0; slot < children_.size(); ++slot) {
+        children_[slot].placement.control->SetObserver([this, slot](ui::Change what, int index) {
             if (!syncing_)
-                Push(controls_.Children()[slot], what, index);
+                Push(children_[slot], what, index);
         });
         // The text after creation: a window name at creation has a length limit.
         for (ui::Change what : {ui::Change::State, ui::Change::Text, ui::Change::Items})
-            Push(children[slot], what, -1);
+            Push(children_[slot], what, -1);
     }
 }
 
 void ControlMirror::Detach() {
-    for (const Child& c : controls_.Children())
+    for (const NativeChild& c : children_)
         c.placement.control->SetObserver(nullptr);
 }
 
-void ControlMirror::Push(const Child& child, ui::Change what, int index) {
+void ControlMirror::Push(const NativeChild& child, ui::Change what, int index) {
     const ui::Control& control = *child.placement.control;
     const auto* list = dynamic_cast<const ui::ListView*>(&control);
     HWND hwnd = child.hwnd;
@@ -75,7 +76,7 @@ void ControlMirror::Push(const Child& child, ui::Change what, int index) {
     }
 }
 
-void ControlMirror::PushSelection(const Child& child) {
+void ControlMirror::PushSelection(const NativeChild& child) {
     const int selected = static_cast<const ui::ListView*>(child.placement.control)->Selected();
     if (ShownSelection(child.hwnd) == selected)
         return;
@@ -92,7 +93,7 @@ void ControlMirror::PushSelection(const Child& child) {
     }
 }
 
-void ControlMirror::TakeText(const Child& child) {
+void ControlMirror::TakeText(const NativeChild& child) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(child.hwnd)) + 1, '\0');
     text.resize(static_cast<std::size_t>(
         std::max(0, GetWindowTextA(child.hwnd, text.data(), static_cast<int>(text.size())))));
@@ -100,12 +101,12 @@ void ControlMirror::TakeText(const Child& child) {
     static_cast<ui::TextControl*>(child.placement.control)->SetText(std::move(text));
 }
 
-void ControlMirror::TakeChecked(const Child& child) {
+void ControlMirror::TakeChecked(const NativeChild& child) {
     static_cast<ui::CheckBox*>(child.placement.control)
         ->SetChecked(SendMessageA(child.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
 
-void ControlMirror::TakeSelection(const Child& child) {
+void ControlMirror::TakeSelection(const NativeChild& child) {
     if (syncing_)
         return; // the mirror's own move: the object holds the truth already
     const Syncing syncing{syncing_};

@@ -1,27 +1,33 @@
 #pragma once
 
-#include "platform/win32/NativeControls.h"
+#include "ui/Form.h"
 
-#include <commctrl.h>
+#include <windows.h>
 
 #include <utility>
+#include <vector>
 
 namespace pw::win32 {
+
+// A real control and the object it shows.
+struct NativeChild {
+    ui::Placement placement;
+    HWND hwnd = nullptr;
+};
 
 // Keeps each real control showing what its object holds, and takes the user's
 // changes back into the objects without echoing them to the control.
 class ControlMirror {
 public:
-    using Child = NativeControls::Child;
-    explicit ControlMirror(NativeControls& controls) : controls_(controls) {}
+    explicit ControlMirror(std::vector<NativeChild>& children) : children_(children) {}
 
     // Follows every object from now on and brings its control up to date.
     void Attach();
     void Detach();
     // What the user did, from the controls' notifications.
-    void TakeText(const Child& child);
-    void TakeChecked(const Child& child);
-    void TakeSelection(const Child& child);
+    void TakeText(const NativeChild& child);
+    void TakeChecked(const NativeChild& child);
+    void TakeSelection(const NativeChild& child);
 
 private:
     // While native state goes into the objects, or the mirror moves the
@@ -31,10 +37,10 @@ private:
         const bool was = std::exchange(flag, true);
         ~Syncing() { flag = was; }
     };
-    void Push(const Child& child, ui::Change what, int index);
-    void PushSelection(const Child& child);
+    void Push(const NativeChild& child, ui::Change what, int index);
+    void PushSelection(const NativeChild& child);
 
-    NativeControls& controls_;
+    std::vector<NativeChild>& children_;
     bool syncing_ = false;
 };
 

@@ -1,25 +1,15 @@
-// What a form asks of its window (ui::FormSite): placement, the topmost band,
-// the focus and modal forms.
+// What a form asks of its window (ui::FormSite): placement, the focus and
+// modal forms.
 #include "platform/win32/FormWindow.h"
 
 #include "platform/Product.h"
 
 namespace pw::win32 {
 
-void FormWindow::RestoreIfMinimized() {
-    if (IsIconic(hwnd_))
-        ::ShowWindow(hwnd_, SW_RESTORE);
-}
-
 void FormWindow::Focus(const ui::Control& control) {
-    for (const NativeControls::Child& c : controls_.Children())
+    for (const NativeChild& c : children_)
         if (c.placement.control == &control)
             SetFocus(c.hwnd);
-}
-
-void FormWindow::SetTopmost(bool on) {
-    SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred) {
@@ -48,14 +38,7 @@ ui::WindowPlacement FormWindow::GetPlacement() const {
     return p;
 }
 
-int FormWindow::ClientWidth() const {
-    RECT r{};
-    GetClientRect(hwnd_, &r);
-    return r.right - r.left;
-}
-
 void FormWindow::RunModal(ui::Form& dialog) {
-    dialog.SetModalResult(ui::ModalResult::None);
     FormWindow window(dialog);
     if (!window.Create(nullptr, hwnd_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS,
                        WS_EX_DLGMODALFRAME)) {
@@ -64,8 +47,7 @@ void FormWindow::RunModal(ui::Form& dialog) {
         return;
     }
     EnableWindow(hwnd_, FALSE);
-    if (dialog.OnShow)
-        dialog.OnShow();
+    dialog.BeginModal();
     ::ShowWindow(window.Handle(), SW_SHOW);
     SetFocus(GetNextDlgTabItem(window.Handle(), nullptr, FALSE));
 

@@ -1,6 +1,8 @@
 #include "platform/win32/FormWindow.h"
 
+#include "hotkeys/HotkeyField.h"
 #include "platform/Product.h"
+#include "platform/win32/HotkeyFieldSubclass.h"
 
 #include <exception>
 #include <utility>
@@ -35,22 +37,14 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
         return false;
     form_.AttachSite(this);
     form_.OnCaptionChanged = [this] { SetWindowTextA(hwnd_, form_.Caption().c_str()); };
-    controls_.Create(hwnd_, form_.Controls());
+    CreateControls();
     mirror_.Attach();
     return true;
 }
 
-FormWindow* FormWindow::FromHandle(HWND hwnd) {
-    // The user data of windows of other classes is theirs.
-    if (hwnd == nullptr ||
-        GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowProc))
-        return nullptr;
-    return reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
-
 void FormWindow::Teardown() {
     mirror_.Detach();
-    controls_.Clear();
+    children_.clear(); // the child windows went with their parent
     form_.OnCaptionChanged = nullptr;
     form_.AttachSite(nullptr);
     hwnd_ = nullptr;
@@ -59,14 +53,6 @@ void FormWindow::Teardown() {
 void FormWindow::ReportError(const char* what) noexcept {
     if (!std::exchange(errorReported_, true))
         MessageBoxA(nullptr, what, kMessageCaption, MB_ICONERROR | MB_OK);
-}
-
-bool FormWindow::TranslateShortcut(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr ||
-        (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)))
-        return false;
-    return form_.RunShortcut(static_cast<std::uint16_t>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
-                             GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0);
 }
 
 bool FormWindow::OnClose() {
@@ -91,10 +77,16 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         break;
     case WM_CTLCOLORSTATIC:
-        if (const NativeControls::Child* child = controls_.Find(reinterpret_cast<HWND>(lp)))
+        if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp)))
             if (PaintStatic(reinterpret_cast<HDC>(wp), *child->placement.control, result))
                 return result;
         break;
+    case kCaptureKey:
+        if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp));
+            child != nullptr && child->placement.control->GetKind() == ui::Kind::HotkeyField)
+            static_cast<HotkeyField*>(child->placement.control)
+                ->HotkeyPressed(HIWORD(wp), LOWORD(wp));
+        return 0;
     case WM_CLOSE:
         if (!OnClose())
             return 0;

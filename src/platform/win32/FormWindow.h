@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/win32/ControlMirror.h"
-#include "platform/win32/NativeControls.h"
 #include "platform/win32/Unique.h"
 #include "ui/Form.h"
 
@@ -12,6 +11,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace pw::win32 {
 
@@ -21,8 +21,8 @@ inline ui::Rect ToRect(const RECT& r) {
 
 // The native window behind a portable form: one static, noexcept window
 // procedure binds `this` at WM_NCCREATE and dispatches to the window's parts.
-// Its jobs each have a file: FormSiteServices, MessageLoop, NotificationRoutes,
-// PopupMenus and StaticColors.
+// Its jobs each have a file: NativeControls, FormSiteServices, MessageLoop,
+// NotificationRoutes, PopupMenus and StaticColors.
 class FormWindow : public ui::FormSite {
 public:
     explicit FormWindow(ui::Form& form) : form_(form) {}
@@ -39,31 +39,36 @@ public:
         if (hwnd_ != nullptr)
             DestroyWindow(hwnd_);
     }
-    // The binding of a form's window; null for any other window.
-    static FormWindow* FromHandle(HWND hwnd);
     // The thread's one message loop, for the main window and each modal form
     // above it: shortcut and dialog keys first, the forms' idle step whenever
     // the queue runs dry. Until `done` holds, or a WM_QUIT with its exit code.
     static std::optional<int> RunMessages(std::initializer_list<FormWindow*> windows,
                                           const std::function<bool()>& done);
-    // The first unexpected error only: a message box runs a loop of its own,
-    // in which a failing handler would fail again.
-    void ReportError(const char* what) noexcept;
 
     // ui::FormSite
     void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
     void PostMinimize() override { PostMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
     void ShowWindow() override { ::ShowWindow(hwnd_, SW_SHOW); }
-    void RestoreIfMinimized() override;
+    void RestoreIfMinimized() override {
+        if (IsIconic(hwnd_))
+            ::ShowWindow(hwnd_, SW_RESTORE);
+    }
     void BringToFront() override { SetForegroundWindow(hwnd_); }
     void Quit() override { PostQuitMessage(0); }
     void Focus(const ui::Control& control) override;
-    void SetTopmost(bool on) override;
+    void SetTopmost(bool on) override {
+        SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     void SetPlacement(const ui::WindowPlacement& placement, bool centred) override;
     ui::WindowPlacement GetPlacement() const override;
     // How to show the window the first time, after SetPlacement.
     int InitialShowCommand() const { return initialShow_; }
-    int ClientWidth() const override;
+    int ClientWidth() const override {
+        RECT r{};
+        GetClientRect(hwnd_, &r);
+        return r.right - r.left;
+    }
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
     void RunModal(ui::Form& dialog) override;
 
@@ -83,13 +88,22 @@ private:
     bool OnContextMenu(HWND source, LPARAM lp);
     // WM_CTLCOLORSTATIC: false leaves the control to the system's colours.
     bool PaintStatic(HDC dc, const ui::Control& control, LRESULT& result);
+    // A child window for each control object of the design, in the design's
+    // font, with its hint as a tooltip; the mirror gives each its state.
+    void CreateControls();
+    HWND CreateControl(const ui::Placement& p);
+    const NativeChild* FindChild(HWND hwnd) const;
     // WM_NCDESTROY: the window is gone, the form and its objects stay.
     void Teardown();
+    // The first unexpected error only: a message box runs a loop of its own,
+    // in which a failing handler would fail again.
+    void ReportError(const char* what) noexcept;
 
     ui::Form& form_;
     HWND hwnd_ = nullptr;
-    NativeControls controls_;
-    ControlMirror mirror_{controls_};
+    std::vector<NativeChild> children_;
+    UniqueGdiObject font_;
+    ControlMirror mirror_{children_};
     // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
     bool errorReported_ = false;

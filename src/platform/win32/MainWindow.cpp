@@ -1,6 +1,5 @@
 #include "platform/win32/MainWindow.h"
 
-#include "hotkeys/HotkeyField.h"
 #include "platform/Product.h"
 #include "platform/win32/HotkeyFieldSubclass.h"
 
@@ -19,8 +18,9 @@ constexpr MessageRoute kRoutes[] = {
     // A capture field with the focus takes the combination; nothing is pasted.
     {WM_HOTKEY,
      [](TfrmMain& form, WPARAM wp, LPARAM lp) {
-         if (HotkeyField* field = FocusedHotkeyField())
-             field->HotkeyPressed(LOWORD(lp), HIWORD(lp));
+         if (HWND field = FocusedHotkeyField())
+             SendMessageA(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(lp), LOWORD(lp)),
+                          reinterpret_cast<LPARAM>(field));
          else
              form.HotkeyPressed(static_cast<std::int32_t>(wp));
      }},

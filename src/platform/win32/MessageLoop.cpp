@@ -4,6 +4,14 @@
 
 namespace pw::win32 {
 
+bool FormWindow::TranslateShortcut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr ||
+        (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)))
+        return false;
+    return form_.RunShortcut(static_cast<std::uint16_t>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
+                             GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0);
+}
+
 std::optional<int> FormWindow::RunMessages(std::initializer_list<FormWindow*> windows,
                                            const std::function<bool()>& done) {
     MSG msg{};

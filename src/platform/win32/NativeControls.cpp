@@ -1,6 +1,5 @@
-#include "platform/win32/NativeControls.h"
+#include "platform/win32/FormWindow.h"
 
-#include "hotkeys/HotkeyField.h"
 #include "platform/win32/HotkeyFieldSubclass.h"
 #include "ui/ListView.h"
 
@@ -47,28 +46,29 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 
 } // namespace
 
-void NativeControls::Create(HWND window, const std::vector<ui::Placement>& design) {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+void FormWindow::CreateControls() {
+    HWND tooltip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                        GetModuleHandleA(nullptr), nullptr);
     // The designs are laid out for MS Sans Serif at 8 points.
     font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
-    children_.reserve(design.size());
-    for (const ui::Placement& p : design) {
-        HWND hwnd = CreateChild(window, p);
+    children_.reserve(form_.Controls().size());
+    for (const ui::Placement& p : form_.Controls()) {
+        HWND hwnd = CreateControl(p);
         if (hwnd == nullptr)
             continue;
         children_.push_back({p, hwnd});
-        if (tooltip_ != nullptr && !p.control->Hint().empty()) {
+        if (tooltip != nullptr && !p.control->Hint().empty()) {
             TOOLINFOA tool{};
             tool.cbSize = sizeof(tool);
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = window;
+            tool.hwnd = hwnd_;
             tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
             tool.lpszText = const_cast<char*>(p.control->Hint().c_str());
-            SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
     // Group frames and pictures lie under the controls drawn on them. Going
@@ -81,7 +81,7 @@ void NativeControls::Create(HWND window, const std::vector<ui::Placement>& desig
     }
 }
 
-HWND NativeControls::CreateChild(HWND window, const ui::Placement& p) {
+HWND FormWindow::CreateControl(const ui::Placement& p) {
     ui::Control& control = *p.control;
     const NativeKind* kind = nullptr;
     for (const NativeKind& k : kNativeKinds)
@@ -94,7 +94,7 @@ HWND NativeControls::CreateChild(HWND window, const ui::Placement& p) {
     HWND hwnd = CreateWindowExA(
         kind->exStyle, kind->className, "",
         WS_CHILD | WS_CLIPSIBLINGS | kind->style | (iconId != 0 ? SS_ICON | SS_CENTERIMAGE : 0), 0,
-        0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
         GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
@@ -109,14 +109,14 @@ HWND NativeControls::CreateChild(HWND window, const ui::Placement& p) {
     if (control.GetKind() == ui::Kind::Edit)
         SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
     if (control.GetKind() == ui::Kind::HotkeyField)
-        AttachHotkeyFieldSubclass(hwnd, static_cast<HotkeyField&>(control));
+        AttachHotkeyFieldSubclass(hwnd);
     if (control.GetKind() == ui::Kind::ListView)
         AddColumns(hwnd, static_cast<const ui::ListView&>(control));
     return hwnd;
 }
 
-const NativeControls::Child* NativeControls::Find(HWND hwnd) const {
-    for (const Child& c : children_)
+const NativeChild* FormWindow::FindChild(HWND hwnd) const {
+    for (const NativeChild& c : children_)
         if (c.hwnd == hwnd)
             return &c;
     return nullptr;

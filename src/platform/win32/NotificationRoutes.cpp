@@ -2,12 +2,14 @@
 
 #include "ui/ListView.h"
 
+#include <commctrl.h>
+
 namespace pw::win32 {
 
 namespace {
 
 struct Notice {
-    const NativeControls::Child& child;
+    const NativeChild& child;
     ControlMirror& mirror;
     LPARAM lp;
     template <typename T> T& Control() const { return static_cast<T&>(*child.placement.control); }
@@ -55,8 +57,8 @@ constexpr NotificationRoute kRoutes[] = {
 
 bool FormWindow::RouteNotification(UINT msg, WPARAM wp, LPARAM lp) {
     const auto* header = reinterpret_cast<const NMHDR*>(lp);
-    const NativeControls::Child* child =
-        controls_.Find(msg == WM_NOTIFY ? header->hwndFrom : reinterpret_cast<HWND>(lp));
+    const NativeChild* child =
+        FindChild(msg == WM_NOTIFY ? header->hwndFrom : reinterpret_cast<HWND>(lp));
     const UINT code = msg == WM_NOTIFY ? header->code : HIWORD(wp);
     for (const NotificationRoute& route : kRoutes) {
         if (child != nullptr && route.kind == child->placement.control->GetKind() &&

@@ -6,12 +6,9 @@ namespace pw::win32 {
 
 void FormWindow::Popup(const ui::PopupMenu& menu, int x, int y) {
     form_.Idle(); // availability as of now, not as of the last idle moment
-    if (x == -1 && y == -1) {
-        POINT at{};
+    POINT at{x, y};
+    if (x == -1 && y == -1)
         GetCursorPos(&at);
-        x = at.x;
-        y = at.y;
-    }
     UniqueMenu popup(CreatePopupMenu());
     if (!popup)
         return;
@@ -24,14 +21,15 @@ void FormWindow::Popup(const ui::PopupMenu& menu, int x, int y) {
             AppendMenuA(popup.get(), MF_STRING | (item.Enabled() ? MF_ENABLED : MF_GRAYED), i + 1,
                         item.Text().c_str());
     }
-    const int chosen = static_cast<int>(TrackPopupMenu(
-        popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, hwnd_, nullptr));
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                        at.x, at.y, 0, hwnd_, nullptr));
     if (chosen > 0 && static_cast<std::size_t>(chosen) <= items.size())
         items[static_cast<std::size_t>(chosen) - 1]->Click();
 }
 
 bool FormWindow::OnContextMenu(HWND source, LPARAM lp) {
-    const NativeControls::Child* child = controls_.Find(source);
+    const NativeChild* child = FindChild(source);
     if (child == nullptr || child->placement.control->ContextMenu() == nullptr)
         return false;
     POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
