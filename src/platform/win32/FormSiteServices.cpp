@@ -1,5 +1,3 @@
-// What a form asks of its window (ui::FormSite): placement, the focus and
-// modal forms.
 #include "platform/win32/FormWindow.h"
 
 #include "platform/Product.h"

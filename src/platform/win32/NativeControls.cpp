@@ -82,7 +82,7 @@ void FormWindow::CreateControls() {
 }
 
 HWND FormWindow::CreateControl(const ui::Placement& p) {
-    ui::Control& control = *p.control;
+    const ui::Control& control = *p.control;
     const NativeKind* kind = nullptr;
     for (const NativeKind& k : kNativeKinds)
         if (k.kind == control.GetKind())
