@@ -25,12 +25,6 @@
 #define IDC_IMAGE_UPDATE 1020
 #define IDC_IMAGE_MENU 1021
 
-// Popup menu command ids (band 1100-1199).
-#define IDM_POPUP_EDIT 1101
-#define IDM_POPUP_UP 1102
-#define IDM_POPUP_DOWN 1103
-#define IDM_POPUP_REMOVE 1104
-
 // String table (band 2000-2099).
 #define IDS_APP_TITLE 2001
 #define IDS_VERSION 2002

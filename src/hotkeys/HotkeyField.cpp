@@ -1,6 +1,7 @@
 #include "hotkeys/HotkeyField.h"
 
 #include "hotkeys/HotkeyText.h"
+#include "platform/Desktop.h"
 
 namespace pw {
 
@@ -13,6 +14,12 @@ void HotkeyField::KeyDown(std::uint16_t vk, bool ctrl, bool shift, bool alt) {
     capturedModifiers_ = press.modifiers;
     capturedKey_ = press.vk;
     SetText(std::move(press.text));
+}
+
+void HotkeyField::HotkeyPressed(std::uint32_t modifiers, std::uint16_t vk) {
+    const bool ctrl = (modifiers & kModControl) != 0;
+    if (TakesKey(vk, ctrl))
+        KeyDown(vk, ctrl, (modifiers & kModShift) != 0, (modifiers & kModAlt) != 0);
 }
 
 bool HotkeyField::TakesKey(std::uint16_t vk, bool ctrl) {

@@ -24,6 +24,12 @@ public:
     // all but Tab and Shift+Tab, which move the focus. Ctrl+Tab is captured.
     static bool TakesKey(std::uint16_t vk, bool ctrl);
 
+    // One of the program's hotkeys, pressed while the field has the focus: the
+    // system hands it over as a hotkey (registration flags and key) instead of
+    // as key presses, and the field takes it as it would take the press, so
+    // that the combination is captured rather than pasted.
+    void HotkeyPressed(std::uint32_t modifiers, std::uint16_t vk);
+
     std::uint32_t CapturedModifiers() const { return capturedModifiers_; }
     std::uint16_t CapturedKey() const { return capturedKey_; }
 

@@ -18,10 +18,12 @@ void Action::Update() {
         SetEnabled(OnUpdate());
 }
 
-void Action::Execute() {
+bool Action::Execute() {
     Update();
-    if (enabled_ && OnExecute)
-        OnExecute();
+    if (!enabled_ || !OnExecute)
+        return false;
+    OnExecute();
+    return true;
 }
 
 } // namespace pw::ui

@@ -61,8 +61,9 @@ public:
 
     // Re-evaluates availability (the idle step).
     void Update();
-    // Acts only while the availability rule holds, checked afresh.
-    void Execute();
+    // Acts only while the availability rule holds, checked afresh; returns
+    // whether it acted.
+    bool Execute();
 
 private:
     std::string name_;

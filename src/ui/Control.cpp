@@ -2,6 +2,11 @@
 
 namespace pw::ui {
 
+Rect CentredIn(const Rect& area, int width, int height) {
+    return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 2, width,
+            height};
+}
+
 void Control::SetBounds(Rect r) {
     if (r == bounds_)
         return;

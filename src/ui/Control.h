@@ -17,6 +17,9 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A rectangle of that size in the middle of the area.
+Rect CentredIn(const Rect& area, int width, int height);
+
 struct Color {
     int r = 0, g = 0, b = 0; // 0 to 255 each
     friend bool operator==(const Color&, const Color&) = default;

@@ -23,11 +23,29 @@ void Form::Place(Control& control, Control* parent, int id, Rect bounds, std::st
     controls_.push_back({&control, parent, id});
 }
 
+Rect Placement::BoundsOnWindow() const {
+    Rect r = control->Bounds();
+    if (parent != nullptr) {
+        r.left += parent->Bounds().left;
+        r.top += parent->Bounds().top;
+    }
+    return r;
+}
+
 Control* Form::FindById(int id) const {
     for (const Placement& p : controls_)
         if (p.id == id)
             return p.control;
     return nullptr;
+}
+
+bool Form::RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt) {
+    if (shift || alt)
+        return false;
+    for (const Shortcut& s : shortcuts_)
+        if (s.vk == vk && s.ctrl == ctrl)
+            return s.action->Execute();
+    return false;
 }
 
 void Form::Idle() {

@@ -36,7 +36,6 @@ public:
     virtual void SetPlacement(const WindowPlacement& placement, bool centred) = 0;
     virtual WindowPlacement GetPlacement() const = 0;
     virtual int ClientWidth() const = 0;
-    virtual int ClientHeight() const = 0;
     // Puts the window into the topmost band or takes it out, keeping its place.
     virtual void SetTopmost(bool on) = 0;
     // At a screen position; at the mouse pointer when both are -1.
@@ -52,6 +51,9 @@ struct Placement {
     Control* control = nullptr;
     Control* parent = nullptr;
     int id = 0;
+    // Where the control sits on the window: in a group, offset by the group's
+    // place, so that its notifications reach the window directly.
+    Rect BoundsOnWindow() const;
 };
 
 class Form {
@@ -86,17 +88,21 @@ public:
     // A modal form closes as soon as it has a result.
     ModalResult GetModalResult() const { return modalResult_; }
     void SetModalResult(ModalResult result) { modalResult_ = result; }
+    // A modal showing begins: no result yet, and the show handler runs.
+    void BeginModal() {
+        modalResult_ = ModalResult::None;
+        if (OnShow)
+            OnShow();
+    }
 
     const std::vector<Placement>& Controls() const { return controls_; }
     const std::vector<Action*>& Actions() const { return actions_; }
 
-    // A key that runs an action wherever the focus is in the window.
-    struct Shortcut {
-        std::uint16_t vk = 0;
-        bool ctrl = false;
-        Action* action = nullptr;
-    };
-    const std::vector<Shortcut>& Shortcuts() const { return shortcuts_; }
+    // A key pressed anywhere in the window: runs the action of the shortcut
+    // it is, exactly, while that action is available. False leaves the key to
+    // the focused control: Ctrl+Shift+S is no Ctrl+S, nor is AltGr+S (Ctrl+Alt),
+    // which types a letter on many keyboards.
+    bool RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt);
     Control* FindById(int id) const;
 
     void AttachSite(FormSite* site) { site_ = site; }
@@ -134,6 +140,11 @@ private:
     ModalResult modalResult_ = ModalResult::None;
     std::vector<Placement> controls_;
     std::vector<Action*> actions_;
+    struct Shortcut {
+        std::uint16_t vk = 0;
+        bool ctrl = false;
+        Action* action = nullptr;
+    };
     std::vector<Shortcut> shortcuts_;
     FormSite* site_ = nullptr;
 };

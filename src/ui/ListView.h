@@ -57,7 +57,6 @@ public:
     };
 
     std::function<void()> OnDblClick;
-    std::function<void(int x, int y)> OnContextPopup;
 
 private:
     std::vector<Column> columns_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,31 @@ template <class Condition>
     }
     return ::testing::AssertionFailure() << "Ctrl+S pressed " << kAttempts
                                          << " times, nothing happened; caption " << app.caption();
+}
+
+// Holds the combination down with the keyboard focus in the entry box, then types a "." behind
+// it: once the "." shows, the program has handled the combination, which typed nothing. Wine may
+// let go of a modifier while the focus settles, which types the letter instead; the press is
+// made again then.
+::testing::AssertionResult pressInEntryBox(const PastewiseApp& app,
+                                           std::initializer_list<WORD> keys) {
+    constexpr int kAttempts = 3;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (auto typed = app.typeEntry("x"); !typed) {
+            return typed;
+        }
+        const bool held = holdKeys(keys);
+        const bool handled = held && app.waitForQueuedMessages();
+        if (!releaseKeys(keys) || !held || !typeText(L".")) {
+            return ::testing::AssertionFailure() << "SendInput failed";
+        }
+        const bool dotShown = waitUntil([&] { return app.entry().ends_with('.'); });
+        if (handled && dotShown && app.entry() == "x.") {
+            return ::testing::AssertionSuccess();
+        }
+    }
+    return ::testing::AssertionFailure() << describeKeys(keys) << " pressed " << kAttempts
+                                         << " times, the entry box shows \"" << app.entry() << "\"";
 }
 
 TEST(ConfigurationFile, SaveAsAddsTheExtensionWritesTheListAndAsksBeforeOverwriting) {
@@ -149,6 +175,30 @@ TEST(ConfigurationFile, LoadReplacesTheListAndItsHotkeysAndAMissingFileIsReporte
     EXPECT_TRUE(four.held());
     const HotkeyReservation six('6');
     EXPECT_TRUE(six.held());
+}
+
+// Only exactly Ctrl+S saves: Ctrl+Shift+S and AltGr+S (Ctrl+Alt+S, a letter on many keyboards)
+// go on to the focused control.
+TEST(ConfigurationFile, OnlyExactlyCtrlSSavesTheChangedList) {
+    const auto folder = ScratchFolder::forThisTest();
+    const std::string path = folder.file("notes.pwc");
+    const std::string oneRow = configurationFile({{"1", "first entry", "Ctrl 1"}});
+    ASSERT_TRUE(writeFileBytes(path, oneRow));
+    ASSERT_TRUE(PastewiseApp::writeSettingsFile("[Configuration]\r\nFileName=" + path + "\r\n"));
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    ASSERT_EQ(app.caption(), documentCaption("notes.pwc"));
+    ASSERT_TRUE(app.addSnippet("second entry"));
+    ASSERT_TRUE(app.waitForCaption(documentCaption("notes.pwc*")));
+
+    EXPECT_TRUE(pressInEntryBox(app, {VK_CONTROL, VK_SHIFT, 'S'}));
+    EXPECT_EQ(app.caption(), documentCaption("notes.pwc*"));
+    EXPECT_TRUE(pressInEntryBox(app, {VK_CONTROL, VK_MENU, 'S'}));
+    EXPECT_EQ(app.caption(), documentCaption("notes.pwc*"));
+    EXPECT_EQ(readFileBytes(path), oneRow);
+
+    EXPECT_TRUE(pressCtrlS(app, [&] { return app.caption() == documentCaption("notes.pwc"); }));
+    EXPECT_EQ(readFileBytes(path),
+              configurationFile({{"1", "first entry", "Ctrl 1"}, {"2", "second entry", "Ctrl 2"}}));
 }
 
 } // namespace

@@ -226,5 +226,45 @@ TEST_F(EditItem, HotkeyTheSystemRefusesIsReportedAndTheRowKeepsItsOwn) {
     EXPECT_TRUE(pasteInNotepad('2', kTexts[1]));
 }
 
+// Another row's hotkey pressed in the capture field is captured there like any combination:
+// nothing is pasted (the paste's own Ctrl+V would land in the field, and OK would take Ctrl+V
+// from every program), and OK finds the overlap.
+TEST_F(EditItem, AnotherRowsHotkeyPressedInTheFieldIsCapturedNotPasted) {
+    // Row 3 gets a hotkey written as the field writes it: the overlap rule compares texts.
+    ASSERT_TRUE(app.list().select(2));
+    ASSERT_TRUE(app.click(IDC_BUTTON_EDIT));
+    auto dialog = EditItemDialog::waitFor(app);
+    ASSERT_TRUE(dialog) << "no Edit dialog after a click on Edit";
+    ASSERT_TRUE(dialog->pressInHotkeyField({VK_CONTROL, VK_SHIFT, 'K'}, "Ctrl  Shift  K"));
+    ASSERT_TRUE(dialog->click(IDC_SETHOTKEY_OK));
+    ASSERT_TRUE(dialog->waitForClose());
+    auto expected = defaultRows();
+    expected[2].hotkey = "Ctrl  Shift  K";
+    ASSERT_EQ(app.list().rows(), expected);
+
+    ASSERT_TRUE(setClipboardText("on the clipboard before"));
+    ASSERT_TRUE(app.list().select(0));
+    ASSERT_TRUE(app.click(IDC_BUTTON_EDIT));
+    dialog = EditItemDialog::waitFor(app);
+    ASSERT_TRUE(dialog) << "no Edit dialog after a click on Edit";
+    ASSERT_TRUE(dialog->pressInHotkeyField({VK_CONTROL, '2'}, "Ctrl  2"));
+    ASSERT_TRUE(dialog->pressInHotkeyField({VK_CONTROL, VK_SHIFT, 'K'}, "Ctrl  Shift  K"));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    EXPECT_EQ(clipboardText(), "on the clipboard before");
+    ASSERT_TRUE(dialog->click(IDC_SETHOTKEY_OK));
+    ASSERT_TRUE(answerBoxOfDialog(*dialog, kOverlaps));
+    ASSERT_TRUE(dialog->click(IDC_SETHOTKEY_CANCEL));
+    ASSERT_TRUE(dialog->waitForClose());
+    EXPECT_EQ(app.list().rows(), expected);
+    {
+        const HotkeyReservation paste(MOD_CONTROL, 'V');
+        EXPECT_TRUE(paste.held()) << "Ctrl+V was taken";
+    }
+
+    // Outside the field the same hotkeys paste as before.
+    EXPECT_TRUE(pasteInNotepad({VK_CONTROL, VK_SHIFT, 'K'}, kTexts[2]));
+    EXPECT_TRUE(pasteInNotepad('2', kTexts[2] + kTexts[1]));
+}
+
 } // namespace
 } // namespace e2e

@@ -53,9 +53,18 @@ bool open(HWND dialog) {
         const bool caughtUp =
             pressKeys({probe}) && waitUntil([&] { return shown() == probeText; }, kAttemptTimeout);
         if (caughtUp) {
-            const bool held = holdKeys(keys);
+            // Each key once the field has shown the one before, as a person presses them: the
+            // hotkey message of one of the program's hotkeys would overtake the modifiers.
+            bool held = true;
+            bool seen = true;
+            for (auto key = keys.begin(); held && seen && key != keys.end(); ++key) {
+                const std::string before = shown();
+                held = holdKeys({*key});
+                seen = key + 1 == keys.end() ||
+                       waitUntil([&] { return shown() != before; }, kAttemptTimeout);
+            }
             const bool matched =
-                held && waitUntil([&] { return shown() == expected; }, kAttemptTimeout);
+                held && seen && waitUntil([&] { return shown() == expected; }, kAttemptTimeout);
             if (!releaseKeys(keys) || !held) {
                 return ::testing::AssertionFailure() << "SendInput failed";
             }

@@ -15,8 +15,8 @@ namespace e2e {
 // Puts the keyboard focus in the field by clicking it, with the dialog in front.
 ::testing::AssertionResult focusCaptureField(HWND dialog, HWND field);
 
-// Presses the keys in the field as a user does, modifiers first, holding them until the field
-// shows `expected`. Wine may drop a modifier held while the focus settles, so a press that
+// Presses the keys in the field as a user does, each once the field shows the one before,
+// holding them until the field shows `expected`. Wine may drop a modifier held while the focus settles, so a press that
 // does not show up is tried again.
 ::testing::AssertionResult pressInCaptureField(HWND dialog, HWND field,
                                                std::initializer_list<WORD> keys,

@@ -3,10 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "EditItemDialog.h"
+#include "Input.h"
 #include "PastewiseApp.h"
 #include "SharedState.h"
 #include "ThreeSnippets.h"
 #include "app/MainIds.h"
+#include "hotkeys/SetHotkeyIds.h"
 
 namespace e2e {
 namespace {
@@ -39,6 +42,39 @@ TEST(SnippetList, TypedTextsAreAddedAsNumberedRowsWithHotkeysAndTheNewRowSelecte
     withFourth.push_back({"4", "Flat 4, 12 High Street", "Ctrl 4"});
     EXPECT_EQ(app.list().rows(), withFourth);
     EXPECT_EQ(app.list().selected(), 3);
+}
+
+// A text pasted into the entry box is taken whole: a plain edit box stops at 32,767
+// characters, and Add would store the cut text without a word.
+TEST(SnippetList, TextPastedIntoTheEntryBoxIsAddedWholeBeyond32767Characters) {
+    std::string text;
+    for (int i = 0; text.size() < 40000; ++i) {
+        text += "<" + std::to_string(i) + ">";
+    }
+    PastewiseApp app;
+    ASSERT_TRUE(setClipboardText(text));
+    // Wine may let go of Ctrl while the focus settles, which types a "v": paste again then.
+    bool pasted = false;
+    for (int attempt = 0; attempt < 3 && !pasted; ++attempt) {
+        ASSERT_TRUE(app.typeEntry(""));
+        ASSERT_TRUE(holdKeys({VK_CONTROL, 'V'}));
+        pasted = waitUntil([&] { return app.entry() == text; }, milliseconds{2000});
+        ASSERT_TRUE(releaseKeys({VK_CONTROL, 'V'}));
+    }
+    ASSERT_TRUE(pasted) << "the entry box holds " << app.entry().size() << " of " << text.size()
+                        << " characters";
+    ASSERT_TRUE(app.click(IDC_BUTTON_ADD));
+    ASSERT_TRUE(app.waitForRowCount(1));
+
+    // The row holds all of it: the Edit item dialog shows it.
+    ASSERT_TRUE(app.click(IDC_BUTTON_EDIT));
+    const auto dialog = EditItemDialog::waitFor(app);
+    ASSERT_TRUE(dialog) << "no Edit dialog after a click on Edit";
+    const std::string content = dialog->content();
+    EXPECT_EQ(content.size(), text.size());
+    EXPECT_TRUE(content == text);
+    ASSERT_TRUE(dialog->click(IDC_SETHOTKEY_CANCEL));
+    ASSERT_TRUE(dialog->waitForClose());
 }
 
 using SnippetListCommands = ThreeSnippets;

@@ -10,9 +10,7 @@ void FakeFormSite::RequestClose() {
 
 void FakeFormSite::RunModal(ui::Form& dialog) {
     ++modalRuns;
-    dialog.SetModalResult(ui::ModalResult::None);
-    if (dialog.OnShow)
-        dialog.OnShow();
+    dialog.BeginModal();
     if (modalScript)
         modalScript(dialog);
     if (dialog.GetModalResult() == ui::ModalResult::None && dialog.OnCloseRequest)

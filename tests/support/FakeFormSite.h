@@ -38,9 +38,7 @@ public:
     }
     ui::WindowPlacement GetPlacement() const override { return placement; }
     int clientWidth = 529;
-    int clientHeight = 441;
     int ClientWidth() const override { return clientWidth; }
-    int ClientHeight() const override { return clientHeight; }
     void Popup(const ui::PopupMenu& menu, int, int) override {
         calls.push_back("Popup " + menu.Name());
     }

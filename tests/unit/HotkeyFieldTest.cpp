@@ -140,5 +140,32 @@ TEST(HotkeyField, OnlyTabAndShiftTabAreLeftToTheDialog) {
     }
 }
 
+// The system takes a hotkey of the program before the field sees its keys and
+// hands it over as registration flags and key: the field captures it as the
+// same press, Tab alone still left to the dialog.
+TEST(HotkeyField, AHotkeyOfTheProgramIsCapturedAsThePressItIs) {
+    const struct {
+        std::uint32_t modifiers;
+        std::uint16_t vk;
+        std::string text;
+    } hotkeys[] = {
+        {2, '1', "Ctrl  1"}, {2 | 4, 'K', "Ctrl  Shift  K"},
+        {1, 116, "Alt  F5"}, {2 | 4 | 1, 101, "Ctrl  Shift  Alt  Num 5"},
+        {0, 123, "F12"},     {2, 9, "Ctrl  Tab"},
+    };
+    HotkeyField field("eHotkey");
+    for (const auto& h : hotkeys) {
+        SCOPED_TRACE(h.text);
+        field.HotkeyPressed(h.modifiers, h.vk);
+        EXPECT_EQ(field.Text(), h.text);
+        EXPECT_EQ(field.CapturedModifiers(), h.modifiers);
+        EXPECT_EQ(field.CapturedKey(), h.vk);
+    }
+    field.HotkeyPressed(4, 9); // Shift+Tab moves the focus, as a press would
+    EXPECT_EQ(field.Text(), "Ctrl  Tab");
+    EXPECT_EQ(field.CapturedKey(), 9u);
+    EXPECT_EQ(field.CapturedModifiers(), 2u);
+}
+
 } // namespace
 } // namespace pw

@@ -1,23 +1,32 @@
 #pragma once
 
-#include "ui/Form.h"
-
+#include "platform/win32/ControlMirror.h"
 #include "platform/win32/Unique.h"
+#include "ui/Form.h"
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace pw::win32 {
 
-// The native window behind a portable form: creates a real control for each
-// control object, keeps the two in step and routes notifications to the
-// objects. One static window procedure per class binds `this` at WM_NCCREATE.
+inline ui::Rect ToRect(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// The native window behind a portable form: one static, noexcept window
+// procedure binds `this` at WM_NCCREATE and dispatches to the window's parts.
+// Its jobs each have a file: NativeControls, FormSiteServices, MessageLoop,
+// NotificationRoutes, PopupMenus and StaticColors.
 class FormWindow : public ui::FormSite {
 public:
     explicit FormWindow(ui::Form& form) : form_(form) {}
-    ~FormWindow() override;
+    ~FormWindow() override { Destroy(); }
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
@@ -25,69 +34,79 @@ public:
     // controls, hidden. Returns false when the system refused.
     bool Create(HICON icon, HWND owner, DWORD style, DWORD exStyle);
     HWND Handle() const { return hwnd_; }
-    // Runs the action of a shortcut key pressed anywhere in the window.
-    bool TranslateShortcut(const MSG& msg);
     // Drops the native window; the form stays.
-    void Destroy();
+    void Destroy() {
+        if (hwnd_ != nullptr)
+            DestroyWindow(hwnd_);
+    }
+    // The thread's one message loop, for the main window and each modal form
+    // above it: shortcut and dialog keys first, the forms' idle step whenever
+    // the queue runs dry. Until `done` holds, or a WM_QUIT with its exit code.
+    static std::optional<int> RunMessages(std::initializer_list<FormWindow*> windows,
+                                          const std::function<bool()>& done);
 
     // ui::FormSite
-    void RequestClose() override;
-    void PostMinimize() override;
-    void ShowWindow() override;
-    void RestoreIfMinimized() override;
-    void BringToFront() override;
-    void Quit() override;
+    void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+    void PostMinimize() override { PostMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+    void ShowWindow() override { ::ShowWindow(hwnd_, SW_SHOW); }
+    void RestoreIfMinimized() override {
+        if (IsIconic(hwnd_))
+            ::ShowWindow(hwnd_, SW_RESTORE);
+    }
+    void BringToFront() override { SetForegroundWindow(hwnd_); }
+    void Quit() override { PostQuitMessage(0); }
     void Focus(const ui::Control& control) override;
-    void SetTopmost(bool on) override;
+    void SetTopmost(bool on) override {
+        SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     void SetPlacement(const ui::WindowPlacement& placement, bool centred) override;
     ui::WindowPlacement GetPlacement() const override;
     // How to show the window the first time, after SetPlacement.
     int InitialShowCommand() const { return initialShow_; }
-    int ClientWidth() const override;
-    int ClientHeight() const override;
+    int ClientWidth() const override {
+        RECT r{};
+        GetClientRect(hwnd_, &r);
+        return r.right - r.left;
+    }
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
     void RunModal(ui::Form& dialog) override;
 
 protected:
     // Window-specific messages first; return true when handled.
-    virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    virtual bool HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
     // WM_CLOSE: return false to keep the window.
     virtual bool OnClose();
     virtual void OnDestroy() {}
 
 private:
-    struct Child {
-        ui::Placement placement;
-        HWND hwnd = nullptr;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-    static LRESULT CALLBACK HotkeyFieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                            DWORD_PTR field) noexcept;
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
-    void CreateChildren();
-    HWND CreateChild(const ui::Placement& p);
-    void AddHint(HWND child, const std::string& hint);
-    void Push(const Child& child, ui::Change what, int index);
-    void PushBounds(const Child& child);
-    void PushSelection(HWND list, const ui::Control& control);
-    const Child* FindChild(HWND hwnd) const;
-    const Child* FindChild(int id) const;
-    bool OnCommand(WPARAM wp, LPARAM lp);
-    bool OnNotify(const NMHDR& header, LRESULT& result);
+    bool TranslateShortcut(const MSG& msg);
+    // WM_COMMAND and WM_NOTIFY of a control, to its object.
+    bool RouteNotification(UINT msg, WPARAM wp, LPARAM lp);
     bool OnContextMenu(HWND source, LPARAM lp);
-    bool OnCtlColorStatic(HDC dc, HWND source, LRESULT& result);
-    HBRUSH Brush(ui::Color color);
-    void StackBackgroundsLast();
+    // WM_CTLCOLORSTATIC: false leaves the control to the system's colours.
+    bool PaintStatic(HDC dc, const ui::Control& control, LRESULT& result);
+    // A child window for each control object of the design, in the design's
+    // font, with its hint as a tooltip; the mirror gives each its state.
+    void CreateControls();
+    HWND CreateControl(const ui::Placement& p);
+    const NativeChild* FindChild(HWND hwnd) const;
+    // WM_NCDESTROY: the window is gone, the form and its objects stay.
+    void Teardown();
+    // The first unexpected error only: a message box runs a loop of its own,
+    // in which a failing handler would fail again.
+    void ReportError(const char* what) noexcept;
 
     ui::Form& form_;
     HWND hwnd_ = nullptr;
-    HWND tooltip_ = nullptr;
-    std::vector<Child> children_;
+    std::vector<NativeChild> children_;
     UniqueGdiObject font_;
+    ControlMirror mirror_{children_};
+    // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
-    // Set while native state is copied into the objects, so it is not echoed back.
-    bool syncing_ = false;
+    bool errorReported_ = false;
     int initialShow_ = SW_SHOW;
 };
 

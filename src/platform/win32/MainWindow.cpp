@@ -1,6 +1,7 @@
 #include "platform/win32/MainWindow.h"
 
 #include "platform/Product.h"
+#include "platform/win32/HotkeyFieldSubclass.h"
 
 namespace pw::win32 {
 
@@ -14,8 +15,15 @@ struct MessageRoute {
 };
 
 constexpr MessageRoute kRoutes[] = {
+    // A capture field with the focus takes the combination; nothing is pasted.
     {WM_HOTKEY,
-     [](TfrmMain& form, WPARAM wp, LPARAM) { form.HotkeyPressed(static_cast<std::int32_t>(wp)); }},
+     [](TfrmMain& form, WPARAM wp, LPARAM lp) {
+         if (HWND field = FocusedHotkeyField())
+             SendMessageA(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(lp), LOWORD(lp)),
+                          reinterpret_cast<LPARAM>(field));
+         else
+             form.HotkeyPressed(static_cast<std::int32_t>(wp));
+     }},
     {WM_DRAWCLIPBOARD, [](TfrmMain& form, WPARAM, LPARAM) { form.ClipboardChanged(); }},
     {WM_CHANGECBCHAIN,
      [](TfrmMain& form, WPARAM wp, LPARAM lp) {

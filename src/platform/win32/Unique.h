@@ -37,9 +37,6 @@ private:
 inline void DestroyMenuHandle(HMENU m) {
     DestroyMenu(m);
 }
-inline void DestroyWindowHandle(HWND w) {
-    DestroyWindow(w);
-}
 inline void FreeGlobal(HGLOBAL g) {
     GlobalFree(g);
 }
@@ -48,7 +45,6 @@ inline void DeleteGdiObject(HGDIOBJ o) {
 }
 
 using UniqueMenu = Unique<HMENU, DestroyMenuHandle>;
-using UniqueWindow = Unique<HWND, DestroyWindowHandle>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueGdiObject = Unique<HGDIOBJ, DeleteGdiObject>;
 

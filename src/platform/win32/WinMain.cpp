@@ -2,44 +2,15 @@
 #include "platform/Product.h"
 #include "app/TfrmMain.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Desktop.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
-namespace {
-
-// A second start hands over to the running instance and does nothing else.
-bool HandOverToRunningInstance() {
-    HWND running = FindWindowA(pw::kMainWindowClass, nullptr);
-    if (running == nullptr)
-        return false;
-    PostMessageA(running, pw::kActivateRequest, 0, 0);
-    SetForegroundWindow(running);
-    return true;
-}
-
-// The message loop; the form's idle step runs whenever the queue runs dry.
-int RunMessageLoop(pw::win32::MainWindow& window, pw::TfrmMain& form) {
-    MSG msg{};
-    for (;;) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT)
-                return static_cast<int>(msg.wParam);
-            if (window.TranslateShortcut(msg) || IsDialogMessageA(window.Handle(), &msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        form.Idle();
-        WaitMessage();
-    }
-}
-
-} // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (HandOverToRunningInstance())
+    const pw::win32::SingleInstance single;
+    if (!single.IsFirst())
         return 0;
 
     INITCOMMONCONTROLSEX icc{sizeof(icc),
@@ -62,7 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     form.FormShow();
     UpdateWindow(window.Handle());
 
-    const int code = RunMessageLoop(window, form);
+    const int code =
+        pw::win32::FormWindow::RunMessages({&window}, [] { return false; }).value_or(0);
     window.Destroy();
     return code;
 }

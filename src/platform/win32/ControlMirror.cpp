@@ -1,0 +1,116 @@
+#include "platform/win32/ControlMirror.h"
+
+#include "ui/ListView.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace pw::win32 {
+
+namespace {
+
+int ShownSelection(HWND list) {
+    return static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+} // namespace
+
+void ControlMirror::Attach() {
+    for (std::size_t slot = 0; slot < children_.size(); ++slot) {
+        children_[slot].placement.control->SetObserver([this, slot](ui::Change what, int index) {
+            if (!syncing_)
+                Push(children_[slot], what, index);
+        });
+        // The text after creation: a window name at creation has a length limit.
+        for (ui::Change what : {ui::Change::State, ui::Change::Text, ui::Change::Items})
+            Push(children_[slot], what, -1);
+    }
+}
+
+void ControlMirror::Detach() {
+    for (const NativeChild& c : children_)
+        c.placement.control->SetObserver(nullptr);
+}
+
+void ControlMirror::Push(const NativeChild& child, ui::Change what, int index) {
+    const ui::Control& control = *child.placement.control;
+    const auto* list = dynamic_cast<const ui::ListView*>(&control);
+    HWND hwnd = child.hwnd;
+    switch (what) {
+    case ui::Change::State: {
+        EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
+        ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+        const ui::Rect r = child.placement.BoundsOnWindow();
+        MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
+        if (auto* box = dynamic_cast<const ui::CheckBox*>(&control))
+            SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        break;
+    }
+    case ui::Change::Text:
+        if (auto* t = dynamic_cast<const ui::TextControl*>(&control))
+            SetWindowTextA(hwnd, t->Text().c_str());
+        break;
+    case ui::Change::Items:
+        if (list != nullptr) {
+            SendMessageA(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(list->RowCount()),
+                         LVSICF_NOSCROLL);
+            InvalidateRect(hwnd, nullptr, TRUE);
+            PushSelection(child);
+        }
+        break;
+    case ui::Change::Item:
+        SendMessageA(hwnd, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
+        break;
+    case ui::Change::Selection:
+        PushSelection(child);
+        break;
+    case ui::Change::Columns:
+        for (int i = 0; list != nullptr && i < static_cast<int>(list->Columns().size()); ++i)
+            SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
+                         list->Columns()[i].width);
+        break;
+    }
+}
+
+void ControlMirror::PushSelection(const NativeChild& child) {
+    const int selected = static_cast<const ui::ListView*>(child.placement.control)->Selected();
+    if (ShownSelection(child.hwnd) == selected)
+        return;
+    const Syncing syncing{syncing_};
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(child.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&item));
+    if (selected >= 0) {
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(child.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(selected),
+                     reinterpret_cast<LPARAM>(&item));
+        SendMessageA(child.hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
+    }
+}
+
+void ControlMirror::TakeText(const NativeChild& child) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(child.hwnd)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        std::max(0, GetWindowTextA(child.hwnd, text.data(), static_cast<int>(text.size())))));
+    const Syncing syncing{syncing_};
+    static_cast<ui::TextControl*>(child.placement.control)->SetText(std::move(text));
+}
+
+void ControlMirror::TakeChecked(const NativeChild& child) {
+    static_cast<ui::CheckBox*>(child.placement.control)
+        ->SetChecked(SendMessageA(child.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+void ControlMirror::TakeSelection(const NativeChild& child) {
+    if (syncing_)
+        return; // the mirror's own move: the object holds the truth already
+    const Syncing syncing{syncing_};
+    static_cast<ui::ListView*>(child.placement.control)->Select(ShownSelection(child.hwnd));
+}
+
+} // namespace pw::win32

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/Form.h"
+
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+namespace pw::win32 {
+
+// A real control and the object it shows.
+struct NativeChild {
+    ui::Placement placement;
+    HWND hwnd = nullptr;
+};
+
+// Keeps each real control showing what its object holds, and takes the user's
+// changes back into the objects without echoing them to the control.
+class ControlMirror {
+public:
+    explicit ControlMirror(std::vector<NativeChild>& children) : children_(children) {}
+
+    // Follows every object from now on and brings its control up to date.
+    void Attach();
+    void Detach();
+    // What the user did, from the controls' notifications.
+    void TakeText(const NativeChild& child);
+    void TakeChecked(const NativeChild& child);
+    void TakeSelection(const NativeChild& child);
+
+private:
+    // While native state goes into the objects, or the mirror moves the
+    // selection itself, nothing comes back.
+    struct Syncing {
+        bool& flag;
+        const bool was = std::exchange(flag, true);
+        ~Syncing() { flag = was; }
+    };
+    void Push(const NativeChild& child, ui::Change what, int index);
+    void PushSelection(const NativeChild& child);
+
+    std::vector<NativeChild>& children_;
+    bool syncing_ = false;
+};
+
+} // namespace pw::win32

@@ -1,0 +1,64 @@
+#include "platform/win32/FormWindow.h"
+
+#include "platform/Product.h"
+
+namespace pw::win32 {
+
+void FormWindow::Focus(const ui::Control& control) {
+    for (const NativeChild& c : children_)
+        if (c.placement.control == &control)
+            SetFocus(c.hwnd);
+}
+
+void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred) {
+    ui::Rect r = placement.bounds;
+    if (centred) {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        r = ui::CentredIn(ToRect(work), r.width, r.height);
+    }
+    // Hidden still: the bounds now, the maximized state when first shown.
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    initialShow_ = placement.maximized ? SW_SHOWMAXIMIZED : SW_SHOW;
+}
+
+ui::WindowPlacement FormWindow::GetPlacement() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    ui::WindowPlacement p{ToRect(r), IsZoomed(hwnd_) != FALSE, ToRect(r)};
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof(wp);
+    if (GetWindowPlacement(hwnd_, &wp))
+        p.normal = ToRect(wp.rcNormalPosition);
+    // A minimized window stores where it was before, not the icon's place.
+    if (IsIconic(hwnd_))
+        p.bounds = p.normal;
+    return p;
+}
+
+void FormWindow::RunModal(ui::Form& dialog) {
+    FormWindow window(dialog);
+    if (!window.Create(nullptr, hwnd_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS,
+                       WS_EX_DLGMODALFRAME)) {
+        MessageBoxA(hwnd_, "The window could not be created.", kMessageCaption,
+                    MB_ICONERROR | MB_OK);
+        return;
+    }
+    EnableWindow(hwnd_, FALSE);
+    dialog.BeginModal();
+    ::ShowWindow(window.Handle(), SW_SHOW);
+    SetFocus(GetNextDlgTabItem(window.Handle(), nullptr, FALSE));
+
+    // Hotkeys and everything else of the thread keep being handled meanwhile.
+    const std::optional<int> quit = RunMessages({this, &window}, [&] {
+        return dialog.GetModalResult() != ui::ModalResult::None || window.Handle() == nullptr;
+    });
+    if (quit)
+        PostQuitMessage(*quit); // for the outer loop
+    // The owner first, so the activation goes back to it, not elsewhere.
+    EnableWindow(hwnd_, TRUE);
+    window.Destroy();
+    SetActiveWindow(hwnd_);
+}
+
+} // namespace pw::win32

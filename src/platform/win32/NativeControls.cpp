@@ -1,0 +1,125 @@
+#include "platform/win32/FormWindow.h"
+
+#include "platform/win32/HotkeyFieldSubclass.h"
+#include "ui/ListView.h"
+
+#include <commctrl.h>
+
+namespace pw::win32 {
+
+namespace {
+
+struct NativeKind {
+    ui::Kind kind;
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// Menu items have no window of their own.
+constexpr NativeKind kNativeKinds[] = {
+    {ui::Kind::Label, "STATIC", SS_LEFT | SS_NOTIFY, 0},
+    {ui::Kind::Button, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {ui::Kind::Edit, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ui::Kind::HotkeyField, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ui::Kind::CheckBox, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0},
+    {ui::Kind::GroupBox, "BUTTON", BS_GROUPBOX, 0},
+    {ui::Kind::ListView, WC_LISTVIEWA,
+     LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ui::Kind::Image, "STATIC", SS_NOTIFY, 0},
+};
+
+void AddColumns(HWND hwnd, const ui::ListView& list) {
+    SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
+    int index = 0;
+    for (const ui::Column& c : list.Columns()) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = const_cast<char*>(c.caption.c_str());
+        column.cx = c.width;
+        column.iSubItem = index;
+        SendMessageA(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+} // namespace
+
+void FormWindow::CreateControls() {
+    HWND tooltip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                        GetModuleHandleA(nullptr), nullptr);
+    // The designs are laid out for MS Sans Serif at 8 points.
+    font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+    children_.reserve(form_.Controls().size());
+    for (const ui::Placement& p : form_.Controls()) {
+        HWND hwnd = CreateControl(p);
+        if (hwnd == nullptr)
+            continue;
+        children_.push_back({p, hwnd});
+        if (tooltip != nullptr && !p.control->Hint().empty()) {
+            TOOLINFOA tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+            tool.lpszText = const_cast<char*>(p.control->Hint().c_str());
+            SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    // Group frames and pictures lie under the controls drawn on them. Going
+    // backwards keeps the first of them (the banner) lowest.
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        const ui::Kind kind = it->placement.control->GetKind();
+        if (kind == ui::Kind::GroupBox || kind == ui::Kind::Image)
+            SetWindowPos(it->hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+HWND FormWindow::CreateControl(const ui::Placement& p) {
+    const ui::Control& control = *p.control;
+    const NativeKind* kind = nullptr;
+    for (const NativeKind& k : kNativeKinds)
+        if (k.kind == control.GetKind())
+            kind = &k;
+    const auto* image = dynamic_cast<const ui::Image*>(&control);
+    if (kind == nullptr || (image != nullptr && !image->HasPicture()))
+        return nullptr; // an image shows nothing until its picture exists
+    const int iconId = image != nullptr ? image->IconId() : 0;
+    HWND hwnd = CreateWindowExA(
+        kind->exStyle, kind->className, "",
+        WS_CHILD | WS_CLIPSIBLINGS | kind->style | (iconId != 0 ? SS_ICON | SS_CENTERIMAGE : 0), 0,
+        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+        GetModuleHandleA(nullptr), nullptr);
+    if (hwnd == nullptr)
+        return nullptr;
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (iconId != 0)
+        SendMessageA(
+            hwnd, STM_SETICON,
+            reinterpret_cast<WPARAM>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId),
+                                                IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR | LR_SHARED)),
+            0);
+    // Snippets have no length limit: the control's own would cut typed and pasted texts.
+    if (control.GetKind() == ui::Kind::Edit)
+        SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
+    if (control.GetKind() == ui::Kind::HotkeyField)
+        AttachHotkeyFieldSubclass(hwnd);
+    if (control.GetKind() == ui::Kind::ListView)
+        AddColumns(hwnd, static_cast<const ui::ListView&>(control));
+    return hwnd;
+}
+
+const NativeChild* FormWindow::FindChild(HWND hwnd) const {
+    for (const NativeChild& c : children_)
+        if (c.hwnd == hwnd)
+            return &c;
+    return nullptr;
+}
+
+} // namespace pw::win32
