@@ -1,29 +1,16 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/Unique.h"
+
+#include <optional>
 
 namespace pw::win32 {
 
-// Which of several starts in this session runs the program. The window class
-// alone cannot say: the first start's window does not exist in its first
-// moments, so a named mutex decides, and a later start waits for the window.
-class SingleInstance {
-public:
-    SingleInstance();
-    ~SingleInstance();
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
-
-    // True when this start is to run the program. Otherwise the running
-    // instance has been asked to come to the front, and this start ends.
-    bool IsFirst() const { return first_; }
-
-private:
-    bool HandOver();
-
-    HANDLE mutex_ = nullptr;
-    bool owned_ = false;
-    bool first_ = true;
-};
+// Decides which of several starts in this session runs the program. The window
+// class alone cannot: the first start has no window in its first moments, so a
+// named mutex decides, and a later start waits for the first one's window to
+// hand over to it. Returns the claim, to be held while the program runs, or
+// nothing when the running instance was asked to come to the front instead.
+std::optional<UniqueHandle> ClaimSingleInstance();
 
 } // namespace pw::win32

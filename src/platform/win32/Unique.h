@@ -43,10 +43,15 @@ inline void FreeGlobal(HGLOBAL g) {
 inline void DeleteGdiObject(HGDIOBJ o) {
     DeleteObject(o);
 }
+inline void CloseKernelHandle(HANDLE h) {
+    CloseHandle(h);
+}
 
 using UniqueMenu = Unique<HMENU, DestroyMenuHandle>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueGdiObject = Unique<HGDIOBJ, DeleteGdiObject>;
+// Kernel objects that say "none" with null (mutexes, events; not files).
+using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 
 // An open clipboard, closed however the scope is left.
 class OpenClipboardScope {

@@ -9,8 +9,8 @@
 #include <commctrl.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    const pw::win32::SingleInstance single;
-    if (!single.IsFirst())
+    const auto claim = pw::win32::ClaimSingleInstance();
+    if (!claim)
         return 0;
 
     INITCOMMONCONTROLSEX icc{sizeof(icc),
