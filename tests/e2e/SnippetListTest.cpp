@@ -66,7 +66,9 @@ TEST(SnippetList, TextPastedIntoTheEntryBoxIsAddedWholeBeyond32767Characters) {
     ASSERT_TRUE(app.click(IDC_BUTTON_ADD));
     ASSERT_TRUE(app.waitForRowCount(1));
 
-    // The row holds all of it: the Edit item dialog shows it.
+    // The row holds all of it: the Edit item dialog shows it. Edit is enabled once the
+    // program has been idle with the new row selected.
+    ASSERT_TRUE(app.waitForEnabled(IDC_BUTTON_EDIT, true));
     ASSERT_TRUE(app.click(IDC_BUTTON_EDIT));
     const auto dialog = EditItemDialog::waitFor(app);
     ASSERT_TRUE(dialog) << "no Edit dialog after a click on Edit";
