@@ -201,6 +201,61 @@ TEST(Installer, SilentRunsWhilePastewiseRunsFailAndLeaveItAlone) {
     EXPECT_EQ(app.exit(), 0u);
 }
 
+// The installer's question that Pastewise is running: a box with Retry and Cancel.
+HWND runningQuestion(DWORD setupProcess, milliseconds timeout = e2e::kStartTimeout) {
+    return e2e::pollFor(
+        [&]() -> HWND {
+            for (HWND box : e2e::topLevelWindows(setupProcess, "#32770")) {
+                if (IsWindowVisible(box) && GetDlgItem(box, IDRETRY) != nullptr &&
+                    GetDlgItem(box, IDCANCEL) != nullptr) {
+                    return box;
+                }
+            }
+            return nullptr;
+        },
+        timeout);
+}
+
+// A copy that runs from elsewhere (unpacked from the zip, say) holds none of the installed files
+// open, and is found all the same: by its window. Run with its pages, the installer asks to
+// exit it until it is gone or the user cancels.
+TEST(Installer, AnotherRunningCopyFailsSilentInstallsAndIsAskedToExit) {
+    ASSERT_TRUE(e2e::fileExists(installedProgram())) << "the install before this test failed";
+    e2e::setProgramPath(paths().program);
+    std::optional<e2e::PastewiseApp> app(std::in_place, e2e::PastewiseApp::Settings::Keep);
+    EXPECT_EQ(runToEnd(quoted(paths().setup) + " /S"), kPastewiseRunning);
+    EXPECT_FALSE(e2e::fileExists(installFolder() + "\\README.txt"));
+
+    for (const bool exitFirst : {false, true}) {
+        SCOPED_TRACE(exitFirst ? "Retry once it has ended" : "Retry while it runs, then Cancel");
+        const e2e::Process setup = e2e::Process::start(quoted(paths().setup));
+        struct EndOnScopeExit {
+            const e2e::Process& process;
+            ~EndOnScopeExit() { process.terminate(); }
+        } guard{setup};
+        HWND box = runningQuestion(setup.id());
+        ASSERT_NE(box, nullptr);
+        EXPECT_NE(e2e::messageBoxText(box).find("is running"), std::string::npos)
+            << e2e::messageBoxText(box);
+        if (exitFirst) {
+            EXPECT_EQ(app->exit(), 0u);
+            ASSERT_TRUE(e2e::answerMessageBox(box, IDRETRY));
+            // On to its first page, which has no Retry.
+            EXPECT_TRUE(e2e::waitUntil(
+                [&] { return e2e::findVisibleTopLevel(setup.id(), "#32770") != nullptr; }));
+            EXPECT_EQ(runningQuestion(setup.id(), milliseconds{0}), nullptr);
+            EXPECT_TRUE(setup.running());
+        } else {
+            ASSERT_TRUE(e2e::answerMessageBox(box, IDRETRY));
+            box = runningQuestion(setup.id());
+            ASSERT_NE(box, nullptr) << "Retry while Pastewise runs did not ask again";
+            ASSERT_TRUE(e2e::answerMessageBox(box, IDCANCEL));
+            EXPECT_EQ(setup.waitForExit(), kPastewiseRunning);
+            EXPECT_FALSE(e2e::fileExists(installFolder() + "\\README.txt"));
+        }
+    }
+}
+
 TEST(Installer, SilentUninstallRemovesAllButTheSettings) {
     const std::string folder = installFolder();
     const auto settings = e2e::readFileBytes(e2e::PastewiseApp::settingsFile());
