@@ -39,6 +39,19 @@ BOOL CALLBACK countTopLevel(HWND window, LPARAM data) {
 
 } // namespace
 
+std::size_t privateBytes(HANDLE process) {
+    std::size_t bytes = 0;
+    MEMORY_BASIC_INFORMATION region{};
+    for (auto* address = static_cast<char*>(nullptr);
+         VirtualQueryEx(process, address, &region, sizeof region) == sizeof region;
+         address = static_cast<char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
+            bytes += region.RegionSize;
+        }
+    }
+    return bytes;
+}
+
 ProcessMeter::ProcessMeter(HANDLE process, DWORD processId)
     : process_(process), processId_(processId),
       guiResources_(GetGuiResources(process, GR_GDIOBJECTS) != 0) {}
@@ -52,15 +65,7 @@ Sample ProcessMeter::sample() const {
         sample.gdiObjects = wineGdiObjects();
         sample.userObjects = windows();
     }
-    // Committed memory of the process's own, as "private bytes" counts it.
-    MEMORY_BASIC_INFORMATION region{};
-    for (auto* address = static_cast<char*>(nullptr);
-         VirtualQueryEx(process_, address, &region, sizeof region) == sizeof region;
-         address = static_cast<char*>(region.BaseAddress) + region.RegionSize) {
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
-            sample.privateBytes += region.RegionSize;
-        }
-    }
+    sample.privateBytes = privateBytes(process_);
     return sample;
 }
 

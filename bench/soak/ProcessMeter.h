@@ -7,6 +7,9 @@
 
 namespace soak {
 
+// Committed memory of the process's own ("private bytes").
+std::size_t privateBytes(HANDLE process);
+
 // What one look at another process finds.
 struct Sample {
     long gdiObjects = 0;
