@@ -26,7 +26,9 @@ for fuzzer in build/fuzz/tests/fuzz/Fuzz*; do
   corpus="$gate/corpus/$name"
   mkdir -p "$corpus"
   for seeds in "tests/fuzz/corpus/$name" "build/fuzz/tests/fuzz/corpus/$name"; do
-    [[ -d "$seeds" ]] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+    if [[ -d "$seeds" ]]; then
+      cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+    fi
   done
   log="$gate/$name.log"
   started=$(date +%s)

@@ -51,7 +51,8 @@ if ((make_zip)); then
   zip="$outdir/Pastewise-$version-win32.zip"
   rm -f "$zip"
   # zip stores local times: in UTC they are the same wherever this runs.
-  (cd "$stage" && LC_ALL=C TZ=UTC zip -q -X -9 "$zip" $(LC_ALL=C ls))
+  # The entries in byte order of their names (the glob sorts so under LC_ALL=C).
+  (cd "$stage" && export LC_ALL=C TZ=UTC && zip -q -X -9 "$zip" -- *)
 fi
 
 if ((make_installer)); then
