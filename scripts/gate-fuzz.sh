@@ -3,7 +3,8 @@
 # default) under AddressSanitizer and UBSan without a finding. Not part of the
 # test run; see docs/RELEASING.md.
 #
-# Usage: scripts/gate-fuzz.sh [RUNS]
+# Usage: scripts/gate-fuzz.sh [RUNS [TARGET...]]
+#   TARGET  e.g. FuzzPwcReader; all of them when none is named
 # Prints one line per target with its executions, time and rate, and exits
 # non-zero at the first target that finds something (the input is kept in
 # build/fuzz/gate/artifacts/).
@@ -13,6 +14,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
 runs="${1:-10000000}"
+shift || true
 scripts/build.sh fuzz
 
 gate=build/fuzz/gate
@@ -21,6 +23,9 @@ status=0
 for fuzzer in build/fuzz/tests/fuzz/Fuzz*; do
   [[ -x "$fuzzer" && -f "$fuzzer" ]] || continue
   name="$(basename "$fuzzer")"
+  if (($#)) && ! printf '%s\n' "$@" | grep -qx "$name"; then
+    continue
+  fi
   # A corpus of the gate's own, started from the checked-in seeds and what the
   # test runs found, so the gate neither needs nor changes the test corpus.
   corpus="$gate/corpus/$name"
