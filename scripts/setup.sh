@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what building and testing Pastewise needs on Debian 12.
+# Installs what building, testing and releasing Pastewise needs on Debian 12.
 # Safe to run again: it changes nothing when everything is already there,
 # and needs root only when it has something to install.
 set -euo pipefail
@@ -12,6 +12,7 @@ packages=(
   libjpeg62-turbo-dev
   clang-format
   clang libclang-rt-14-dev
+  nsis zip unzip
 )
 
 say() { printf 'setup: %s\n' "$*" >&2; }

@@ -169,10 +169,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail("an escaped value was refused", edit.key);
     }
     const pw::ProfileFile after = pw::ProfileFile::Parse(changed.Serialize());
-    for (const Edit& edit : made) {
-        const std::optional<std::string> read = after.Find(edit.key.first, edit.key.second);
-        if (!read || pw::DecodeStoredValue(*read) != edit.text)
-            Fail("a value set does not read back", edit.key);
+    for (auto edit = made.begin(); edit != made.end(); ++edit) {
+        // The input may hold the "new" key itself: then a later edit replaces an earlier one.
+        bool replaced = false;
+        for (auto later = edit + 1; later != made.end(); ++later)
+            replaced = replaced || SameKey(later->key, edit->key);
+        if (replaced)
+            continue;
+        const std::optional<std::string> read = after.Find(edit->key.first, edit->key.second);
+        if (!read || pw::DecodeStoredValue(*read) != edit->text)
+            Fail("a value set does not read back", edit->key);
     }
     for (const Pair& pair : pairs) {
         bool set = false;
