@@ -97,7 +97,8 @@ void TfrmMain::FormCreate() {
     ShowDocumentTitle();
     LoadSettings();
     // Attach points, in this order: the notification-area icon, the saved
-    // taskbar style, the clipboard viewer chain and the layout record.
+    // taskbar style, the clipboard viewer chain.
+    RecordLayout();
     NativeWindow().SetPlacement(placement_, firstRun_);
     clipboardChain_.Join();
     closeMode_ = CloseMode::Initial;
@@ -109,7 +110,7 @@ void TfrmMain::FormShow() {
     cbAutoAdd.SetChecked(settings_.autoAdd);
     cbAlwaysOnTop.SetChecked(settings_.alwaysOnTop);
     if (settings_.alwaysOnTop)
-        NativeWindow().SetTopmost(true);
+        SetAlwaysOnTop(true);
     NativeWindow().Focus(eClipString);
 }
 
@@ -270,7 +271,7 @@ void TfrmMain::cbAutoAddClick() {
 
 void TfrmMain::cbAlwaysOnTopClick() {
     settings_.alwaysOnTop = cbAlwaysOnTop.Checked();
-    NativeWindow().SetTopmost(settings_.alwaysOnTop);
+    SetAlwaysOnTop(settings_.alwaysOnTop);
 }
 
 void TfrmMain::HotkeyPressed(std::int32_t id) {

@@ -10,6 +10,7 @@
 #include "ui/Action.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
+#include "ui/LayoutRecords.h"
 #include "ui/ListView.h"
 
 #include <cstdint>
@@ -86,6 +87,13 @@ public:
     bool FormClose();
     void FormDestroy();
     void ActivateRequest();
+    // Lays the controls out for the window's size; the first sizes, before the
+    // layout is recorded, leave them alone.
+    void FormResize();
+    // The window moved to a screen of another DPI (its size follows).
+    void DpiChanged();
+    // Into the topmost band or out of it, keeping place and size.
+    void SetAlwaysOnTop(bool on);
     // The session is ending (log-off, shutdown): the settings are written
     // without a question, since the process is ended right after.
     void SessionEnding();
@@ -151,6 +159,8 @@ private:
     void Design();
     void WireHandlers();
     void ShowDocumentTitle();
+    // Once, right after the window is built, before the saved size applies.
+    void RecordLayout();
     ui::FormSite& NativeWindow() const;
 
     Desktop& desktop_;
@@ -168,6 +178,8 @@ private:
     // The settings file was there but could not be read at start-up.
     bool settingsUnreadable_ = false;
     std::string saveDialogTitle_;
+    ui::LayoutRecords layout_;
+    bool raisingToMinimum_ = false;
 };
 
 std::string BaseTitle();

@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include "ui/DpiScale.h"
+
 #include <utility>
 
 namespace pw::ui {
@@ -20,7 +22,7 @@ void Form::Place(Control& control, Control* parent, int id, Rect bounds, std::st
             t->SetText(std::move(text));
     if (!hint.empty())
         control.SetHint(std::move(hint));
-    controls_.push_back({&control, parent, id});
+    controls_.push_back({&control, parent, id, bounds});
 }
 
 Rect Placement::BoundsOnWindow() const {
@@ -37,6 +39,11 @@ Control* Form::FindById(int id) const {
         if (p.id == id)
             return p.control;
     return nullptr;
+}
+
+void Form::ScaleToDpi(int dpi) {
+    for (const Placement& p : controls_)
+        p.control->SetBounds(ScaleForDpi(p.design, dpi));
 }
 
 bool Form::RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt) {

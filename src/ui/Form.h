@@ -14,6 +14,12 @@ namespace pw::ui {
 
 class Form;
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
 // How a modal window was closed; None while it is open.
 enum class ModalResult { None, Ok, Cancel };
 
@@ -36,6 +42,13 @@ public:
     virtual void SetPlacement(const WindowPlacement& placement, bool centred) = 0;
     virtual WindowPlacement GetPlacement() const = 0;
     virtual int ClientWidth() const = 0;
+    // In pixels: the whole window with its frame, and its client area.
+    virtual Size OuterSize() const = 0;
+    virtual Size ClientSize() const = 0;
+    // Keeps the window's place; the window's resize handler runs again.
+    virtual void SetOuterSize(Size size) = 0;
+    // The dots per inch of the screen the window is on.
+    virtual int Dpi() const = 0;
     // Puts the window into the topmost band or takes it out, keeping its place.
     virtual void SetTopmost(bool on) = 0;
     // At a screen position; at the mouse pointer when both are -1.
@@ -51,6 +64,8 @@ struct Placement {
     Control* control = nullptr;
     Control* parent = nullptr;
     int id = 0;
+    // As designed, in 96-DPI pixels of the parent's client area.
+    Rect design;
     // Where the control sits on the window: in a group, offset by the group's
     // place, so that its notifications reach the window directly.
     Rect BoundsOnWindow() const;
@@ -104,6 +119,9 @@ public:
     // which types a letter on many keyboards.
     bool RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt);
     Control* FindById(int id) const;
+    // Every control back at its design rectangle, multiplied for this DPI:
+    // when the window is built, and when it moves to a screen of another DPI.
+    void ScaleToDpi(int dpi);
 
     void AttachSite(FormSite* site) { site_ = site; }
     FormSite* Site() const { return site_; }

@@ -8,6 +8,15 @@ void FakeFormSite::RequestClose() {
         closeResults.push_back(closeHandler());
 }
 
+void FakeFormSite::SetOuterSize(ui::Size size) {
+    outerSizesSet.push_back(size);
+    client.width += size.width - outer.width;
+    client.height += size.height - outer.height;
+    outer = size;
+    if (onResize)
+        onResize();
+}
+
 void FakeFormSite::RunModal(ui::Form& dialog) {
     ++modalRuns;
     dialog.BeginModal();

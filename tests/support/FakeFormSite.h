@@ -37,8 +37,18 @@ public:
         centred = centre;
     }
     ui::WindowPlacement GetPlacement() const override { return placement; }
-    int clientWidth = 529;
-    int ClientWidth() const override { return clientWidth; }
+    // A frame of 8 by 34 pixels around the client area, as at 96 DPI.
+    ui::Size outer{537, 468};
+    ui::Size client{529, 434};
+    int dpi = 96;
+    // Runs as the native window runs the form's resize handler after a new size.
+    std::function<void()> onResize;
+    std::vector<ui::Size> outerSizesSet;
+    int ClientWidth() const override { return client.width; }
+    ui::Size OuterSize() const override { return outer; }
+    ui::Size ClientSize() const override { return client; }
+    void SetOuterSize(ui::Size size) override;
+    int Dpi() const override { return dpi; }
     void Popup(const ui::PopupMenu& menu, int, int) override {
         calls.push_back("Popup " + menu.Name());
     }

@@ -3,6 +3,8 @@
 #include "hotkeys/HotkeyField.h"
 #include "platform/Product.h"
 #include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/WindowDpi.h"
+#include "ui/DpiScale.h"
 
 #include <exception>
 #include <utility>
@@ -23,7 +25,10 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
     WNDCLASSEXA known = wc;
     if (GetClassInfoExA(instance, className, &known) == FALSE && RegisterClassExA(&wc) == 0)
         return false;
-    RECT frame{0, 0, form_.DesignWidth(), form_.DesignHeight()};
+    // A dialog goes on its owner's screen; the main window on the primary one.
+    const int dpi = DpiOf(owner);
+    RECT frame{0, 0, ui::ScaleForDpi(form_.DesignWidth(), dpi),
+               ui::ScaleForDpi(form_.DesignHeight(), dpi)};
     if (form_.DesignSizeIsClient())
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const ui::Rect size = ToRect(frame);
@@ -37,7 +42,8 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
         return false;
     form_.AttachSite(this);
     form_.OnCaptionChanged = [this] { SetWindowTextA(hwnd_, form_.Caption().c_str()); };
-    CreateControls();
+    form_.ScaleToDpi(dpi);
+    CreateControls(dpi);
     mirror_.Attach();
     return true;
 }

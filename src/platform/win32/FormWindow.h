@@ -22,7 +22,7 @@ inline ui::Rect ToRect(const RECT& r) {
 // The native window behind a portable form: one static, noexcept window
 // procedure binds `this` at WM_NCCREATE and dispatches to the window's parts.
 // Its jobs each have a file: NativeControls, FormSiteServices, MessageLoop,
-// NotificationRoutes, PopupMenus and StaticColors.
+// NotificationRoutes, PopupMenus, StaticColors and WindowDpi.
 class FormWindow : public ui::FormSite {
 public:
     explicit FormWindow(ui::Form& form) : form_(form) {}
@@ -64,11 +64,13 @@ public:
     ui::WindowPlacement GetPlacement() const override;
     // How to show the window the first time, after SetPlacement.
     int InitialShowCommand() const { return initialShow_; }
-    int ClientWidth() const override {
-        RECT r{};
-        GetClientRect(hwnd_, &r);
-        return r.right - r.left;
-    }
+    int ClientWidth() const override { return ClientSize().width; }
+    ui::Size OuterSize() const override;
+    ui::Size ClientSize() const override;
+    void SetOuterSize(ui::Size size) override;
+    int Dpi() const override;
+    // WM_DPICHANGED: the font for the new DPI, and the size the system suggests.
+    void ChangeDpi(int dpi, const RECT& suggested);
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
     void RunModal(ui::Form& dialog) override;
 
@@ -90,7 +92,7 @@ private:
     bool PaintStatic(HDC dc, const ui::Control& control, LRESULT& result);
     // A child window for each control object of the design, in the design's
     // font, with its hint as a tooltip; the mirror gives each its state.
-    void CreateControls();
+    void CreateControls(int dpi);
     HWND CreateControl(const ui::Placement& p);
     const NativeChild* FindChild(HWND hwnd) const;
     // WM_NCDESTROY: the window is gone, the form and its objects stay.

@@ -41,6 +41,10 @@ constexpr MessageRoute kRoutes[] = {
 } // namespace
 
 bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (HandleSizing(msg, wp, lp)) {
+        result = 0;
+        return true;
+    }
     for (const MessageRoute& route : kRoutes) {
         if (route.message == msg) {
             route.handle(form_, wp, lp);

@@ -16,6 +16,9 @@ protected:
     void OnDestroy() override;
 
 private:
+    // WM_SIZE, WM_GETMINMAXINFO and WM_DPICHANGED, to the layout.
+    bool HandleSizing(UINT msg, WPARAM wp, LPARAM lp);
+
     TfrmMain& form_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/win32/FormWindow.h"
 
 #include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/WindowDpi.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -46,15 +47,12 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 
 } // namespace
 
-void FormWindow::CreateControls() {
+void FormWindow::CreateControls(int dpi) {
     HWND tooltip =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                         GetModuleHandleA(nullptr), nullptr);
-    // The designs are laid out for MS Sans Serif at 8 points.
-    font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+    font_.reset(CreateDesignFont(dpi));
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
         HWND hwnd = CreateControl(p);
