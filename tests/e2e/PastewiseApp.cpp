@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
+#include "app/TrayIcon.h"
 #include "platform/Product.h"
 
 namespace e2e {
@@ -360,6 +361,13 @@ HWND PastewiseApp::visibleMenu() const {
         failure << "the main menu closed after attempt " << attempt << ", but nothing came of it; ";
     }
     return failure;
+}
+
+::testing::AssertionResult PastewiseApp::chooseFromTrayMenu(WORD mnemonic) const {
+    if (!PostMessageA(main_, pw::kTrayCallback, 0, WM_RBUTTONDOWN)) {
+        return ::testing::AssertionFailure() << "cannot post the icon's message";
+    }
+    return pressInPopupMenu(mnemonic, "menu of the notification-area icon");
 }
 
 bool PastewiseApp::showsDialog() const {

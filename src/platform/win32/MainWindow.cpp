@@ -41,6 +41,9 @@ constexpr MessageRoute kRoutes[] = {
 } // namespace
 
 bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    result = 0;
+    if (HandleWindowStates(msg, wp, lp))
+        return true;
     for (const MessageRoute& route : kRoutes) {
         if (route.message == msg) {
             route.handle(form_, wp, lp);

@@ -16,7 +16,12 @@ protected:
     void OnDestroy() override;
 
 private:
+    // The notification area, the system commands and each showing.
+    bool HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp);
+
     TfrmMain& form_;
+    // Sent to every top-level window when the shell (re)creates the taskbar.
+    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 };
 
 } // namespace pw::win32
