@@ -167,9 +167,9 @@ bool TfrmMain::SaveSettings() {
     for (int row = 0; row < table_.RowCount(); ++row)
         stored.rows.push_back({table_.Number(row), table_.Content(row), table_.Hotkey(row)});
     stored.placement = NativeWindow().GetPlacement();
-    // Ours, not the system's: its rectangle is the maximized one after a
-    // start in that state, and counts from the work area, not the screen.
-    stored.placement.normal = windowStates_.RestoredBounds();
+    // Not the system's: its rectangle is the maximized one after a start in
+    // that state, and counts from the work area, not the screen.
+    stored.placement.normal = windowStates_.RestoredBoundsToStore(stored.placement);
     const IoResult written =
         WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored, desktop_));
     if (!written.ok) {

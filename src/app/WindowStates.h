@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/WindowPlacement.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,6 +32,11 @@ public:
     void SaveTaskbarStyle(const ui::FormSite& window);
     ui::Rect RestoredBounds() const { return restored_; }
     void SetRestoredBounds(const ui::Rect& bounds) { restored_ = bounds; }
+    // The restored bounds the settings keep: where a window in the normal
+    // state stands, the bounds kept at maximizing for a maximized one.
+    ui::Rect RestoredBoundsToStore(const ui::WindowPlacement& now) const {
+        return now.maximized ? restored_ : now.bounds;
+    }
 
     // A system command, masked or not; `systemDefault` carries out the
     // system's own handling, which each command runs exactly once.

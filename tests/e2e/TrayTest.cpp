@@ -86,18 +86,29 @@ TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconBringsItBack) {
         << "focus on a " << windowClass(focusOfThread(main));
     EXPECT_FALSE(isToolWindow(main));
 
-    // Closed again, the icon is back; its menu's Exit ends the program.
-    ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0));
-    ASSERT_TRUE(waitForHidden(main));
-    EXPECT_TRUE(waitForIcon(main, true));
-    ASSERT_TRUE(app.chooseFromTrayMenu('E'));
+    // Closed again, the icon is back; its menu's Open brings the window back, its Exit ends
+    // the program.
+    const auto closeAndChoose = [&](WORD item) {
+        return PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0) && waitForHidden(main) &&
+               waitForIcon(main, true) && app.chooseFromTrayMenu(item);
+    };
+    ASSERT_TRUE(closeAndChoose('O'));
+    EXPECT_TRUE(waitForShownNormal(main));
+    EXPECT_TRUE(waitForIcon(main, false));
+    ASSERT_TRUE(closeAndChoose('E'));
     EXPECT_EQ(app.process().waitForExit(), std::optional<DWORD>(0));
     EXPECT_FALSE(iconPresent(main));
 }
 
-TEST(Tray, MinimizeHidesOnlyAfterTheFirstClose) {
+bool isTopmost(HWND main) {
+    return (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST(Tray, MinimizeHidesOnlyAfterTheFirstCloseAndTheWindowComesBackAsItsBoxesSay) {
     PastewiseApp app;
     const HWND main = app.mainWindow();
+    ASSERT_TRUE(app.setCheckBox(IDC_CHECK_ALWAYSONTOP, true));
+    EXPECT_TRUE(isTopmost(main));
     ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0));
     ASSERT_TRUE(waitUntil([&] { return IsIconic(main) != FALSE; }));
     EXPECT_TRUE(IsWindowVisible(main)) << "an ordinary minimize keeps the taskbar entry";
@@ -109,6 +120,12 @@ TEST(Tray, MinimizeHidesOnlyAfterTheFirstClose) {
     clickIcon(main, WM_LBUTTONDOWN);
     ASSERT_TRUE(waitForShownNormal(main));
     EXPECT_TRUE(waitForIcon(main, false));
+
+    EXPECT_TRUE(isTopmost(main));
+    EXPECT_EQ(sendTo(app.control(IDC_CHECK_ALWAYSONTOP), BM_GETCHECK), BST_CHECKED);
+    // Out of the topmost band at once.
+    ASSERT_TRUE(app.setCheckBox(IDC_CHECK_ALWAYSONTOP, false));
+    EXPECT_FALSE(isTopmost(main));
 
     ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0));
     EXPECT_TRUE(waitForHidden(main));

@@ -201,6 +201,16 @@ TEST_F(TrayTest, MaximizeKeepsTheBoundsThatRestoreGoesBackToAndExitWrites) {
     EXPECT_EQ(next.site.calls, Calls{"SetWindowBounds 120 80 600 500"});
 }
 
+TEST_F(TrayTest, ANormalWindowAtExitStoresWhereItStandsAsItsRestoredBounds) {
+    Command(kScMaximize); // kept, but the window is back to normal at exit
+    site.placement = {{250, 120, 529, 516}, false, {9, 9, 9, 9}};
+    frm.bExitClick();
+    ASSERT_TRUE(site.quit);
+    test::ProgramRun next(desktop);
+    EXPECT_EQ(next.site.placement,
+              ui::WindowPlacement({{250, 120, 529, 516}, false, {250, 120, 529, 516}}));
+}
+
 TEST_F(TrayTest, MenusHoldTheirItemsInOrderAndOpenTheirPages) {
     const auto captions = [](const ui::PopupMenu& menu) {
         Calls texts;
