@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <array>
 
 #include "Notepad.h"
 #include "PasteCheck.h"
@@ -15,7 +15,8 @@
 namespace e2e {
 namespace {
 
-// The program's icon record as the shell knows it: the main window, and its handle as the id.
+// The program's icon record: the main window, and its handle as the id. A modify that changes
+// nothing succeeds only while the icon is there.
 NOTIFYICONDATAA iconOf(HWND main) {
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -23,164 +24,95 @@ NOTIFYICONDATAA iconOf(HWND main) {
     icon.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(main));
     return icon;
 }
-
-// A modify that changes nothing succeeds only while the icon is there.
-bool iconPresent(HWND main) {
-    NOTIFYICONDATAA icon = iconOf(main);
-    return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
-}
-
 bool waitForIcon(HWND main, bool present) {
-    return waitUntil([&] { return iconPresent(main) == present; });
+    NOTIFYICONDATAA icon = iconOf(main);
+    return waitUntil([&] { return (Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE) == present; });
 }
-
-// The mouse over the icon, as the shell tells the program.
-void clickIcon(HWND main, UINT mouseMessage) {
-    PostMessageA(main, pw::kTrayCallback, 0, static_cast<LPARAM>(mouseMessage));
+bool command(HWND main, WPARAM systemCommand) {
+    return PostMessageA(main, WM_SYSCOMMAND, systemCommand, 0) != FALSE;
 }
-
 bool waitForHidden(HWND main) {
     return waitUntil([&] { return IsWindowVisible(main) == FALSE; });
 }
-
-bool waitForShownNormal(HWND main) {
+bool waitForShown(HWND main) {
     return waitUntil([&] { return IsWindowVisible(main) != FALSE && IsIconic(main) == FALSE; });
 }
 
-bool isToolWindow(HWND main) {
-    return (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-}
-
-TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconBringsItBack) {
+TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconAndItsMenuBringItBackOrEndIt) {
     PastewiseApp app;
     const HWND main = app.mainWindow();
     EXPECT_TRUE(waitForIcon(main, true)) << "no icon after start-up";
-    ASSERT_TRUE(app.addSnippet("alpha"));
-    ASSERT_TRUE(app.addSnippet("beta"));
-    ASSERT_TRUE(app.list().select(1));
+    ASSERT_TRUE(app.addSnippet("alpha") && app.addSnippet("beta") && app.list().select(1));
+    // Before the first close a minimize keeps the taskbar entry.
+    ASSERT_TRUE(command(main, SC_MINIMIZE));
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(main) != FALSE && IsWindowVisible(main); }));
+    ASSERT_TRUE(command(main, SC_RESTORE) && waitForShown(main));
 
-    ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0));
-    ASSERT_TRUE(waitForHidden(main));
-    EXPECT_TRUE(app.process().running());
+    ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
     EXPECT_TRUE(waitForIcon(main, true));
-    EXPECT_FALSE(isToolWindow(main));
-
+    EXPECT_EQ(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     Notepad notepad;
     EXPECT_TRUE(pasteInNotepad(app, notepad, '2', "beta"));
 
-    // The shell starts again: its icons are gone until the program adds its own again.
+    // The shell starts again without its icons: the program adds its own again.
     NOTIFYICONDATAA icon = iconOf(main);
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
-    ASSERT_FALSE(iconPresent(main));
     SendMessageTimeoutA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_NORMAL, 5000,
                         nullptr);
     EXPECT_TRUE(waitForIcon(main, true)) << "the icon did not come back";
 
-    clickIcon(main, WM_LBUTTONDOWN);
-    ASSERT_TRUE(waitForShownNormal(main));
+    PostMessageA(main, pw::kTrayCallback, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(waitForShown(main));
     EXPECT_TRUE(waitForIcon(main, false)) << "the icon stays beside the window";
-    EXPECT_TRUE(waitUntil([&] { return app.list().selected() == 0; }))
-        << "selected: " << app.list().selected().value_or(-2);
+    EXPECT_TRUE(waitUntil([&] { return app.list().selected() == 0; }));
     // The show handler ran again: the focus is in the entry box.
-    EXPECT_TRUE(waitUntil([&] { return focusOfThread(main) == app.control(IDC_EDIT_CLIPSTRING); }))
-        << "focus on a " << windowClass(focusOfThread(main));
-    EXPECT_FALSE(isToolWindow(main));
+    EXPECT_TRUE(waitUntil([&] { return focusOfThread(main) == app.control(IDC_EDIT_CLIPSTRING); }));
 
-    // Closed again, the icon is back; its menu's Open brings the window back, its Exit ends
-    // the program.
-    const auto closeAndChoose = [&](WORD item) {
-        return PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0) && waitForHidden(main) &&
-               waitForIcon(main, true) && app.chooseFromTrayMenu(item);
-    };
-    ASSERT_TRUE(closeAndChoose('O'));
-    EXPECT_TRUE(waitForShownNormal(main));
-    EXPECT_TRUE(waitForIcon(main, false));
-    ASSERT_TRUE(closeAndChoose('E'));
+    // After the first close a minimize hides too; the icon menu's Open and Exit.
+    ASSERT_TRUE(command(main, SC_MINIMIZE) && waitForHidden(main));
+    ASSERT_TRUE(waitForIcon(main, true) && app.chooseFromTrayMenu('O'));
+    EXPECT_TRUE(waitForShown(main) && waitForIcon(main, false));
+    ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
+    ASSERT_TRUE(app.chooseFromTrayMenu('E'));
     EXPECT_EQ(app.process().waitForExit(), std::optional<DWORD>(0));
-    EXPECT_FALSE(iconPresent(main));
 }
 
-bool isTopmost(HWND main) {
-    return (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-TEST(Tray, MinimizeHidesOnlyAfterTheFirstCloseAndTheWindowComesBackAsItsBoxesSay) {
-    PastewiseApp app;
-    const HWND main = app.mainWindow();
-    ASSERT_TRUE(app.setCheckBox(IDC_CHECK_ALWAYSONTOP, true));
-    EXPECT_TRUE(isTopmost(main));
-    ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0));
-    ASSERT_TRUE(waitUntil([&] { return IsIconic(main) != FALSE; }));
-    EXPECT_TRUE(IsWindowVisible(main)) << "an ordinary minimize keeps the taskbar entry";
-    ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0));
-    ASSERT_TRUE(waitForShownNormal(main));
-
-    ASSERT_TRUE(PostMessageA(main, WM_CLOSE, 0, 0));
-    ASSERT_TRUE(waitForHidden(main));
-    clickIcon(main, WM_LBUTTONDOWN);
-    ASSERT_TRUE(waitForShownNormal(main));
-    EXPECT_TRUE(waitForIcon(main, false));
-
-    EXPECT_TRUE(isTopmost(main));
-    EXPECT_EQ(sendTo(app.control(IDC_CHECK_ALWAYSONTOP), BM_GETCHECK), BST_CHECKED);
-    // Out of the topmost band at once.
-    ASSERT_TRUE(app.setCheckBox(IDC_CHECK_ALWAYSONTOP, false));
-    EXPECT_FALSE(isTopmost(main));
-
-    ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0));
-    EXPECT_TRUE(waitForHidden(main));
-    EXPECT_TRUE(waitForIcon(main, true));
-}
-
-struct Bounds {
-    RECT rect{};
-    bool operator==(const Bounds& other) const { return EqualRect(&rect, &other.rect) != FALSE; }
-};
-std::ostream& operator<<(std::ostream& out, const Bounds& b) {
-    return out << b.rect.left << "," << b.rect.top << " " << b.rect.right - b.rect.left << "x"
-               << b.rect.bottom - b.rect.top;
-}
-Bounds boundsOf(HWND window) {
-    Bounds b;
-    GetWindowRect(window, &b.rect);
-    return b;
-}
-
-int storedPosition(const char* key) {
-    return static_cast<int>(GetPrivateProfileIntA("WindowsPosition", key, -12345,
-                                                  PastewiseApp::settingsFile().c_str()));
+std::array<LONG, 4> boundsOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 TEST(Tray, MaximizeThenRestoreReturnsToTheEarlierBoundsWhichExitWrites) {
-    Bounds before;
+    const std::array<LONG, 4> before{40, 30, 600, 500};
+    const auto restoresTo = [&](HWND main) {
+        return command(main, SC_RESTORE) &&
+               waitUntil([&] { return !IsZoomed(main) && boundsOf(main) == before; });
+    };
     {
         PastewiseApp app;
         const HWND main = app.mainWindow();
         ASSERT_TRUE(SetWindowPos(main, nullptr, 40, 30, 600, 500, SWP_NOZORDER));
-        before = boundsOf(main);
-        ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0));
-        ASSERT_TRUE(waitUntil([&] { return IsZoomed(main) != FALSE; }));
-        ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0));
-        EXPECT_TRUE(waitUntil([&] { return IsZoomed(main) == FALSE && boundsOf(main) == before; }))
-            << "restored to " << boundsOf(main) << ", expected " << before;
-
-        ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0));
-        ASSERT_TRUE(waitUntil([&] { return IsZoomed(main) != FALSE; }));
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(command(main, SC_MAXIMIZE));
+            ASSERT_TRUE(waitUntil([&] { return IsZoomed(main) != FALSE; }));
+            if (round == 0) {
+                EXPECT_TRUE(restoresTo(main));
+            }
+        }
         ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
     }
-    EXPECT_EQ(storedPosition("Maximized"), 1);
-    EXPECT_EQ(storedPosition("NormalLeft"), 40);
-    EXPECT_EQ(storedPosition("NormalTop"), 30);
-    EXPECT_EQ(storedPosition("NormalWidth"), 600);
-    EXPECT_EQ(storedPosition("NormalHeight"), 500);
+    std::array<LONG, 5> stored{};
+    const char* keys[] = {"NormalLeft", "NormalTop", "NormalWidth", "NormalHeight", "Maximized"};
+    for (int i = 0; i < 5; ++i)
+        stored[i] = static_cast<LONG>(GetPrivateProfileIntA("WindowsPosition", keys[i], -1,
+                                                            PastewiseApp::settingsFile().c_str()));
+    EXPECT_EQ(stored, (std::array<LONG, 5>{40, 30, 600, 500, 1}));
 
     // A start in the maximized state restores to the stored bounds.
     PastewiseApp app(PastewiseApp::Settings::Keep);
-    const HWND main = app.mainWindow();
-    ASSERT_TRUE(waitUntil([&] { return IsZoomed(main) != FALSE; }));
-    ASSERT_TRUE(PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0));
-    EXPECT_TRUE(waitUntil([&] { return IsZoomed(main) == FALSE && boundsOf(main) == before; }))
-        << "restored to " << boundsOf(main) << ", expected " << before;
+    ASSERT_TRUE(waitUntil([&] { return IsZoomed(app.mainWindow()) != FALSE; }));
+    EXPECT_TRUE(restoresTo(app.mainWindow()));
 }
 
 } // namespace

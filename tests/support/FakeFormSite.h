@@ -62,10 +62,18 @@ public:
     bool IsMinimized() const override { return minimized; }
     bool IsMaximized() const override { return maximized; }
     std::uint32_t ExtendedStyle() const override { return exStyle; }
-    void SetExtendedStyle(std::uint32_t style) override;
-    void SetMinimizedPosition(int left, int top) override;
+    void SetExtendedStyle(std::uint32_t style) override {
+        calls.push_back("SetExtendedStyle " + std::to_string(exStyle = style));
+    }
+    void SetMinimizedPosition(int x, int y) override {
+        calls.push_back("SetMinimizedPosition " + std::to_string(x) + " " + std::to_string(y));
+    }
     ui::Rect WindowBounds() const override { return bounds; }
-    void SetWindowBounds(const ui::Rect& r) override;
+    void SetWindowBounds(const ui::Rect& r) override {
+        bounds = r;
+        calls.push_back("SetWindowBounds " + std::to_string(r.left) + " " + std::to_string(r.top) +
+                        " " + std::to_string(r.width) + " " + std::to_string(r.height));
+    }
 };
 
 } // namespace pw::test

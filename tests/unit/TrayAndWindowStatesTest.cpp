@@ -1,10 +1,6 @@
 #include "app/MainIds.h"
 #include "app/TfrmMain.h"
-#include "app/TrayIcon.h"
-#include "app/WindowStates.h"
 #include "platform/WebPages.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeFormSite.h"
 #include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>
@@ -16,23 +12,21 @@ namespace pw {
 namespace {
 
 using Calls = std::vector<std::string>;
-using Tray = test::FakeDesktop::TrayCall;
+using Tray = std::vector<test::FakeDesktop::TrayCall>;
 
 const std::string kTip = "Left Click to activate Orvane Pastewise\r\nRight Click to popup menu";
 const std::string kShownTip = "Left Click to activate Orvane Pastewise\r\nRight Click to popup m";
+const Tray kAdd{{TrayChange::Add, kShownTip}};
+const Tray kDelete{{TrayChange::Delete, kShownTip}};
 
 TEST(TrayTipTest, KeepsAtMostTheFirst63Characters) {
-    const std::string sixtyThree(63, 'x');
-    const struct {
-        std::string text, tip;
-    } cases[] = {
-        {"", ""}, {sixtyThree, sixtyThree}, {sixtyThree + "y", sixtyThree}, {kTip, kShownTip}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TrayTip(c.text), c.tip) << c.text;
+    const std::string x63(63, 'x');
+    for (const auto& [text, tip] :
+         {std::pair{std::string(), std::string()}, {x63, x63}, {x63 + "y", x63}, {kTip, kShownTip}})
+        EXPECT_EQ(TrayTip(text), tip);
 }
 
-// The program on a fake desktop, with the tip in its string table and the
-// system's own handling of a system command recorded among the window's calls.
+// The system's own handling of a system command shows among the window's calls as "Default".
 class TrayTest : public ::testing::Test {
 protected:
     TrayTest() {
@@ -42,23 +36,22 @@ protected:
         frm.AttachSite(&site);
         frm.FormCreate();
     }
-
     void Command(std::uint32_t command, std::intptr_t lParam = 0) {
         site.calls.clear();
+        desktop.trayCalls.clear();
         frm.SystemCommand(command, lParam, [this] { site.calls.emplace_back("Default"); });
     }
-    // The close box, as the system delivers the minimize that the close posts.
-    void CloseBox() {
-        site.RequestClose();
-        Command(kScMinimize);
+    void Mouse(unsigned mouseMessage, bool minimized) {
+        site.minimized = minimized;
+        site.calls.clear();
+        desktop.trayCalls.clear();
+        frm.TrayIconMessage(mouseMessage);
     }
-    // Exit with a question about an unsaved list, answered Cancel.
-    void ExitRefused() {
+    void ExitRefused() { // an unsaved list, and Cancel at the question
         desktop.answers.push_back(MessageAnswer::Cancel);
         frm.SetDocument(test::DocumentOf("[Untitled]", "Untitled"));
         AddSnippet(frm.List(), "unsaved");
         frm.bExitClick();
-        ASSERT_FALSE(site.quit);
     }
 
     test::FakeDesktop desktop;
@@ -66,149 +59,91 @@ protected:
     TfrmMain frm{desktop};
 };
 
-TEST_F(TrayTest, TheIconComesAtStartAndAtEachHideAndGoesWithTheWindowsReturnAndExit) {
-    EXPECT_EQ(desktop.trayCalls, (std::vector<Tray>{{TrayChange::Add, kShownTip}}));
-    EXPECT_TRUE(frm.Tray().ShouldBePresent());
-
-    // The shell starts again: the icon comes back whenever it should be there.
-    const struct {
-        const char* step;
-        std::function<void()> act;
-        bool present;
-    } steps[] = {
-        {"after start-up", [] {}, true},
-        {"hidden", [this] { CloseBox(); }, true},
-        {"back from hiding",
-         [this] {
-             site.minimized = true; // the hide step leaves it so
-             frm.TrayIconMessage(kMouseLeftDown);
-         },
-         false},
-        {"hidden again", [this] { Command(kScMinimize); }, true},
-        {"exit refused", [this] { ExitRefused(); }, false},
-    };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(s.step);
-        s.act();
-        EXPECT_EQ(frm.Tray().ShouldBePresent(), s.present);
-        EXPECT_EQ(desktop.trayCalls.back().change,
-                  s.present ? TrayChange::Add : TrayChange::Delete);
-        desktop.trayCalls.clear();
-        frm.TaskbarCreated();
-        const std::vector<Tray> readded{{TrayChange::Add, kShownTip}};
-        EXPECT_EQ(desktop.trayCalls, s.present ? readded : std::vector<Tray>{});
-    }
-    EXPECT_FALSE(site.quit);
-}
-
-TEST_F(TrayTest, MinimizeHidesOnlyAfterTheFirstCloseAndNeverAfterExitWasAsked) {
-    desktop.notificationArea = ScreenRect{900, 740, 120, 28};
-    desktop.trayCalls.clear();
-
-    Command(kScMinimize + 2); // the low bits are the system's own
+TEST_F(TrayTest, MinimizeHidesAfterTheFirstCloseOnlyAndTheShellGetsTheIconBackWhileHidden) {
+    EXPECT_EQ(desktop.trayCalls, kAdd); // at start-up, beside the shown window
+    Command(kScMinimize + 2);           // the low bits are the system's own
     EXPECT_EQ(site.calls, Calls{"Default"});
-    EXPECT_TRUE(desktop.trayCalls.empty());
 
-    CloseBox();
+    desktop.notificationArea = ScreenRect{900, 740, 120, 28};
+    site.RequestClose();
+    Command(kScMinimize);
     EXPECT_EQ(site.calls, (Calls{"SetExtendedStyle 384", "SetMinimizedPosition 900 740", "Default",
                                  "SetExtendedStyle 256", "HideWindow"}));
-    EXPECT_EQ(desktop.trayCalls, (std::vector<Tray>{{TrayChange::Add, kShownTip}}));
-
-    // No notification area: the hide goes on without a place to shrink to.
-    // lParam 1 hides without the icon.
-    desktop.notificationArea.reset();
-    desktop.trayCalls.clear();
+    EXPECT_EQ(desktop.trayCalls, kAdd);
+    desktop.notificationArea.reset(); // and lParam 1 hides without the icon
     Command(kScMinimize, 1);
     EXPECT_EQ(site.calls,
               (Calls{"SetExtendedStyle 384", "Default", "SetExtendedStyle 256", "HideWindow"}));
     EXPECT_TRUE(desktop.trayCalls.empty());
 
+    for (bool hidden : {true, false}) {
+        if (!hidden)
+            Mouse(kMouseLeftDown, true);
+        desktop.trayCalls.clear();
+        frm.TaskbarCreated();
+        EXPECT_EQ(desktop.trayCalls, hidden ? kAdd : Tray{});
+    }
     ExitRefused();
+    ASSERT_FALSE(site.quit);
+    EXPECT_EQ(desktop.trayCalls.back().change, TrayChange::Delete);
     Command(kScMinimize);
     EXPECT_EQ(site.calls, Calls{"Default"});
 }
 
-TEST_F(TrayTest, LeftClickRestoresInFiveStepsAndSelectsTheFirstRow) {
-    CloseBox();
+TEST_F(TrayTest, TheIconsMouseButtonsRestoreInFiveStepsOrOpenItsMenu) {
     for (int rows : {0, 2}) {
-        SCOPED_TRACE(rows);
         for (int i = frm.ListView1.RowCount(); i < rows; ++i)
             AddSnippet(frm.List(), "t" + std::to_string(i));
         frm.ListView1.Select(-1);
-        Command(kScMinimize);
-        site.minimized = true;
-        site.calls.clear();
-        desktop.trayCalls.clear();
-        frm.TrayIconMessage(kMouseLeftDown);
+        Mouse(kMouseLeftDown, true);
         EXPECT_EQ(site.calls, (Calls{"ShowWindow", "RestoreIfMinimized", "BringToFront",
                                      "SetExtendedStyle 256", "BringToFront"}));
-        EXPECT_EQ(desktop.trayCalls, (std::vector<Tray>{{TrayChange::Delete, kShownTip}}));
+        EXPECT_EQ(desktop.trayCalls, kDelete);
         EXPECT_EQ(frm.ListView1.Selected(), rows > 0 ? 0 : -1);
     }
-
-    // Already shown (right after start-up): to the front, the icon stays.
-    site.calls.clear();
-    desktop.trayCalls.clear();
-    frm.miOpen.Click();
+    // Shown already: to the front, and the icon stays.
+    Mouse(kMouseLeftDown, false);
     EXPECT_EQ(site.calls,
               (Calls{"ShowWindow", "BringToFront", "SetExtendedStyle 256", "BringToFront"}));
     EXPECT_TRUE(desktop.trayCalls.empty());
-}
-
-TEST_F(TrayTest, RightClickOpensTheIconsMenuAndOtherMouseMessagesDoNothing) {
-    for (unsigned message : {0x200u, 0x202u, 0x203u, 0x205u, 0x206u, 0x207u}) {
-        site.calls.clear();
-        frm.TrayIconMessage(message);
+    for (unsigned message : {0x200u, 0x202u, 0x203u, 0x205u}) {
+        Mouse(message, true);
         EXPECT_TRUE(site.calls.empty()) << message;
     }
-    frm.TrayIconMessage(kMouseRightDown);
+    Mouse(kMouseRightDown, true);
     EXPECT_EQ(site.calls, (Calls{"BringToFront", "Popup pmSelf"}));
 }
 
-TEST_F(TrayTest, MaximizeKeepsTheBoundsThatRestoreGoesBackToAndExitWrites) {
+TEST_F(TrayTest, RestoreFromMaximizedGoesBackToTheBoundsKeptAtMaximizeWhichExitWrites) {
     site.bounds = {120, 80, 600, 500};
     Command(kScMaximize);
-    EXPECT_EQ(site.calls, Calls{"Default"});
     site.maximized = true;
     site.bounds = {0, 0, 1920, 1040};
-    // Maximize again from the taskbar while maximized or minimized: nothing
-    // new to keep.
-    Command(kScMaximize);
+    Command(kScMaximize); // maximized or minimized already: nothing to keep
     site.minimized = true;
-    Command(kScMaximize);
-    site.minimized = false;
-
-    Command(kScRestore + 2);
-    EXPECT_EQ(site.calls, (Calls{"Default", "SetWindowBounds 120 80 600 500"}));
-    // From minimized the system knows the place: nothing is moved.
     site.maximized = false;
-    site.minimized = true;
-    Command(kScRestore);
+    Command(kScMaximize);
+    Command(kScRestore); // from minimized the system knows the place
     EXPECT_EQ(site.calls, Calls{"Default"});
+    site.minimized = false;
+    site.maximized = true;
+    Command(kScRestore);
+    EXPECT_EQ(site.calls, (Calls{"Default", "SetWindowBounds 120 80 600 500"}));
 
-    // Written at exit, whatever the system's rectangle says.
-    site.placement = {{0, 0, 1920, 1040}, true, {0, 0, 1920, 1040}};
-    frm.bExitClick();
-    ASSERT_TRUE(site.quit);
-    test::ProgramRun next(desktop);
-    EXPECT_EQ(next.site.placement,
-              ui::WindowPlacement({{0, 0, 1920, 1040}, true, {120, 80, 600, 500}}));
-    EXPECT_EQ(next.frm.States().RestoredBounds(), (ui::Rect{120, 80, 600, 500}));
-    // A start in the maximized state restores to the stored bounds.
-    next.site.maximized = true;
-    next.site.calls.clear();
-    next.frm.SystemCommand(kScRestore, 0, [] {});
-    EXPECT_EQ(next.site.calls, Calls{"SetWindowBounds 120 80 600 500"});
-}
-
-TEST_F(TrayTest, ANormalWindowAtExitStoresWhereItStandsAsItsRestoredBounds) {
-    Command(kScMaximize); // kept, but the window is back to normal at exit
-    site.placement = {{250, 120, 529, 516}, false, {9, 9, 9, 9}};
-    frm.bExitClick();
-    ASSERT_TRUE(site.quit);
-    test::ProgramRun next(desktop);
-    EXPECT_EQ(next.site.placement,
-              ui::WindowPlacement({{250, 120, 529, 516}, false, {250, 120, 529, 516}}));
+    for (bool maximized : {true, false}) {
+        test::FakeDesktop disk;
+        test::ProgramRun run(disk);
+        run.site.placement = {{0, 0, 1920, 1040}, maximized, {9, 9, 9, 9}};
+        run.frm.SystemCommand(kScMaximize, 0, [] {}); // from the fake's {100, 50, 529, 516}
+        ASSERT_TRUE(run.Exit());
+        test::ProgramRun next(disk);
+        const ui::Rect normal =
+            maximized ? ui::Rect{100, 50, 529, 516} : ui::Rect{0, 0, 1920, 1040};
+        EXPECT_EQ(next.site.placement.normal, normal);
+        next.site.maximized = true;
+        next.frm.SystemCommand(kScRestore, 0, [] {});
+        EXPECT_EQ(next.site.bounds, normal);
+    }
 }
 
 TEST_F(TrayTest, MenusHoldTheirItemsInOrderAndOpenTheirPages) {
@@ -225,23 +160,19 @@ TEST_F(TrayTest, MenusHoldTheirItemsInOrderAndOpenTheirPages) {
         (Calls{"&Home Page", "-", "&Options...", "-", "&New Configuration",
                "&Load Configuration...", "&Save Configuration\tCtrl+S", "Sa&ve Configuration As...",
                "-", "&Donate", "-", "Check for Update", "-", "&About..."}));
-
     for (ui::MenuItem* item :
          {&frm.miHomePage, &frm.miHomepage, &frm.miUpdate, &frm.miCheckforUpdate, &frm.miDonate})
         item->Click();
     EXPECT_EQ(desktop.openedPages,
               (Calls{kProductHomePage, kProductHomePage, kUpdatePage, kUpdatePage, kDonationPage}));
-
     site.calls.clear();
     frm.lMenu.OnClick();
     frm.wsiMenu.OnClick();
     EXPECT_EQ(site.calls, (Calls{"Popup suiPopupMenu1", "Popup suiPopupMenu1"}));
-
-    // "&Exit" of the icon's menu is the Exit button.
     desktop.trayCalls.clear();
     frm.miExit.Click();
     EXPECT_TRUE(site.quit);
-    EXPECT_EQ(desktop.trayCalls, (std::vector<Tray>{{TrayChange::Delete, kShownTip}}));
+    EXPECT_EQ(desktop.trayCalls, kDelete);
 }
 
 } // namespace
