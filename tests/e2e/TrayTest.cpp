@@ -83,7 +83,7 @@ std::array<LONG, 4> boundsOf(HWND window) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-TEST(Tray, MaximizeThenRestoreReturnsToTheEarlierBoundsWhichExitWrites) {
+TEST(Tray, MaximizeThenRestoreReturnsToTheEarlierBoundsWhichAnExitWhileHiddenWrites) {
     const std::array<LONG, 4> before{40, 30, 600, 500};
     const auto restoresTo = [&](HWND main) {
         return command(main, SC_RESTORE) &&
@@ -100,7 +100,10 @@ TEST(Tray, MaximizeThenRestoreReturnsToTheEarlierBoundsWhichExitWrites) {
                 EXPECT_TRUE(restoresTo(main));
             }
         }
-        ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+        // Ended from the notification area: hidden, the window is stored as it was shown.
+        ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
+        ASSERT_TRUE(app.chooseFromTrayMenu('E'));
+        ASSERT_EQ(app.process().waitForExit(), std::optional<DWORD>(0));
     }
     std::array<LONG, 5> stored{};
     const char* keys[] = {"NormalLeft", "NormalTop", "NormalWidth", "NormalHeight", "Maximized"};
