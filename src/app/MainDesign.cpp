@@ -57,9 +57,14 @@ void TfrmMain::Design() {
 
     ListView1.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
 
-    for (ui::MenuItem* item : {&miOptions, &miMenuSep1, &miNewConfiguration, &miLoadConfiguration,
-                               &miSaveConfiguration, &miSaveConfigurationAs})
+    for (ui::MenuItem* item :
+         {&miHomePage, &miMenuSep0, &miOptions, &miMenuSep1, &miNewConfiguration,
+          &miLoadConfiguration, &miSaveConfiguration, &miSaveConfigurationAs, &miMenuSep2,
+          &miDonate, &miMenuSep3, &miUpdate, &miMenuSep4, &miAbout})
         suiPopupMenu1.Add(*item);
+    for (ui::MenuItem* item :
+         {&miOpen, &miSelfSep1, &miHomepage, &miCheckforUpdate, &miSelfSep2, &miExit})
+        pmSelf.Add(*item);
     for (ui::MenuItem* item :
          {&miPopupEdit, &miPopupSep1, &miPopupUp, &miPopupDown, &miPopupRemove, &miPopupSep2})
         PopupMenu1.Add(*item);
@@ -84,6 +89,16 @@ void TfrmMain::WireHandlers() {
     onClick(miLoadConfiguration, &TfrmMain::miLoadConfigurationClick);
     onClick(miSaveConfigurationAs, &TfrmMain::miSaveConfigurationAsClick);
     onClick(miOptions, &TfrmMain::miOptionsClick);
+    onClick(wsiMenu, &TfrmMain::lMenuClick);
+    // Items that open the same page share the handler.
+    onClick(miHomePage, &TfrmMain::miHomepageClick);
+    onClick(miHomepage, &TfrmMain::miHomepageClick);
+    onClick(miUpdate, &TfrmMain::miCheckforUpdateClick);
+    onClick(miCheckforUpdate, &TfrmMain::miCheckforUpdateClick);
+    onClick(miDonate, &TfrmMain::bDonateClick);
+    onClick(miAbout, &TfrmMain::miAboutClick);
+    onClick(miOpen, &TfrmMain::RestoreFromTray);
+    onClick(miExit, &TfrmMain::bExitClick);
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
 
     aSaveConfiguration.OnExecute = [this] { aSaveConfigurationExecute(); };

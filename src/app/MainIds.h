@@ -28,3 +28,4 @@
 // String table (band 2000-2099).
 #define IDS_APP_TITLE 2001
 #define IDS_VERSION 2002
+#define IDS_TRAY_TIP 2003

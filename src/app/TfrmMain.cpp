@@ -96,8 +96,10 @@ void TfrmMain::FormCreate() {
     // registry is built that way with the window.
     ShowDocumentTitle();
     LoadSettings();
-    // Attach points, in this order: the notification-area icon, the saved
-    // taskbar style, the clipboard viewer chain.
+    // The icon is there from the start, beside the window about to be shown.
+    trayIcon_.Add();
+    windowStates_.SaveTaskbarStyle(NativeWindow());
+    // The layout is recorded before the stored placement resizes the window.
     RecordLayout();
     NativeWindow().SetPlacement(placement_, firstRun_);
     clipboardChain_.Join();
@@ -117,7 +119,7 @@ void TfrmMain::FormShow() {
 bool TfrmMain::FormClose() {
     if (closeMode_ != CloseMode::Exit) {
         closeMode_ = CloseMode::HideToTray;
-        // Until the notification area is wired in, hiding is a minimise.
+        // The minimize hides the window in the notification area now.
         NativeWindow().PostMinimize();
         return false;
     }
@@ -148,6 +150,7 @@ void TfrmMain::LoadSettings() {
     settings_ = stored.settings;
     document_.SetFile(stored.configurationFile);
     placement_ = PlacementOnScreen(stored.placement, desktop_);
+    windowStates_.SetRestoredBounds(placement_.normal);
     RestoreStoredList(Document(), std::move(stored.rows));
 }
 
@@ -165,6 +168,9 @@ bool TfrmMain::SaveSettings() {
     for (int row = 0; row < table_.RowCount(); ++row)
         stored.rows.push_back({table_.Number(row), table_.Content(row), table_.Hotkey(row)});
     stored.placement = NativeWindow().GetPlacement();
+    // Not the system's: its rectangle is the maximized one after a start in
+    // that state, and counts from the work area, not the screen.
+    stored.placement.normal = windowStates_.RestoredBoundsToStore(stored.placement);
     const IoResult written =
         WriteFileAtomically(desktop_, path, WriteSettingsFile(previous, stored, desktop_));
     if (!written.ok) {
@@ -204,8 +210,8 @@ void TfrmMain::bAddClick() {
 void TfrmMain::bExitClick() {
     closeMode_ = CloseMode::Exit;
     NativeWindow().RequestClose();
-    // Attach point: the notification-area icon is deleted here, whether or
-    // not the close went through.
+    // Whether or not the close went through.
+    trayIcon_.Delete();
 }
 
 void TfrmMain::aMoveUpExecute() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/DocumentCommands.h"
+#include "app/TrayIcon.h"
+#include "app/WindowStates.h"
 #include "clipboard/ClipboardViewerChain.h"
 #include "hotkeys/HotkeyRegistry.h"
 #include "persistence/DocumentState.h"
@@ -14,6 +16,8 @@
 #include "ui/ListView.h"
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace pw {
 
@@ -63,14 +67,31 @@ public:
 
     ui::Action aSaveConfiguration{"aSaveConfiguration", "&Save Configuration"};
 
-    // The main menu, opened by the "Menu" link.
+    // The main menu, opened by the "Menu" link and the picture beside it.
     ui::PopupMenu suiPopupMenu1{"suiPopupMenu1"};
+    ui::MenuItem miHomePage{"miHomePage", "&Home Page"};
+    ui::MenuItem miMenuSep0{"miMenuSep0", "", true};
     ui::MenuItem miOptions{"miOptions", "&Options..."};
     ui::MenuItem miMenuSep1{"miMenuSep1", "", true};
     ui::MenuItem miNewConfiguration{"miNewConfiguration", "&New Configuration"};
     ui::MenuItem miLoadConfiguration{"miLoadConfiguration", "&Load Configuration..."};
     ui::MenuItem miSaveConfiguration{"miSaveConfiguration", "&Save Configuration\tCtrl+S"};
     ui::MenuItem miSaveConfigurationAs{"miSaveConfigurationAs", "Sa&ve Configuration As..."};
+    ui::MenuItem miMenuSep2{"miMenuSep2", "", true};
+    ui::MenuItem miDonate{"miDonate", "&Donate"};
+    ui::MenuItem miMenuSep3{"miMenuSep3", "", true};
+    ui::MenuItem miUpdate{"miUpdate", "Check for Update"};
+    ui::MenuItem miMenuSep4{"miMenuSep4", "", true};
+    ui::MenuItem miAbout{"miAbout", "&About..."};
+
+    // The notification-area icon's menu.
+    ui::PopupMenu pmSelf{"pmSelf"};
+    ui::MenuItem miOpen{"miOpen", "&Open"};
+    ui::MenuItem miSelfSep1{"miSelfSep1", "", true};
+    ui::MenuItem miHomepage{"miHomepage", "&Hompage"};
+    ui::MenuItem miCheckforUpdate{"miCheckforUpdate", "&Check for Update"};
+    ui::MenuItem miSelfSep2{"miSelfSep2", "", true};
+    ui::MenuItem miExit{"miExit", "&Exit"};
 
     ui::PopupMenu PopupMenu1{"PopupMenu1"};
     ui::MenuItem miPopupEdit{"miPopupEdit", "&Edit"};
@@ -125,6 +146,23 @@ public:
     void cbAutoCopyClick();
     void cbAutoAddClick();
     void cbAlwaysOnTopClick();
+    void miHomepageClick();
+    void miCheckforUpdateClick();
+    void bDonateClick();
+    void miAboutClick();
+    void OpenWebPage(const std::string& address);
+
+    // --- the notification area and the window states ---
+    // The shell's message for the mouse over the icon.
+    void TrayIconMessage(unsigned mouseMessage);
+    void RestoreFromTray();
+    // WM_SYSCOMMAND; `systemDefault` is the system's own handling.
+    void SystemCommand(std::uint32_t command, std::intptr_t lParam,
+                       const std::function<void()>& systemDefault);
+    // The shell has started again, without the icons it had.
+    void TaskbarCreated();
+    const TrayIcon& Tray() const { return trayIcon_; }
+    const WindowStates& States() const { return windowStates_; }
 
     // --- system messages ---
     void HotkeyPressed(std::int32_t id);
@@ -167,6 +205,8 @@ private:
     SnippetTable table_{ListView1};
     HotkeyRegistry hotkeys_{desktop_};
     ClipboardViewerChain clipboardChain_{desktop_};
+    TrayIcon trayIcon_{desktop_};
+    WindowStates windowStates_{desktop_, trayIcon_};
     // The hotkeys of rows 1 to 10 as they were when the Options dialog opened.
     OptionsHotkeys optionsSnapshot_;
     Settings settings_;

@@ -40,6 +40,8 @@ struct FileDialogRequest {
 };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+enum class TrayChange { Add, Delete };
+
 // A rectangle of the virtual screen in pixels: a monitor left of or above the
 // primary one has negative coordinates.
 struct ScreenRect {
@@ -158,6 +160,16 @@ public:
     // ending in a backslash; empty when the system does not say.
     virtual std::string AppDataFolder() = 0;
     virtual std::string ProgramFolder() = 0;
+
+    // The main window's icon in the notification area, with this tip. Adding
+    // one that is there or deleting one that is not changes nothing.
+    virtual void SetTrayIcon(TrayChange change, const std::string& tip) = 0;
+    // Where the taskbar's notification area is on the screen, if it has one.
+    virtual std::optional<ScreenRect> NotificationArea() = 0;
+    // In the user's browser, with the hourglass while the shell takes it.
+    virtual void OpenWebPage(const std::string& address) = 0;
+    // A text of the program's string table; empty when there is none.
+    virtual std::string LoadText(int id) = 0;
 };
 
 } // namespace pw

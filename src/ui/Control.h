@@ -123,6 +123,7 @@ public:
     std::optional<Color> Fill() const { return fill_; }
     void SetFill(Color c) { fill_ = c; }
     bool HasPicture() const { return iconId_ != 0 || fill_.has_value(); }
+    std::function<void()> OnClick;
 
 private:
     int iconId_ = 0;

@@ -56,6 +56,18 @@ public:
     // Shows another form modally, owned by this one, and returns once the
     // form has a modal result; its native window is gone by then.
     virtual void RunModal(Form& dialog) = 0;
+
+    // Window states: the notification area hides a minimized window.
+    virtual void HideWindow() = 0;
+    virtual bool IsMinimized() const = 0;
+    virtual bool IsMaximized() const = 0;
+    virtual std::uint32_t ExtendedStyle() const = 0;
+    virtual void SetExtendedStyle(std::uint32_t style) = 0;
+    // Where the window goes when it is next minimized, on the screen.
+    virtual void SetMinimizedPosition(int left, int top) = 0;
+    // The outer bounds on the screen, as they are now.
+    virtual Rect WindowBounds() const = 0;
+    virtual void SetWindowBounds(const Rect& bounds) = 0;
 };
 
 // One entry of a window design: the control, the control it sits in (null for

@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
+#include "app/TrayIcon.h"
 #include "platform/Product.h"
 
 namespace e2e {
@@ -360,6 +361,23 @@ HWND PastewiseApp::visibleMenu() const {
         failure << "the main menu closed after attempt " << attempt << ", but nothing came of it; ";
     }
     return failure;
+}
+
+::testing::AssertionResult PastewiseApp::chooseFromTrayMenu(WORD mnemonic) const {
+    if (!PostMessageA(main_, pw::kTrayCallback, 0, WM_RBUTTONDOWN)) {
+        return ::testing::AssertionFailure() << "cannot post the icon's message";
+    }
+    if (auto chosen = pressInPopupMenu(mnemonic, "menu of the notification-area icon"); chosen) {
+        return chosen;
+    }
+    // With the window hidden, the key may reach whichever window Wine still treats as focused:
+    // then it goes to the menu's own queue, as a keyboard would.
+    const HWND menu = visibleMenu();
+    if (menu == nullptr || !PostMessageA(menu, WM_KEYDOWN, mnemonic, 0) ||
+        !waitUntil([&] { return IsWindowVisible(menu) == 0; })) {
+        return ::testing::AssertionFailure() << "the menu of the notification-area icon stays open";
+    }
+    return ::testing::AssertionSuccess();
 }
 
 bool PastewiseApp::showsDialog() const {

@@ -94,6 +94,9 @@ public:
     // a visible effect is expected and none comes, the whole choice is made again.
     ::testing::AssertionResult chooseFromMainMenu(WORD mnemonic,
                                                   MenuEffect effect = MenuEffect::Visible) const;
+    // Right-clicks the notification-area icon, as the shell reports it to the program, and
+    // presses the mnemonic key of an item of the menu that opens ('E' for "&Exit").
+    ::testing::AssertionResult chooseFromTrayMenu(WORD mnemonic) const;
     // A dialog or message box of the program is up: a system one (class #32770) or one of its
     // own forms (Edit item, Options).
     bool showsDialog() const;

@@ -158,6 +158,23 @@ public:
     std::vector<ScreenRect> workAreas{{0, 0, 1920, 1040}};
     std::vector<ScreenRect> MonitorWorkAreas() override { return workAreas; }
 
+    // --- the shell ---
+    struct TrayCall {
+        TrayChange change;
+        std::string tip;
+        friend bool operator==(const TrayCall&, const TrayCall&) = default;
+    };
+    std::vector<TrayCall> trayCalls;
+    std::optional<ScreenRect> notificationArea;
+    std::vector<std::string> openedPages;
+    std::map<int, std::string> strings; // the string table
+    void SetTrayIcon(TrayChange change, const std::string& tip) override {
+        trayCalls.push_back({change, tip});
+    }
+    std::optional<ScreenRect> NotificationArea() override { return notificationArea; }
+    void OpenWebPage(const std::string& address) override { openedPages.push_back(address); }
+    std::string LoadText(int id) override { return strings.contains(id) ? strings[id] : ""; }
+
 private:
     std::string Resolve(const std::string& path) const;
 };

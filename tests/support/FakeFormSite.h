@@ -2,6 +2,7 @@
 
 #include "ui/Form.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,7 +23,10 @@ public:
     void RequestClose() override;
     void PostMinimize() override { calls.emplace_back("PostMinimize"); }
     void ShowWindow() override { calls.emplace_back("ShowWindow"); }
-    void RestoreIfMinimized() override { calls.emplace_back("RestoreIfMinimized"); }
+    void RestoreIfMinimized() override {
+        calls.emplace_back("RestoreIfMinimized");
+        minimized = false;
+    }
     void BringToFront() override { calls.emplace_back("BringToFront"); }
     void Quit() override {
         calls.emplace_back("Quit");
@@ -58,6 +62,28 @@ public:
     std::function<void(ui::Form&)> modalScript;
     int modalRuns = 0;
     void RunModal(ui::Form& dialog) override;
+
+    // Window states: the calls are recorded, the state answers the questions.
+    bool minimized = false;
+    bool maximized = false;
+    std::uint32_t exStyle = 0;
+    ui::Rect bounds{100, 50, 529, 516};
+    void HideWindow() override { calls.emplace_back("HideWindow"); }
+    bool IsMinimized() const override { return minimized; }
+    bool IsMaximized() const override { return maximized; }
+    std::uint32_t ExtendedStyle() const override { return exStyle; }
+    void SetExtendedStyle(std::uint32_t style) override {
+        calls.push_back("SetExtendedStyle " + std::to_string(exStyle = style));
+    }
+    void SetMinimizedPosition(int x, int y) override {
+        calls.push_back("SetMinimizedPosition " + std::to_string(x) + " " + std::to_string(y));
+    }
+    ui::Rect WindowBounds() const override { return bounds; }
+    void SetWindowBounds(const ui::Rect& r) override {
+        bounds = r;
+        calls.push_back("SetWindowBounds " + std::to_string(r.left) + " " + std::to_string(r.top) +
+                        " " + std::to_string(r.width) + " " + std::to_string(r.height));
+    }
 };
 
 } // namespace pw::test

@@ -44,7 +44,11 @@ TEST(SettingsFileTest, FirstStartTakesTheDefaultsAndExitWritesEveryKeyInOrder) {
     for (const char* text : {"first", "second"})
         AddSnippet(run.frm.List(), text);
     run.frm.cbAutoAdd.SetChecked(true);
-    run.site.placement = {{0, 0, 1920, 1040}, true, {100, 50, 600, 480}};
+    // Maximized from these bounds, which the window keeps to go back to.
+    run.site.bounds = {100, 50, 600, 480};
+    run.frm.SystemCommand(kScMaximize, 0, [&run] {
+        run.site.placement = {{0, 0, 1920, 1040}, true, {100, 50, 600, 480}};
+    });
     ASSERT_TRUE(run.Exit());
 
     const ProfileFile file = ProfileFile::Parse(desktop.files[kSettingsPath]);

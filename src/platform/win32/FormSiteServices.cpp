@@ -22,6 +22,16 @@ void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred
     initialShow_ = placement.maximized ? SW_SHOWMAXIMIZED : SW_SHOW;
 }
 
+void FormWindow::SetMinimizedPosition(int left, int top) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(hwnd_, &placement))
+        return;
+    placement.flags |= WPF_SETMINPOSITION;
+    placement.ptMinPosition = {left, top};
+    SetWindowPlacement(hwnd_, &placement);
+}
+
 ui::WindowPlacement FormWindow::GetPlacement() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
@@ -31,8 +41,17 @@ ui::WindowPlacement FormWindow::GetPlacement() const {
     if (GetWindowPlacement(hwnd_, &wp))
         p.normal = ToRect(wp.rcNormalPosition);
     // A minimized window stores where it was before, not the icon's place.
-    if (IsIconic(hwnd_))
+    // The system counts that from the work area: a taskbar at the top or left
+    // would move the window by its size at each start.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (IsIconic(hwnd_) &&
+        GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
         p.bounds = p.normal;
+        p.bounds.left += monitor.rcWork.left - monitor.rcMonitor.left;
+        p.bounds.top += monitor.rcWork.top - monitor.rcMonitor.top;
+        p.maximized = (wp.flags & WPF_RESTORETOMAXIMIZED) != 0;
+    }
     return p;
 }
 

@@ -73,6 +73,23 @@ public:
     void ChangeDpi(int dpi, const RECT& suggested);
     void Popup(const ui::PopupMenu& menu, int x, int y) override;
     void RunModal(ui::Form& dialog) override;
+    void HideWindow() override { ::ShowWindow(hwnd_, SW_HIDE); }
+    bool IsMinimized() const override { return IsIconic(hwnd_) != FALSE; }
+    bool IsMaximized() const override { return IsZoomed(hwnd_) != FALSE; }
+    std::uint32_t ExtendedStyle() const override { return GetWindowLongA(hwnd_, GWL_EXSTYLE); }
+    void SetExtendedStyle(std::uint32_t style) override {
+        SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(style));
+    }
+    void SetMinimizedPosition(int left, int top) override;
+    ui::Rect WindowBounds() const override {
+        RECT r{};
+        GetWindowRect(hwnd_, &r);
+        return ToRect(r);
+    }
+    void SetWindowBounds(const ui::Rect& r) override {
+        SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
 protected:
     // Window-specific messages first; return true when handled.

@@ -41,10 +41,9 @@ constexpr MessageRoute kRoutes[] = {
 } // namespace
 
 bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (HandleSizing(msg, wp, lp)) {
-        result = 0;
+    result = 0;
+    if (HandleSizing(msg, wp, lp) || HandleWindowStates(msg, wp, lp))
         return true;
-    }
     for (const MessageRoute& route : kRoutes) {
         if (route.message == msg) {
             route.handle(form_, wp, lp);

@@ -18,8 +18,12 @@ protected:
 private:
     // WM_SIZE, WM_GETMINMAXINFO and WM_DPICHANGED, to the layout.
     bool HandleSizing(UINT msg, WPARAM wp, LPARAM lp);
+    // The notification area, the system commands and each showing.
+    bool HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp);
 
     TfrmMain& form_;
+    // Sent to every top-level window when the shell (re)creates the taskbar.
+    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 };
 
 } // namespace pw::win32

@@ -48,6 +48,11 @@ public:
     bool FolderExists(const std::string& path) override;
     std::string AppDataFolder() override;
     std::string ProgramFolder() override;
+    // The shell (Win32Shell).
+    void SetTrayIcon(TrayChange change, const std::string& tip) override;
+    std::optional<ScreenRect> NotificationArea() override;
+    void OpenWebPage(const std::string& address) override;
+    std::string LoadText(int id) override;
 
 private:
     static LRESULT CALLBACK KeepDrawNotice(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,

@@ -29,8 +29,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     desktop.SetMainWindow(window.Handle());
     form.FormCreate();
 
+    // Showing runs the show handler, as every later showing does.
     ShowWindow(window.Handle(), window.InitialShowCommand());
-    form.FormShow();
     UpdateWindow(window.Handle());
 
     const int code =

@@ -1,0 +1,33 @@
+#include "app/TrayIcon.h"
+
+#include "app/MainIds.h"
+#include "platform/Desktop.h"
+
+namespace pw {
+
+std::string TrayTip(std::string text) {
+    if (text.size() > kTrayTipLength)
+        text.resize(kTrayTipLength);
+    return text;
+}
+
+void TrayIcon::Set(bool add) {
+    present_ = add;
+    desktop_.SetTrayIcon(add ? TrayChange::Add : TrayChange::Delete,
+                         TrayTip(desktop_.LoadText(IDS_TRAY_TIP)));
+}
+
+void TrayIcon::Add() {
+    Set(true);
+}
+
+void TrayIcon::Delete() {
+    Set(false);
+}
+
+void TrayIcon::ShellRestarted() {
+    if (present_)
+        Set(true);
+}
+
+} // namespace pw

@@ -1,0 +1,72 @@
+#include "app/WindowStates.h"
+
+#include "app/TrayIcon.h"
+#include "platform/Desktop.h"
+#include "ui/Form.h"
+
+namespace pw {
+
+namespace {
+// Sent by the program itself to hide without the icon.
+constexpr std::intptr_t kHideWithoutIcon = 1;
+} // namespace
+
+void WindowStates::SaveTaskbarStyle(const ui::FormSite& window) {
+    savedStyle_ = window.ExtendedStyle();
+}
+
+void WindowStates::Hide(ui::FormSite& window, bool addIcon, const std::function<void()>& minimize) {
+    // As a tool window the minimize is not shown as a taskbar entry shrinking
+    // to its button, and it shrinks towards the icon's place, when known.
+    window.SetExtendedStyle(savedStyle_ | kToolWindowStyle);
+    if (const std::optional<ScreenRect> area = desktop_.NotificationArea())
+        window.SetMinimizedPosition(area->left, area->top);
+    minimize();
+    window.SetExtendedStyle(savedStyle_);
+    window.HideWindow();
+    if (addIcon)
+        tray_.Add();
+}
+
+void WindowStates::SystemCommand(ui::FormSite& window, std::uint32_t command, std::intptr_t lParam,
+                                 bool minimizeHides, const std::function<void()>& systemDefault) {
+    switch (command & kSystemCommandMask) {
+    case kScMinimize:
+        if (minimizeHides)
+            Hide(window, lParam != kHideWithoutIcon, systemDefault);
+        else
+            systemDefault();
+        return;
+    case kScMaximize:
+        // A minimized window's bounds are its button's, no place to return to.
+        if (!window.IsMaximized() && !window.IsMinimized())
+            restored_ = window.WindowBounds();
+        systemDefault();
+        return;
+    case kScRestore: {
+        // Only from maximized: the system's own restored place may be the
+        // maximized one (a start in that state). From minimized the window
+        // goes back to where it was, which the system knows.
+        const bool fromMaximized = window.IsMaximized();
+        systemDefault();
+        if (fromMaximized)
+            window.SetWindowBounds(restored_);
+        return;
+    }
+    default:
+        systemDefault();
+    }
+}
+
+void WindowStates::RestoreFromTray(ui::FormSite& window) {
+    window.ShowWindow();
+    if (window.IsMinimized()) {
+        window.RestoreIfMinimized();
+        tray_.Delete();
+    }
+    window.BringToFront();
+    window.SetExtendedStyle(savedStyle_);
+    window.BringToFront();
+}
+
+} // namespace pw

@@ -1,0 +1,49 @@
+#include "platform/win32/Win32Desktop.h"
+
+#include "app/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace pw::win32 {
+
+// The shell's first record, which every version of it takes.
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
+
+void Win32Desktop::SetTrayIcon(TrayChange change, const std::string& tip) {
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = main_;
+    icon.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(main_));
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = kTrayCallback;
+    icon.hIcon = reinterpret_cast<HICON>(GetClassLongPtrA(main_, GCLP_HICON));
+    tip.copy(icon.szTip, std::min(tip.size(), kTrayTipLength));
+    Shell_NotifyIconA(change == TrayChange::Add ? NIM_ADD : NIM_DELETE, &icon);
+}
+
+std::optional<ScreenRect> Win32Desktop::NotificationArea() {
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    HWND area =
+        taskbar != nullptr ? FindWindowExA(taskbar, nullptr, "TrayNotifyWnd", nullptr) : nullptr;
+    RECT r{};
+    if (area == nullptr || !GetWindowRect(area, &r))
+        return std::nullopt;
+    return ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Desktop::OpenWebPage(const std::string& address) {
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    ShellExecuteA(main_, "Open", address.c_str(), nullptr, nullptr, SW_SHOW);
+    SetCursor(previous);
+}
+
+std::string Win32Desktop::LoadText(int id) {
+    char text[256] = {};
+    const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text,
+                                   static_cast<int>(sizeof(text)));
+    return std::string(text, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+} // namespace pw::win32

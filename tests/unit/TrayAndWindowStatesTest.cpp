@@ -1,0 +1,179 @@
+#include "app/MainIds.h"
+#include "app/TfrmMain.h"
+#include "platform/WebPages.h"
+#include "support/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pw {
+namespace {
+
+using Calls = std::vector<std::string>;
+using Tray = std::vector<test::FakeDesktop::TrayCall>;
+
+const std::string kTip = "Left Click to activate Orvane Pastewise\r\nRight Click to popup menu";
+const std::string kShownTip = "Left Click to activate Orvane Pastewise\r\nRight Click to popup m";
+const Tray kAdd{{TrayChange::Add, kShownTip}};
+const Tray kDelete{{TrayChange::Delete, kShownTip}};
+
+TEST(TrayTipTest, KeepsAtMostTheFirst63Characters) {
+    const std::string x63(63, 'x');
+    for (const auto& [text, tip] :
+         {std::pair{std::string(), std::string()}, {x63, x63}, {x63 + "y", x63}, {kTip, kShownTip}})
+        EXPECT_EQ(TrayTip(text), tip);
+}
+
+// The system's own handling of a system command shows among the window's calls as "Default".
+class TrayTest : public ::testing::Test {
+protected:
+    TrayTest() {
+        desktop.strings[IDS_TRAY_TIP] = kTip;
+        site.exStyle = 0x100;
+        site.closeHandler = [this] { return frm.FormClose(); };
+        frm.AttachSite(&site);
+        frm.FormCreate();
+    }
+    void Command(std::uint32_t command, std::intptr_t lParam = 0) {
+        site.calls.clear();
+        desktop.trayCalls.clear();
+        frm.SystemCommand(command, lParam, [this] { site.calls.emplace_back("Default"); });
+    }
+    void Mouse(unsigned mouseMessage, bool minimized) {
+        site.minimized = minimized;
+        site.calls.clear();
+        desktop.trayCalls.clear();
+        frm.TrayIconMessage(mouseMessage);
+    }
+    void ExitRefused() { // an unsaved list, and Cancel at the question
+        desktop.answers.push_back(MessageAnswer::Cancel);
+        frm.SetDocument(test::DocumentOf("[Untitled]", "Untitled"));
+        AddSnippet(frm.List(), "unsaved");
+        frm.bExitClick();
+    }
+
+    test::FakeDesktop desktop;
+    test::FakeFormSite site;
+    TfrmMain frm{desktop};
+};
+
+TEST_F(TrayTest, MinimizeHidesAfterTheFirstCloseOnlyAndTheShellGetsTheIconBackWhileHidden) {
+    EXPECT_EQ(desktop.trayCalls, kAdd); // at start-up, beside the shown window
+    Command(kScMinimize + 2);           // the low bits are the system's own
+    EXPECT_EQ(site.calls, Calls{"Default"});
+
+    desktop.notificationArea = ScreenRect{900, 740, 120, 28};
+    site.RequestClose();
+    Command(kScMinimize);
+    EXPECT_EQ(site.calls, (Calls{"SetExtendedStyle 384", "SetMinimizedPosition 900 740", "Default",
+                                 "SetExtendedStyle 256", "HideWindow"}));
+    EXPECT_EQ(desktop.trayCalls, kAdd);
+    desktop.notificationArea.reset(); // and lParam 1 hides without the icon
+    Command(kScMinimize, 1);
+    EXPECT_EQ(site.calls,
+              (Calls{"SetExtendedStyle 384", "Default", "SetExtendedStyle 256", "HideWindow"}));
+    EXPECT_TRUE(desktop.trayCalls.empty());
+
+    for (bool hidden : {true, false}) {
+        if (!hidden)
+            Mouse(kMouseLeftDown, true);
+        desktop.trayCalls.clear();
+        frm.TaskbarCreated();
+        EXPECT_EQ(desktop.trayCalls, hidden ? kAdd : Tray{});
+    }
+    ExitRefused();
+    ASSERT_FALSE(site.quit);
+    EXPECT_EQ(desktop.trayCalls.back().change, TrayChange::Delete);
+    Command(kScMinimize);
+    EXPECT_EQ(site.calls, Calls{"Default"});
+}
+
+TEST_F(TrayTest, TheIconsMouseButtonsRestoreInFiveStepsOrOpenItsMenu) {
+    for (int rows : {0, 2}) {
+        for (int i = frm.ListView1.RowCount(); i < rows; ++i)
+            AddSnippet(frm.List(), "t" + std::to_string(i));
+        frm.ListView1.Select(-1);
+        Mouse(kMouseLeftDown, true);
+        EXPECT_EQ(site.calls, (Calls{"ShowWindow", "RestoreIfMinimized", "BringToFront",
+                                     "SetExtendedStyle 256", "BringToFront"}));
+        EXPECT_EQ(desktop.trayCalls, kDelete);
+        EXPECT_EQ(frm.ListView1.Selected(), rows > 0 ? 0 : -1);
+    }
+    // Shown already: to the front, and the icon stays.
+    Mouse(kMouseLeftDown, false);
+    EXPECT_EQ(site.calls,
+              (Calls{"ShowWindow", "BringToFront", "SetExtendedStyle 256", "BringToFront"}));
+    EXPECT_TRUE(desktop.trayCalls.empty());
+    for (unsigned message : {0x200u, 0x202u, 0x203u, 0x205u}) {
+        Mouse(message, true);
+        EXPECT_TRUE(site.calls.empty()) << message;
+    }
+    Mouse(kMouseRightDown, true);
+    EXPECT_EQ(site.calls, (Calls{"BringToFront", "Popup pmSelf"}));
+}
+
+TEST_F(TrayTest, RestoreFromMaximizedGoesBackToTheBoundsKeptAtMaximizeWhichExitWrites) {
+    site.bounds = {120, 80, 600, 500};
+    Command(kScMaximize);
+    site.maximized = true;
+    site.bounds = {0, 0, 1920, 1040};
+    Command(kScMaximize); // maximized or minimized already: nothing to keep
+    site.minimized = true;
+    site.maximized = false;
+    Command(kScMaximize);
+    Command(kScRestore); // from minimized the system knows the place
+    EXPECT_EQ(site.calls, Calls{"Default"});
+    site.minimized = false;
+    site.maximized = true;
+    Command(kScRestore);
+    EXPECT_EQ(site.calls, (Calls{"Default", "SetWindowBounds 120 80 600 500"}));
+
+    for (bool maximized : {true, false}) {
+        test::FakeDesktop disk;
+        test::ProgramRun run(disk);
+        run.site.placement = {{0, 0, 1920, 1040}, maximized, {9, 9, 9, 9}};
+        run.frm.SystemCommand(kScMaximize, 0, [] {}); // from the fake's {100, 50, 529, 516}
+        ASSERT_TRUE(run.Exit());
+        test::ProgramRun next(disk);
+        const ui::Rect normal =
+            maximized ? ui::Rect{100, 50, 529, 516} : ui::Rect{0, 0, 1920, 1040};
+        EXPECT_EQ(next.site.placement.normal, normal);
+        next.site.maximized = true;
+        next.frm.SystemCommand(kScRestore, 0, [] {});
+        EXPECT_EQ(next.site.bounds, normal);
+    }
+}
+
+TEST_F(TrayTest, MenusHoldTheirItemsInOrderAndOpenTheirPages) {
+    const auto captions = [](const ui::PopupMenu& menu) {
+        Calls texts;
+        for (const ui::MenuItem* item : menu.Items())
+            texts.push_back(item->IsSeparator() ? "-" : item->Text());
+        return texts;
+    };
+    EXPECT_EQ(captions(frm.pmSelf),
+              (Calls{"&Open", "-", "&Hompage", "&Check for Update", "-", "&Exit"}));
+    EXPECT_EQ(
+        captions(frm.suiPopupMenu1),
+        (Calls{"&Home Page", "-", "&Options...", "-", "&New Configuration",
+               "&Load Configuration...", "&Save Configuration\tCtrl+S", "Sa&ve Configuration As...",
+               "-", "&Donate", "-", "Check for Update", "-", "&About..."}));
+    for (ui::MenuItem* item :
+         {&frm.miHomePage, &frm.miHomepage, &frm.miUpdate, &frm.miCheckforUpdate, &frm.miDonate})
+        item->Click();
+    EXPECT_EQ(desktop.openedPages,
+              (Calls{kProductHomePage, kProductHomePage, kUpdatePage, kUpdatePage, kDonationPage}));
+    site.calls.clear();
+    frm.lMenu.OnClick();
+    frm.wsiMenu.OnClick();
+    EXPECT_EQ(site.calls, (Calls{"Popup suiPopupMenu1", "Popup suiPopupMenu1"}));
+    desktop.trayCalls.clear();
+    frm.miExit.Click();
+    EXPECT_TRUE(site.quit);
+    EXPECT_EQ(desktop.trayCalls, kDelete);
+}
+
+} // namespace
+} // namespace pw
