@@ -28,7 +28,8 @@ outdir="$2"
 version="$(sed -n 's/^#define PW_VERSION_TEXT "\(.*\)"$/\1/p' "$root/src/platform/Product.h")"
 [[ -n "$version" ]] || { echo "package.sh: no PW_VERSION_TEXT in src/platform/Product.h" >&2; exit 1; }
 if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
-  SOURCE_DATE_EPOCH="$(git -C "$root" log -1 --format=%ct)"
+  # Outside a git checkout (a source archive), the first date a zip can hold.
+  SOURCE_DATE_EPOCH="$(git -C "$root" log -1 --format=%ct 2>/dev/null || echo 315532800)"
 fi
 export SOURCE_DATE_EPOCH
 

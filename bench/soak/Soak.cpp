@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -249,8 +250,8 @@ int soakRun(long rounds, long every, Parts parts) {
         const soak::Sample& base = samples[1];
         long gdi = 0;
         long user = 0;
-        long long rawBytes = 0;
-        long long netBytes = 0;
+        long long rawBytes = std::numeric_limits<long long>::min();
+        long long netBytes = std::numeric_limits<long long>::min();
         for (std::size_t k = 2; k < samples.size(); ++k) {
             const soak::Sample& sample = samples[k];
             gdi = std::max(gdi, sample.gdiObjects - base.gdiObjects);
