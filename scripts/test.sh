@@ -30,6 +30,6 @@ status=0
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1
-  exec ctest --test-dir build/native -j2 --timeout 120 --output-on-failure --no-label-summary "$@"
+  exec ctest --test-dir build/native -j2 --timeout 120 --repeat until-pass:2 --output-on-failure --no-label-summary "$@"
 ' test.sh "$@" || status=$?
 exit "$status"
