@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/WlmShiftImage.h"
 #include "app/DocumentCommands.h"
 #include "clipboard/ClipboardViewerChain.h"
 #include "hotkeys/HotkeyRegistry.h"
@@ -46,7 +47,7 @@ public:
     ui::CheckBox cbAutoAdd{"cbAutoAdd"};
     ui::CheckBox cbAlwaysOnTop{"cbAlwaysOnTop"};
     ui::ListView ListView1{"ListView1"};
-    ui::Image wsiMenu{"wsiMenu"};
+    TWlmShiftImage wsiMenu{"wsiMenu"};
     ui::Label lMenu{"lMenu"};
     ui::Label bDonate{"bDonate"};
     ui::Button bEdit{"bEdit"};
@@ -117,6 +118,14 @@ public:
     void cbAutoCopyClick();
     void cbAutoAddClick();
     void cbAlwaysOnTopClick();
+    // The links to the maker's pages, and the about box.
+    void Image1Click();
+    void lTitleClick();
+    void lUpdateClick();
+    void miCheckforUpdateClick();
+    void miHomepageClick();
+    void bDonateClick();
+    void miAboutClick();
 
     // --- system messages ---
     void HotkeyPressed(std::int32_t id);
@@ -149,6 +158,7 @@ public:
 
 private:
     void Design();
+    void ShowPictures();
     void WireHandlers();
     void ShowDocumentTitle();
     ui::FormSite& NativeWindow() const;

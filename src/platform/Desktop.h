@@ -158,6 +158,17 @@ public:
     // ending in a backslash; empty when the system does not say.
     virtual std::string AppDataFolder() = 0;
     virtual std::string ProgramFolder() = 0;
+
+    // Web pages, in the user's browser. Whether the shell could open one is
+    // not known: a page that cannot be opened shows nothing. OpenWebPage is
+    // the main window's, with the hourglass while the shell works;
+    // AskShellToOpen is for a dialog, owned by the active window, at once.
+    virtual void OpenWebPage(const std::string& url) = 0;
+    virtual void AskShellToOpen(const std::string& url) = 0;
+
+    // The bytes of one of the program's data resources (its pictures); empty
+    // when it has none of that id. They stay valid while the program runs.
+    virtual std::string_view ProgramResource(int id) = 0;
 };
 
 } // namespace pw

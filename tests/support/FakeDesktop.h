@@ -158,6 +158,19 @@ public:
     std::vector<ScreenRect> workAreas{{0, 0, 1920, 1040}};
     std::vector<ScreenRect> MonitorWorkAreas() override { return workAreas; }
 
+    // Web pages asked for, in order: "hourglass <url>" from OpenWebPage,
+    // "direct <url>" from AskShellToOpen.
+    std::vector<std::string> webPages;
+    void OpenWebPage(const std::string& url) override { webPages.push_back("hourglass " + url); }
+    void AskShellToOpen(const std::string& url) override { webPages.push_back("direct " + url); }
+
+    // The program's data resources by id; none by default.
+    std::map<int, std::string> resources;
+    std::string_view ProgramResource(int id) override {
+        const auto it = resources.find(id);
+        return it == resources.end() ? std::string_view{} : std::string_view{it->second};
+    }
+
 private:
     std::string Resolve(const std::string& path) const;
 };

@@ -48,6 +48,9 @@ public:
     bool FolderExists(const std::string& path) override;
     std::string AppDataFolder() override;
     std::string ProgramFolder() override;
+    void OpenWebPage(const std::string& url) override;
+    void AskShellToOpen(const std::string& url) override;
+    std::string_view ProgramResource(int id) override;
 
 private:
     static LRESULT CALLBACK KeepDrawNotice(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
