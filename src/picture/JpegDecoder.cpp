@@ -2,6 +2,8 @@
 
 #include <csetjmp>
 #include <cstddef>
+#include <cstdint>
+#include <new>
 #include <cstdio> // jpeglib.h needs FILE declared first
 
 #include <jpeglib.h>
@@ -42,8 +44,7 @@ bool Decode(jpeg_decompress_struct& info, std::string_view bytes, ui::Bitmap& ou
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||
-        static_cast<long>(info.image_width) * static_cast<long>(info.image_height) >
-            kMaxJpegPixels) {
+        std::int64_t{info.image_width} * info.image_height > kMaxJpegPixels) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -69,8 +70,13 @@ ui::Bitmap DecodeJpeg(std::string_view bytes) {
     if (bytes.empty())
         return bitmap;
     jpeg_decompress_struct info{};
-    if (!Decode(info, bytes, bitmap))
+    try {
+        if (!Decode(info, bytes, bitmap))
+            return ui::Bitmap{};
+    } catch (const std::bad_alloc&) {
+        jpeg_destroy_decompress(&info);
         return ui::Bitmap{};
+    }
     return bitmap;
 }
 

@@ -2,13 +2,14 @@
 
 #include "ui/Picture.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace pw {
 
 // The largest picture decoded, in pixels: far above anything the program
 // ships, far below what a damaged header could ask memory for.
-inline constexpr long kMaxJpegPixels = 4096L * 4096L;
+inline constexpr std::int64_t kMaxJpegPixels = std::int64_t{4096} * 4096;
 
 // The pixels of a JPEG picture, fully opaque. A picture that is damaged in
 // any way (not a JPEG, cut short, corrupt data, too large, colours that do

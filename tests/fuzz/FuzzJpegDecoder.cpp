@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const pw::ui::Bitmap b = pw::DecodeJpeg(bytes);
     if (b.Empty() ? !b.bgra.empty()
-                  : static_cast<long>(b.width) * b.height > pw::kMaxJpegPixels ||
+                  : std::int64_t{b.width} * b.height > pw::kMaxJpegPixels ||
                         b.bgra.size() != static_cast<std::size_t>(b.width) * b.height * 4) {
         std::fprintf(stderr, "bitmap %d x %d with %zu bytes\n", b.width, b.height, b.bgra.size());
         std::abort();
