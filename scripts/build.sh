@@ -35,8 +35,9 @@ for tree in "${trees[@]}"; do
     # only the fuzz runs: its unit tests are not built).
     native) args=("-DPW_EXTRA_TEST_DIRS=$root/build/asan;$root/build/win32;$root/build/fuzz/tests/fuzz") ;;
     asan) args=(-DPW_SANITIZE=ON -DPW_TEST_PREFIX=asan.) ;;
-    win32) args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
-                 "-DPW_LIBJPEG_DIR=$(scripts/build-libjpeg-win32.sh)") ;;
+    win32) jpeg_dir="$(scripts/build-libjpeg-win32.sh)"
+           args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
+                 "-DPW_LIBJPEG_DIR=$jpeg_dir") ;;
     fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPW_FUZZ=ON
                 -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   esac
