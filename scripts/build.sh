@@ -4,7 +4,8 @@
 #   build/native  the portable core, unit tests and benchmarks
 #   build/asan    the same with AddressSanitizer and UBSan (tests named asan.*)
 #   build/win32   Pastewise.exe, the unit tests and the e2e tests for Windows
-#                 (32-bit, cross-built with mingw-w64)
+#                 (32-bit, cross-built with mingw-w64), with libjpeg-turbo
+#                 built once from Debian's source into build/libjpeg-win32
 #   build/fuzz    the libFuzzer targets, built with clang (tests named fuzz.*,
 #                 each a bounded run); only the fuzzers are built there
 #
@@ -34,7 +35,9 @@ for tree in "${trees[@]}"; do
     # only the fuzz runs: its unit tests are not built).
     native) args=("-DPW_EXTRA_TEST_DIRS=$root/build/asan;$root/build/win32;$root/build/fuzz/tests/fuzz") ;;
     asan) args=(-DPW_SANITIZE=ON -DPW_TEST_PREFIX=asan.) ;;
-    win32) args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release) ;;
+    win32) jpeg_dir="$(scripts/build-libjpeg-win32.sh)"
+           args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
+                 "-DPW_LIBJPEG_DIR=$jpeg_dir") ;;
     fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPW_FUZZ=ON
                 -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   esac

@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 xvfb xauth
   libjpeg62-turbo-dev
+  dpkg-dev
   clang-format
   clang libclang-rt-14-dev
   nsis zip unzip

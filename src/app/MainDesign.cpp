@@ -2,6 +2,7 @@
 // hints, and which handler each event runs.
 #include "app/TfrmMain.h"
 
+#include "about/WebAddresses.h"
 #include "app/MainIds.h"
 #include "platform/Product.h"
 
@@ -15,7 +16,7 @@ void TfrmMain::Design() {
     SetDesignSize(537, 468);
     Place(imgTitle, nullptr, IDC_IMAGE_TITLE, {8, 0, 117, 53});
     Place(Image1, nullptr, IDC_IMAGE_ICON, {12, 8, 32, 32});
-    Place(lTitle, nullptr, IDC_LABEL_TITLE, {49, 8, 81, 16}, "orvane.com");
+    Place(lTitle, nullptr, IDC_LABEL_TITLE, {49, 8, 81, 16}, kMakerSiteName);
     Place(lTitleHint, nullptr, IDC_LABEL_TITLEHINT, {50, 27, 266, 13},
           "Multiple hotkeys, each pastes saved text.");
     Place(iUpdate, nullptr, IDC_IMAGE_UPDATE, {282, 24, 32, 32});
@@ -96,9 +97,13 @@ void TfrmMain::WireHandlers() {
     onClick(miUpdate, &TfrmMain::miCheckforUpdateClick);
     onClick(miCheckforUpdate, &TfrmMain::miCheckforUpdateClick);
     onClick(miDonate, &TfrmMain::bDonateClick);
-    onClick(miAbout, &TfrmMain::miAboutClick);
+    onClick(miAbout, &TfrmMain::About1Click);
     onClick(miOpen, &TfrmMain::RestoreFromTray);
     onClick(miExit, &TfrmMain::bExitClick);
+    onClick(Image1, &TfrmMain::Image1Click);
+    onClick(lTitle, &TfrmMain::lTitleClick);
+    onClick(lUpdate, &TfrmMain::lUpdateClick);
+    onClick(bDonate, &TfrmMain::bDonateClick);
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
 
     aSaveConfiguration.OnExecute = [this] { aSaveConfigurationExecute(); };

@@ -29,3 +29,9 @@
 #define IDS_APP_TITLE 2001
 #define IDS_VERSION 2002
 #define IDS_TRAY_TIP 2003
+
+// Pictures (band 3000-3099): JPEG data resources and icons.
+#define IDB_BANNER 3001
+#define IDI_UPDATE 3002
+#define IDI_MENU 3003
+#define IDI_MENU_HOVER 3004

@@ -25,6 +25,7 @@ std::string BaseTitle() {
 
 TfrmMain::TfrmMain(Desktop& desktop) : desktop_(desktop) {
     Design();
+    ShowPictures();
     WireHandlers();
 }
 

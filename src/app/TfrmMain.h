@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/WlmShiftImage.h"
 #include "app/DocumentCommands.h"
 #include "app/TrayIcon.h"
 #include "app/WindowStates.h"
@@ -51,7 +52,7 @@ public:
     ui::CheckBox cbAutoAdd{"cbAutoAdd"};
     ui::CheckBox cbAlwaysOnTop{"cbAlwaysOnTop"};
     ui::ListView ListView1{"ListView1"};
-    ui::Image wsiMenu{"wsiMenu"};
+    TWlmShiftImage wsiMenu{"wsiMenu"};
     ui::Label lMenu{"lMenu"};
     ui::Label bDonate{"bDonate"};
     ui::Button bEdit{"bEdit"};
@@ -146,10 +147,15 @@ public:
     void cbAutoCopyClick();
     void cbAutoAddClick();
     void cbAlwaysOnTopClick();
-    void miHomepageClick();
+    // The links to the maker's pages, and the about box.
+    void Image1Click();
+    void lTitleClick();
+    void lUpdateClick();
     void miCheckforUpdateClick();
+    void miHomepageClick();
     void bDonateClick();
-    void miAboutClick();
+    void About1Click();
+    // In the user's browser, with the hourglass while the shell works.
     void OpenWebPage(const std::string& address);
 
     // --- the notification area and the window states ---
@@ -195,6 +201,7 @@ public:
 
 private:
     void Design();
+    void ShowPictures();
     void WireHandlers();
     void ShowDocumentTitle();
     // Once, right after the window is built, before the saved size applies.

@@ -166,10 +166,18 @@ public:
     virtual void SetTrayIcon(TrayChange change, const std::string& tip) = 0;
     // Where the taskbar's notification area is on the screen, if it has one.
     virtual std::optional<ScreenRect> NotificationArea() = 0;
-    // In the user's browser, with the hourglass while the shell takes it.
-    virtual void OpenWebPage(const std::string& address) = 0;
     // A text of the program's string table; empty when there is none.
     virtual std::string LoadText(int id) = 0;
+    // Web pages, in the user's browser. Whether the shell could open one is
+    // not known: a page that cannot be opened shows nothing. OpenWebPage is
+    // the main window's, with the hourglass while the shell works;
+    // AskShellToOpen is for a dialog, owned by the active window, at once.
+    virtual void OpenWebPage(const std::string& url) = 0;
+    virtual void AskShellToOpen(const std::string& url) = 0;
+
+    // The bytes of one of the program's data resources (its pictures); empty
+    // when it has none of that id. They stay valid while the program runs.
+    virtual std::string_view ProgramResource(int id) = 0;
 };
 
 } // namespace pw

@@ -1,5 +1,7 @@
 #include "ui/Control.h"
 
+#include <utility>
+
 namespace pw::ui {
 
 Rect CentredIn(const Rect& area, int width, int height) {
@@ -52,6 +54,40 @@ void CheckBox::SetChecked(bool on) {
     Notify(Change::State);
     if (OnClick)
         OnClick();
+}
+
+void Image::SetPicture(Picture picture) {
+    if (picture == picture_)
+        return;
+    picture_ = std::move(picture);
+    Notify(Change::State);
+}
+
+void Image::Click() {
+    if (Enabled() && OnClick)
+        OnClick();
+}
+
+void Image::MouseEnter() {
+    if (!std::exchange(inside_, true))
+        MouseEntered();
+}
+
+void Image::MouseLeave() {
+    if (std::exchange(inside_, false))
+        MouseLeft();
+}
+
+void Image::MouseDown() {
+    if (!std::exchange(pressed_, true))
+        Pressed();
+}
+
+bool Image::MouseUp(bool clickable) {
+    if (!std::exchange(pressed_, false))
+        return false;
+    Released();
+    return clickable && Enabled();
 }
 
 } // namespace pw::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Picture.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,7 +30,18 @@ struct Color {
 // What changed in a control, so the native mirror can update only that.
 enum class Change { State, Text, Items, Item, Selection, Columns };
 
-enum class Kind { Label, Button, Edit, HotkeyField, CheckBox, GroupBox, ListView, Image, MenuItem };
+enum class Kind {
+    Label,
+    Button,
+    Edit,
+    HotkeyField,
+    CheckBox,
+    GroupBox,
+    ListView,
+    Image,
+    MenuItem,
+    Bevel
+};
 
 // A control as the program sees it: it owns its state; the platform layer mirrors
 // that state to a real control and feeds user changes back in.
@@ -113,21 +126,62 @@ public:
     explicit GroupBox(std::string name) : TextControl(std::move(name), Kind::GroupBox) {}
 };
 
+// A sunken line between parts of a window.
+class Bevel : public Control {
+public:
+    explicit Bevel(std::string name) : Control(std::move(name), Kind::Bevel) {}
+};
+
 class Image : public Control {
 public:
     explicit Image(std::string name) : Control(std::move(name), Kind::Image) {}
+
+    const Picture& GetPicture() const { return picture_; }
+    void SetPicture(Picture picture);
     // An icon from the program's resources, 0 for none.
-    int IconId() const { return iconId_; }
-    void SetIconId(int id) { iconId_ = id; }
-    // A solid fill for an image that has no picture yet.
+    int IconId() const { return picture_.IconId(); }
+    void SetIconId(int id) { SetPicture(Picture::Icon(id)); }
+    // Pixels drawn to the image's size instead of at their own.
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool on) { stretch_ = on; }
+    // A solid fill behind the picture, and in place of a missing one.
     std::optional<Color> Fill() const { return fill_; }
     void SetFill(Color c) { fill_ = c; }
-    bool HasPicture() const { return iconId_ != 0 || fill_.has_value(); }
+    bool HasPicture() const { return !picture_.Empty() || fill_.has_value(); }
+    // The pointing hand over an image that opens something.
+    bool HandCursor() const { return handCursor_; }
+    void SetHandCursor(bool on) { handCursor_ = on; }
+
+    // Fired when the left button is released over the image it went down on.
     std::function<void()> OnClick;
+    void Click();
+
+    // The mouse over the image, as the binding reports it. Entering and
+    // leaving come in pairs, whatever the binding repeats.
+    void MouseEnter();
+    void MouseLeave();
+    bool MouseInside() const { return inside_; }
+    // Any button. A release the image saw no press for is ignored; the
+    // result says whether the press ends in a click (over the image, left
+    // button, enabled).
+    void MouseDown();
+    bool MouseUp(bool clickable);
+
+protected:
+    Image(std::string name, Kind kind) : Control(std::move(name), kind) {}
+    // What a kind of image adds to the mouse's comings and goings.
+    virtual void MouseEntered() {}
+    virtual void MouseLeft() {}
+    virtual void Pressed() {}
+    virtual void Released() {}
 
 private:
-    int iconId_ = 0;
+    Picture picture_;
+    bool stretch_ = false;
+    bool handCursor_ = false;
     std::optional<Color> fill_;
+    bool inside_ = false;
+    bool pressed_ = false;
 };
 
 class Button : public TextControl {

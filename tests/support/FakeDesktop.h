@@ -166,14 +166,24 @@ public:
     };
     std::vector<TrayCall> trayCalls;
     std::optional<ScreenRect> notificationArea;
-    std::vector<std::string> openedPages;
     std::map<int, std::string> strings; // the string table
     void SetTrayIcon(TrayChange change, const std::string& tip) override {
         trayCalls.push_back({change, tip});
     }
     std::optional<ScreenRect> NotificationArea() override { return notificationArea; }
-    void OpenWebPage(const std::string& address) override { openedPages.push_back(address); }
     std::string LoadText(int id) override { return strings.contains(id) ? strings[id] : ""; }
+    // Web pages asked for, in order: "hourglass <url>" from OpenWebPage,
+    // "direct <url>" from AskShellToOpen.
+    std::vector<std::string> webPages;
+    void OpenWebPage(const std::string& url) override { webPages.push_back("hourglass " + url); }
+    void AskShellToOpen(const std::string& url) override { webPages.push_back("direct " + url); }
+
+    // The program's data resources by id; none by default.
+    std::map<int, std::string> resources;
+    std::string_view ProgramResource(int id) override {
+        const auto it = resources.find(id);
+        return it == resources.end() ? std::string_view{} : std::string_view{it->second};
+    }
 
 private:
     std::string Resolve(const std::string& path) const;

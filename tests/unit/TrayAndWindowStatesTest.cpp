@@ -1,6 +1,6 @@
 #include "app/MainIds.h"
 #include "app/TfrmMain.h"
-#include "platform/WebPages.h"
+#include "about/WebAddresses.h"
 #include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 
 #include "platform/win32/HotkeyFieldSubclass.h"
 #include "platform/win32/WindowDpi.h"
+#include "platform/win32/ImageSubclass.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -28,6 +29,7 @@ constexpr NativeKind kNativeKinds[] = {
     {ui::Kind::ListView, WC_LISTVIEWA,
      LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE},
     {ui::Kind::Image, "STATIC", SS_NOTIFY, 0},
+    {ui::Kind::Bevel, "STATIC", SS_ETCHEDHORZ, 0},
 };
 
 void AddColumns(HWND hwnd, const ui::ListView& list) {
@@ -85,24 +87,18 @@ HWND FormWindow::CreateControl(const ui::Placement& p) {
     for (const NativeKind& k : kNativeKinds)
         if (k.kind == control.GetKind())
             kind = &k;
-    const auto* image = dynamic_cast<const ui::Image*>(&control);
+    auto* image = dynamic_cast<ui::Image*>(p.control);
     if (kind == nullptr || (image != nullptr && !image->HasPicture()))
         return nullptr; // an image shows nothing until its picture exists
-    const int iconId = image != nullptr ? image->IconId() : 0;
-    HWND hwnd = CreateWindowExA(
-        kind->exStyle, kind->className, "",
-        WS_CHILD | WS_CLIPSIBLINGS | kind->style | (iconId != 0 ? SS_ICON | SS_CENTERIMAGE : 0), 0,
-        0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
-        GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = CreateWindowExA(kind->exStyle, kind->className, "",
+                                WS_CHILD | WS_CLIPSIBLINGS | kind->style, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+                                GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (iconId != 0)
-        SendMessageA(
-            hwnd, STM_SETICON,
-            reinterpret_cast<WPARAM>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId),
-                                                IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR | LR_SHARED)),
-            0);
+    if (image != nullptr)
+        AttachImageSubclass(hwnd, *image);
     // Snippets have no length limit: the control's own would cut typed and pasted texts.
     if (control.GetKind() == ui::Kind::Edit)
         SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);

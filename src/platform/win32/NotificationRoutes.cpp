@@ -33,6 +33,8 @@ constexpr NotificationRoute kRoutes[] = {
          if (const auto& onClick = n.Control<ui::Label>().OnClick)
              onClick();
      }},
+    {ui::Kind::Image, WM_COMMAND, STN_CLICKED,
+     [](const Notice& n) { n.Control<ui::Image>().Click(); }},
     {ui::Kind::Edit, WM_COMMAND, EN_CHANGE, [](const Notice& n) { n.mirror.TakeText(n.child); }},
     {ui::Kind::HotkeyField, WM_COMMAND, EN_CHANGE,
      [](const Notice& n) { n.mirror.TakeText(n.child); }},

@@ -53,6 +53,8 @@ public:
     std::optional<ScreenRect> NotificationArea() override;
     void OpenWebPage(const std::string& address) override;
     std::string LoadText(int id) override;
+    void AskShellToOpen(const std::string& url) override;
+    std::string_view ProgramResource(int id) override;
 
 private:
     static LRESULT CALLBACK KeepDrawNotice(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,

@@ -1,0 +1,129 @@
+#include "platform/win32/ImageSubclass.h"
+
+#include "platform/win32/Unique.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace pw::win32 {
+
+namespace {
+
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    ~PaintScope() { EndPaint(hwnd_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+void Paint(HWND hwnd, const ui::Image& image) {
+    const PaintScope paint(hwnd);
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    if (const std::optional<ui::Color> fill = image.Fill()) {
+        const UniqueGdiObject brush(CreateSolidBrush(RGB(fill->r, fill->g, fill->b)));
+        FillRect(paint.dc(), &r, static_cast<HBRUSH>(brush.get()));
+    } else {
+        FillRect(paint.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    const ui::Picture& picture = image.GetPicture();
+    if (const ui::Bitmap* b = picture.Pixels()) {
+        BITMAPINFO info{};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), b->width, -b->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        SetStretchBltMode(paint.dc(), HALFTONE);
+        SetBrushOrgEx(paint.dc(), 0, 0, nullptr);
+        StretchDIBits(paint.dc(), 0, 0, image.Stretch() ? r.right : b->width,
+                      image.Stretch() ? r.bottom : b->height, 0, 0, b->width, b->height,
+                      b->bgra.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    } else if (picture.IconId() != 0) {
+        auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                   MAKEINTRESOURCEA(picture.IconId()), IMAGE_ICON,
+                                                   r.right, r.bottom, LR_SHARED));
+        DrawIconEx(paint.dc(), 0, 0, icon, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+    }
+}
+
+void Release(HWND hwnd, ui::Image& image, bool left, LPARAM lp) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    const bool click = image.MouseUp(left && PtInRect(&r, at) != FALSE);
+    ReleaseCapture();
+    if (click)
+        SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(hwnd));
+}
+
+LRESULT CALLBACK ImageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                           DWORD_PTR ref) noexcept {
+    auto& image = *reinterpret_cast<ui::Image*>(ref);
+    try {
+        switch (msg) {
+        case WM_PAINT:
+            Paint(hwnd, image);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETCURSOR:
+            if (!image.HandCursor())
+                break;
+            SetCursor(LoadCursor(nullptr, IDC_HAND));
+            return TRUE;
+        case WM_MOUSEMOVE:
+            if (!image.MouseInside()) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+                TrackMouseEvent(&track);
+                image.MouseEnter();
+            }
+            break;
+        case WM_MOUSELEAVE:
+            image.MouseLeave();
+            return 0;
+        // The static's own handling would click at the press.
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            SetCapture(hwnd);
+            image.MouseDown();
+            return 0;
+        case WM_LBUTTONUP:
+            Release(hwnd, image, true, lp);
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            SetCapture(hwnd);
+            image.MouseDown();
+            break;
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            Release(hwnd, image, false, lp);
+            break;
+        case WM_CAPTURECHANGED: // taken away while held: back in place, no click
+            image.MouseUp(false);
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, &ImageProc, 0);
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        // A notification handler failed; the control itself goes on as usual.
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+} // namespace
+
+void AttachImageSubclass(HWND control, ui::Image& image) {
+    SetWindowSubclass(control, &ImageProc, 0, reinterpret_cast<DWORD_PTR>(&image));
+}
+
+} // namespace pw::win32

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <windows.h>
+
+namespace pw::win32 {
+
+// Makes the static control show the image object's picture over its fill
+// (pixels at their own size or stretched, icons at the control's size) and
+// report the mouse to the object. A left click reaches the form window as
+// STN_CLICKED when the button is released, after the object has moved back.
+void AttachImageSubclass(HWND control, ui::Image& image);
+
+} // namespace pw::win32
