@@ -58,6 +58,20 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+// A name as read against one already folded.
+bool SameFolded(std::string_view name, std::string_view folded) {
+    if (name.size() != folded.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        char c = name[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != folded[i])
+            return false;
+    }
+    return true;
+}
+
 bool IsBlankLine(std::string_view line) {
     return TrimBlanks(Readable(line)).empty();
 }
@@ -101,7 +115,7 @@ std::optional<int> ParseInt(std::string_view text) {
 } // namespace
 
 ProfileFile::Line ProfileFile::NewHead(std::string_view section) {
-    return {"[" + std::string(section) + "]"};
+    return Line::Changed("[" + std::string(section) + "]");
 }
 
 ProfileFile::ProfileFile() {
@@ -122,10 +136,11 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
         file.bom_ = kUtf8Bom;
         bytes.remove_prefix(kUtf8Bom.size());
     }
+    file.source_ = std::make_shared<const std::string>(bytes);
     Section* section = &file.sections_.front();
     std::size_t number = 0;
-    ForEachLine(bytes, [&](std::string_view text, std::string_view) {
-        Line line{std::string(text), number++};
+    ForEachLine(std::string_view(*file.source_), [&](std::string_view text, std::string_view) {
+        Line line{text, {}, number++};
         if (IsBlankLine(text)) {
             section->tail.push_back(std::move(line));
             return;
@@ -155,7 +170,7 @@ void ProfileFile::EnsureKeyIndex(const Section& section) {
         return;
     section.keys.reserve(section.lines.size());
     for (std::size_t i = 0; i < section.lines.size(); ++i)
-        if (const auto key = SplitKeyLine(section.lines[i].text))
+        if (const auto key = SplitKeyLine(section.lines[i].Text()))
             section.keys.try_emplace(Fold(key->name), i);
     section.indexed = true;
 }
@@ -165,7 +180,7 @@ void ProfileFile::ForEachKey(
     const std::function<void(std::string_view key, std::string_view value)>& visit) const {
     if (const Section* found = FindSection(section))
         for (const Line& line : found->lines)
-            if (const auto key = SplitKeyLine(line.text))
+            if (const auto key = SplitKeyLine(line.Text()))
                 visit(key->name, Unquote(key->value));
 }
 
@@ -173,11 +188,17 @@ std::optional<std::string> ProfileFile::Find(std::string_view section, std::stri
     const Section* found = FindSection(section);
     if (found == nullptr)
         return std::nullopt;
-    EnsureKeyIndex(*found);
-    const auto line = found->keys.find(Fold(key));
-    if (line == found->keys.end())
-        return std::nullopt;
-    return std::string(Unquote(SplitKeyLine(found->lines[line->second].text)->value));
+    if (found->indexed) {
+        const auto line = found->keys.find(Fold(key));
+        if (line == found->keys.end())
+            return std::nullopt;
+        return std::string(Unquote(SplitKeyLine(found->lines[line->second].Text())->value));
+    }
+    const std::string wanted = Fold(key);
+    for (const Line& line : found->lines)
+        if (const auto split = SplitKeyLine(line.Text()); split && SameFolded(split->name, wanted))
+            return std::string(Unquote(split->value));
+    return std::nullopt;
 }
 
 std::string ProfileFile::GetString(std::string_view section, std::string_view key,
@@ -208,10 +229,11 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
     EnsureKeyIndex(target);
     const auto [entry, added] = target.keys.try_emplace(Fold(key), target.lines.size());
     if (added) {
-        target.lines.push_back({std::string(key) + "=" + std::string(value)});
+        target.lines.push_back(Line::Changed(std::string(key) + "=" + std::string(value)));
     } else {
         Line& line = target.lines[entry->second];
-        line = {std::string(SplitKeyLine(line.text)->name) + "=" + std::string(value)};
+        line =
+            Line::Changed(std::string(SplitKeyLine(line.Text())->name) + "=" + std::string(value));
     }
     return true;
 }
@@ -237,7 +259,7 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::vector<std::size_t> lineOf(values.size(), kNone);
     for (std::size_t i = 0; i < target.lines.size(); ++i) {
-        const auto key = SplitKeyLine(target.lines[i].text);
+        const auto key = SplitKeyLine(target.lines[i].Text());
         if (!key || key->name.empty() || (key->name.size() > 1 && key->name[0] == '0'))
             continue;
         std::size_t index = 0;
@@ -251,11 +273,11 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (lineOf[i] != kNone) {
             Line& line = target.lines[lineOf[i]];
-            line = {std::string(SplitKeyLine(line.text)->name) + "=" + values[i]};
+            line = Line::Changed(std::string(SplitKeyLine(line.Text())->name) + "=" + values[i]);
         } else {
             char digits[24];
             const auto written = std::to_chars(digits, digits + sizeof digits, i).ptr;
-            std::string& line = target.lines.emplace_back().text;
+            std::string& line = target.lines.emplace_back().changed;
             line.reserve(static_cast<std::size_t>(written - digits) + 1 + values[i].size());
             line.append(digits, written).append(1, '=').append(values[i]);
         }
@@ -266,18 +288,18 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
 std::string ProfileFile::Serialize() const {
     std::size_t size = bom_.size();
     for (const Section& section : sections_) {
-        size += section.head ? section.head->text.size() + 2 : 0;
+        size += section.head ? section.head->Text().size() + 2 : 0;
         for (const Line& line : section.lines)
-            size += line.text.size() + 2;
+            size += line.Text().size() + 2;
         size += section.tail.size() * 2;
         for (const Line& line : section.tail)
-            size += line.text.size();
+            size += line.Text().size();
     }
     std::string out;
     out.reserve(size);
     out += bom_;
     const auto write = [&out](const Line& line) {
-        out += line.text;
+        out += line.Text();
         out += "\r\n";
     };
     for (const Section& section : sections_) {
@@ -321,7 +343,7 @@ std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
     if (const Section* found = FindSection(section)) {
         for (const Line& line : found->lines) {
-            if (const auto key = SplitKeyLine(line.text))
+            if (const auto key = SplitKeyLine(line.Text()))
                 names.emplace_back(key->name);
         }
     }

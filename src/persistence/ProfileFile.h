@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,16 +93,28 @@ public:
     std::vector<std::size_t> LineOrigins() const;
 
 private:
+    // A line read from the file is a view of the parsed bytes (source_): a
+    // long list is read without a copy per line. A line set since owns its text.
     struct Line {
-        std::string text;
+        std::string_view read;
+        std::string changed;
         std::size_t origin = kChangedLine;
+        std::string_view Text() const {
+            return origin == kChangedLine ? std::string_view(changed) : read;
+        }
+        static Line Changed(std::string text) {
+            Line line;
+            line.changed = std::move(text);
+            return line;
+        }
     };
     struct Section {
         std::string name;         // trimmed, as spelled
         std::optional<Line> head; // the "[name]" line; none for the leading part
         std::vector<Line> lines;  // up to the last non-blank line
         std::vector<Line> tail;   // the blank lines after them
-        // Folded name -> first line; made on the first lookup.
+        // Folded name -> first line; made by the first change. Reading looks
+        // up a few keys once, which a scan does without the index's cost.
         mutable std::unordered_map<std::string, std::size_t> keys;
         mutable bool indexed = false;
     };
@@ -111,6 +124,7 @@ private:
     Section& AddSection(std::string name, std::optional<Line> head);
     static Line NewHead(std::string_view section);
 
+    std::shared_ptr<const std::string> source_; // shared by copies, never changed
     std::string bom_;
     std::vector<Section> sections_; // [0] is the part before the first section
     std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first

@@ -55,11 +55,22 @@ RowValues CollectRows(const ProfileFile& file, const char* section, int count) {
     return rows;
 }
 
-std::string_view ValueAt(const RowValues& rows, int index) {
-    const auto it = std::lower_bound(rows.begin(), rows.end(), index,
-                                     [](const auto& row, int i) { return row.first < i; });
-    return it != rows.end() && it->first == index ? it->second : std::string_view();
-}
+// The value of each row in turn: rows are asked for in rising order, so a
+// cursor that only moves forward finds them in one pass.
+class RowCursor {
+public:
+    explicit RowCursor(const RowValues& rows) : rows_(rows) {}
+    std::string_view At(int index) {
+        while (next_ < rows_.size() && rows_[next_].first < index)
+            ++next_;
+        return next_ < rows_.size() && rows_[next_].first == index ? rows_[next_].second
+                                                                   : std::string_view();
+    }
+
+private:
+    const RowValues& rows_;
+    std::size_t next_ = 0;
+};
 
 bool OnOff(const ProfileFile& file, const char* section, bool fallback) {
     return file.GetInt(section, "Enable", fallback ? 1 : 0) != 0;
@@ -119,12 +130,13 @@ StoredSettings ReadSettingsFile(std::string_view text) {
     const RowValues numbers = CollectRows(file, "IndexList", count);
     const RowValues hotkeys = CollectRows(file, "HotkeyList", count);
     stored.rows.reserve(contents.size());
+    RowCursor number(numbers), hotkey(hotkeys);
     for (const auto& [index, value] : contents) {
         std::string content = DecodeStoredValue(value);
         if (content.empty())
             continue;
-        stored.rows.push_back({std::string(ValueAt(numbers, index)), std::move(content),
-                               std::string(ValueAt(hotkeys, index))});
+        stored.rows.push_back(
+            {std::string(number.At(index)), std::move(content), std::string(hotkey.At(index))});
     }
 
     ui::WindowPlacement& p = stored.placement;

@@ -163,8 +163,10 @@ TEST_F(TrayTest, MenusHoldTheirItemsInOrderAndOpenTheirPages) {
     for (ui::MenuItem* item :
          {&frm.miHomePage, &frm.miHomepage, &frm.miUpdate, &frm.miCheckforUpdate, &frm.miDonate})
         item->Click();
-    EXPECT_EQ(desktop.openedPages,
-              (Calls{kProductHomePage, kProductHomePage, kUpdatePage, kUpdatePage, kDonationPage}));
+    const auto hourglass = [](const char* page) { return std::string("hourglass ") + page; };
+    EXPECT_EQ(desktop.webPages,
+              (Calls{hourglass(kProductHomePage), hourglass(kProductHomePage),
+                     hourglass(kUpdatePage), hourglass(kUpdatePage), hourglass(kDonationPage)}));
     site.calls.clear();
     frm.lMenu.OnClick();
     frm.wsiMenu.OnClick();

@@ -1,3 +1,5 @@
+// The shell: the notification-area icon, web pages, the string table and the
+// program's data resources.
 #include "platform/win32/Win32Desktop.h"
 
 #include "app/TrayIcon.h"
@@ -44,6 +46,21 @@ std::string Win32Desktop::LoadText(int id) {
     const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text,
                                    static_cast<int>(sizeof(text)));
     return std::string(text, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+void Win32Desktop::AskShellToOpen(const std::string& url) {
+    ShellExecuteA(GetActiveWindow(), "Open", url.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+std::string_view Win32Desktop::ProgramResource(int id) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr)
+        return {};
+    return {static_cast<const char*>(bytes),
+            static_cast<std::size_t>(SizeofResource(module, found))};
 }
 
 } // namespace pw::win32
