@@ -35,6 +35,7 @@ TfrmAbout::TfrmAbout(Desktop& desktop) : desktop_(desktop) {
     Image3.SetStretch(true);
     Image3.SetHandCursor(true);
     lbEAddress.SetFontColor({0, 0, 255});
+    lbEAddress.SetLink(true);
 
     OnCloseRequest = [this] { FormClose(); };
     lbEAddress.OnClick = [this] { lbEAddressClick(); };

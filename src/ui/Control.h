@@ -116,7 +116,12 @@ public:
     std::optional<Color> BackColor() const { return backColor_; }
     void SetBackColor(Color c) { backColor_ = c; }
 
+    // A web link: underlined, with the pointing hand over it.
+    bool IsLink() const { return link_; }
+    void SetLink(bool on) { link_ = on; }
+
 private:
+    bool link_ = false;
     std::optional<Color> fontColor_;
     std::optional<Color> backColor_;
 };

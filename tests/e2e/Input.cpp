@@ -38,17 +38,22 @@ bool send(std::vector<INPUT>& inputs) {
            inputs.size();
 }
 
+LONG absoluteX(LONG x) {
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    return MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+}
+LONG absoluteY(LONG y) {
+    return MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+constexpr DWORD kAbsoluteMove = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+
 // Moves the pointer to the point, then presses and lets go of a button `clicks` times.
 bool clickWith(DWORD down, DWORD up, POINT point, int clicks) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    if (width <= 1 || height <= 1) {
+    if (GetSystemMetrics(SM_CXSCREEN) <= 1 || GetSystemMetrics(SM_CYSCREEN) <= 1) {
         return false;
     }
-    // Absolute coordinates run from 0 to 65535 across the primary screen.
-    const LONG x = MulDiv(point.x, 65535, width - 1);
-    const LONG y = MulDiv(point.y, 65535, height - 1);
-    constexpr DWORD kAbsoluteMove = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    const LONG x = absoluteX(point.x);
+    const LONG y = absoluteY(point.y);
     std::vector<INPUT> inputs{mouseInput(kAbsoluteMove, x, y)};
     for (int click = 0; click < clicks; ++click) {
         inputs.push_back(mouseInput(kAbsoluteMove | down, x, y));
@@ -123,6 +128,15 @@ bool clickAt(POINT point, int clicks) {
 
 bool rightClickAt(POINT point) {
     return clickWith(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, point, 1);
+}
+
+bool mouseAt(POINT point, DWORD buttons) {
+    if (GetSystemMetrics(SM_CXSCREEN) <= 1 || GetSystemMetrics(SM_CYSCREEN) <= 1) {
+        return false;
+    }
+    std::vector<INPUT> inputs{
+        mouseInput(kAbsoluteMove | buttons, absoluteX(point.x), absoluteY(point.y))};
+    return send(inputs);
 }
 
 } // namespace e2e

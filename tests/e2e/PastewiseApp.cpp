@@ -381,7 +381,8 @@ HWND PastewiseApp::visibleMenu() const {
 }
 
 bool PastewiseApp::showsDialog() const {
-    for (const char* dialogClass : {"#32770", EditItemDialog::kClass, OptionsDialog::kClass}) {
+    for (const char* dialogClass :
+         {"#32770", EditItemDialog::kClass, OptionsDialog::kClass, kAboutBoxClass}) {
         for (HWND window : topLevelWindows(process_.id(), dialogClass)) {
             if (IsWindowVisible(window)) {
                 return true;

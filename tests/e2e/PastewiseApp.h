@@ -23,6 +23,8 @@ const std::string& programPath();
 // leaves it running with its hotkeys registered.
 class PastewiseApp {
 public:
+    // The window class of the about box.
+    static constexpr const char* kAboutBoxClass = "TfrmAbout";
     // Fresh starts without a settings file, as on a first start; Keep starts with
     // whatever settings file the test (or an earlier run) left.
     enum class Settings { Fresh, Keep };
@@ -98,7 +100,7 @@ public:
     // presses the mnemonic key of an item of the menu that opens ('E' for "&Exit").
     ::testing::AssertionResult chooseFromTrayMenu(WORD mnemonic) const;
     // A dialog or message box of the program is up: a system one (class #32770) or one of its
-    // own forms (Edit item, Options).
+    // own forms (Edit item, Options, the about box).
     bool showsDialog() const;
     // The program's message box (caption "Orvane Pastewise") once it is up, or null.
     HWND waitForMessageBox(milliseconds timeout = kDefaultTimeout) const;
@@ -107,10 +109,6 @@ public:
     // Clicks Exit and returns at once, for an exit that asks something first.
     bool clickExit() const;
 
-private:
-    // Selects the row, brings the main window to the front and finds a point inside the row
-    // where nothing covers the list.
-    ::testing::AssertionResult pointAtRow(int row, POINT& point) const;
     // Brings the main window to the front and finds a point of the control, `dx` pixels right
     // of its centre, checking that nothing covers it there.
     ::testing::AssertionResult pointAtControl(HWND control, int dx, POINT& point) const;
@@ -119,6 +117,11 @@ private:
     ::testing::AssertionResult pressInPopupMenu(WORD mnemonic, const std::string& which) const;
     // The program's popup menu that is up, or null.
     HWND visibleMenu() const;
+
+private:
+    // Selects the row, brings the main window to the front and finds a point inside the row
+    // where nothing covers the list.
+    ::testing::AssertionResult pointAtRow(int row, POINT& point) const;
 
     Process process_;
     HWND main_ = nullptr;

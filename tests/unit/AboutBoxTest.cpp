@@ -45,7 +45,7 @@ TEST_F(AboutBoxTest, EachShowingIsANewBoxWithTheProgramItsVersionAndItsMaker) {
                            "Email: support@orvane.example", "www.orvane.example", "&OK"}));
         EXPECT_EQ(about.Image1.IconId(), IDI_PASTEWISE);
         EXPECT_EQ(about.Panel2.Bounds(), (ui::Rect{80, 176, 262, 2}));
-        EXPECT_TRUE(about.Image3.HandCursor());
+        EXPECT_TRUE(about.Image3.HandCursor() && about.lbEAddress.IsLink());
         about.bOK.Click();
     });
     EXPECT_EQ(result, ui::ModalResult::Ok);

@@ -87,6 +87,15 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             if (PaintStatic(reinterpret_cast<HDC>(wp), *child->placement.control, result))
                 return result;
         break;
+    case WM_SETCURSOR:
+        // A label's window passes the question on to its parent.
+        if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(wp)))
+            if (const auto* label = dynamic_cast<const ui::Label*>(child->placement.control);
+                label != nullptr && label->IsLink()) {
+                SetCursor(LoadCursor(nullptr, IDC_HAND));
+                return TRUE;
+            }
+        break;
     case kCaptureKey:
         if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp));
             child != nullptr && child->placement.control->GetKind() == ui::Kind::HotkeyField)

@@ -111,6 +111,9 @@ private:
     // font, with its hint as a tooltip; the mirror gives each its state.
     void CreateControls(int dpi);
     HWND CreateControl(const ui::Placement& p);
+    // The design font at this DPI, and the same underlined for links.
+    void CreateFonts(int dpi);
+    HFONT FontFor(const ui::Control& control) const;
     const NativeChild* FindChild(HWND hwnd) const;
     // WM_NCDESTROY: the window is gone, the form and its objects stay.
     void Teardown();
@@ -122,6 +125,7 @@ private:
     HWND hwnd_ = nullptr;
     std::vector<NativeChild> children_;
     UniqueGdiObject font_;
+    UniqueGdiObject linkFont_;
     ControlMirror mirror_{children_};
     // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;

@@ -54,7 +54,7 @@ void FormWindow::CreateControls(int dpi) {
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                         GetModuleHandleA(nullptr), nullptr);
-    font_.reset(CreateDesignFont(dpi));
+    CreateFonts(dpi);
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
         HWND hwnd = CreateControl(p);
@@ -96,7 +96,7 @@ HWND FormWindow::CreateControl(const ui::Placement& p) {
                                 GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
     if (image != nullptr)
         AttachImageSubclass(hwnd, *image);
     // Snippets have no length limit: the control's own would cut typed and pasted texts.

@@ -13,6 +13,6 @@ namespace pw::win32 {
 int DpiOf(HWND window);
 
 // The controls' font as designed (MS Sans Serif, 8 points), for this DPI.
-HFONT CreateDesignFont(int dpi);
+HFONT CreateDesignFont(int dpi, bool underlined = false);
 
 } // namespace pw::win32

@@ -1,0 +1,75 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "Input.h"
+#include "PastewiseApp.h"
+#include "WindowQuery.h"
+#include "about/AboutIds.h"
+#include "app/MainIds.h"
+
+namespace e2e {
+namespace {
+
+RECT screenRectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+HWND waitForAboutBox(const PastewiseApp& app) {
+    return waitForWindowWithChild(app.processId(), PastewiseApp::kAboutBoxClass, IDC_ABOUT_OK);
+}
+
+// The hover image beside "Menu" sinks while the button is held and opens the main menu when it
+// is let go; its "&About..." shows a modal about box, made anew at each choice and gone when
+// it closes, by OK or by the window's own close.
+TEST(AboutBox, HoverImageOpensTheMenuWhoseAboutShowsAFreshModalBoxEachTime) {
+    PastewiseApp app;
+    const HWND main = app.mainWindow();
+    const HWND image = app.control(IDC_IMAGE_MENU);
+    POINT point{};
+    ASSERT_TRUE(app.pointAtControl(image, 0, point));
+    const RECT before = screenRectOf(image);
+    ASSERT_TRUE(mouseAt(point, MOUSEEVENTF_LEFTDOWN));
+    EXPECT_TRUE(waitUntil([&] {
+        const RECT held = screenRectOf(image);
+        return held.left == before.left + 2 && held.top == before.top + 2;
+    })) << "the image does not sink while pressed";
+    ASSERT_TRUE(mouseAt(point, MOUSEEVENTF_LEFTUP));
+    EXPECT_TRUE(waitUntil([&] {
+        const RECT now = screenRectOf(image);
+        return EqualRect(&before, &now) != FALSE;
+    }));
+    ASSERT_TRUE(app.pressInPopupMenu('A', "main menu"));
+
+    HWND about = waitForAboutBox(app);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(windowText(about), "About Orvane Pastewise");
+    EXPECT_EQ(windowText(findDescendant(about, IDC_ABOUT_VERSION)),
+              "Version: 2.2   Build 20260714");
+    RECT client{};
+    GetClientRect(about, &client);
+    EXPECT_EQ(client.right, 360);
+    EXPECT_EQ(client.bottom, 243);
+    const RECT box = screenRectOf(about);
+    const RECT owner = screenRectOf(main);
+    EXPECT_LE(std::abs((box.left + box.right) - (owner.left + owner.right)), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (owner.top + owner.bottom)), 2);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the about box is not modal";
+
+    ASSERT_TRUE(clickButton(findDescendant(about, IDC_ABOUT_OK)));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main); }));
+
+    ASSERT_TRUE(app.chooseFromMainMenu('A'));
+    about = waitForAboutBox(app);
+    ASSERT_NE(about, nullptr);
+    PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main); }));
+    EXPECT_EQ(app.exit(), std::optional<DWORD>(0));
+}
+
+} // namespace
+} // namespace e2e
