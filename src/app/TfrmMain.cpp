@@ -286,7 +286,10 @@ void TfrmMain::HotkeyPressed(std::int32_t id) {
 }
 
 void TfrmMain::ClipboardChanged() {
-    desktop_.Pause(kClipboardSettleMs);
+    // The pause lets the program that copied finish writing; the notice sent
+    // at the join has no such writer, and would hold up every start-up.
+    if (!clipboardChain_.Joining())
+        desktop_.Pause(kClipboardSettleMs);
     clipboardChain_.PassOnDrawClipboard();
     // Auto-copy follows the box as it stands, auto-add the setting, which a
     // hotkey paste switches off for its own clipboard write. That covers the

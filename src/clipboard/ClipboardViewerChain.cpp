@@ -6,7 +6,9 @@ void ClipboardViewerChain::Join() {
     if (joined_)
         return;
     joined_ = true;
+    joining_ = true;
     successor_ = desktop_.JoinClipboardViewerChain();
+    joining_ = false;
 }
 
 void ClipboardViewerChain::Leave() {

@@ -18,6 +18,9 @@ public:
     // Leaves the chain and tells the successor; a second call does nothing.
     void Leave();
     bool Joined() const { return joined_; }
+    // While the join call runs: the system's first notice then reports the
+    // joining, not a copy that is still being written.
+    bool Joining() const { return joining_; }
     WindowRef Successor() const { return successor_; }
 
     // A clipboard change: passed on to the successor, which handles it before
@@ -31,6 +34,7 @@ private:
     Desktop& desktop_;
     WindowRef successor_ = 0;
     bool joined_ = false;
+    bool joining_ = false;
 };
 
 } // namespace pw

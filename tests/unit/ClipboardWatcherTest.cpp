@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -69,8 +70,11 @@ public:
     }
     WindowRef JoinClipboardViewerChain() override {
         steps.emplace_back("join");
+        if (duringJoin)
+            duringJoin(); // the system's first notice to a new viewer
         return FakeDesktop::JoinClipboardViewerChain();
     }
+    std::function<void()> duringJoin;
     void LeaveClipboardViewerChain(WindowRef successor) override {
         steps.emplace_back("leave");
         FakeDesktop::LeaveClipboardViewerChain(successor);
@@ -398,13 +402,20 @@ TEST_F(ClipboardWatcherTest, HotkeyPasteNotifiedLateIsStillNotAdded) {
 TEST_F(ClipboardWatcherTest, StartUpJoinsAfterReadingTheSettingsAndKeepsTheSuccessor) {
     EXPECT_FALSE(frm.ClipboardChain().Joined());
     desktop.joinAnswer = kNext;
-    desktop.files[SettingsFilePath(desktop)] = "";
+    desktop.files[SettingsFilePath(desktop)] = "[AutoAdd]\r\nEnable=1\r\n";
+    desktop.clipboard = "copied before the start";
+    desktop.duringJoin = [this] { frm.ClipboardChanged(); };
     frm.FormCreate();
     EXPECT_EQ(desktop.joins, 1);
+    // The join's own notice takes the clipboard at once: no writer to wait for.
+    EXPECT_EQ(Contents(), Strings{"copied before the start"});
+    EXPECT_TRUE(desktop.pauses.empty());
     EXPECT_TRUE(frm.ClipboardChain().Joined());
     EXPECT_EQ(frm.ClipboardChain().Successor(), kNext);
     EXPECT_TRUE(desktop.InOrder("read file", "join")) << testing::PrintToString(desktop.steps);
     EXPECT_TRUE(desktop.chainMessages.empty());
+    frm.ClipboardChanged(); // a later copy waits for its writer again
+    EXPECT_EQ(desktop.pauses, std::vector<unsigned>{100});
 }
 
 TEST_F(ClipboardWatcherTest, ChangesArePassedOnUnalteredToTheSuccessor) {

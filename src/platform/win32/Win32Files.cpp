@@ -67,6 +67,35 @@ std::vector<char> DialogFilter(const std::string& filter) {
     return out;
 }
 
+// The file dialogs' library, loaded by the first dialog: most runs show none,
+// and loading it with the printing libraries it pulls in slows every start.
+class FileDialogLibrary {
+public:
+    FileDialogLibrary() : module_(LoadLibraryA("comdlg32.dll")) {}
+    ~FileDialogLibrary() {
+        if (module_ != nullptr)
+            FreeLibrary(module_);
+    }
+    FileDialogLibrary(const FileDialogLibrary&) = delete;
+    FileDialogLibrary& operator=(const FileDialogLibrary&) = delete;
+
+    // False when the user cancels, and when the library cannot be had.
+    bool Show(FileDialogKind kind, OPENFILENAMEA& ofn) const {
+        using Dialog = BOOL(WINAPI*)(LPOPENFILENAMEA);
+        const FARPROC found =
+            module_ == nullptr
+                ? nullptr
+                : GetProcAddress(module_, kind == FileDialogKind::Open ? "GetOpenFileNameA"
+                                                                       : "GetSaveFileNameA");
+        // Through void (*)(): the one function type any other converts to cleanly.
+        const auto dialog = reinterpret_cast<Dialog>(reinterpret_cast<void (*)()>(found));
+        return dialog != nullptr && dialog(&ofn) != FALSE;
+    }
+
+private:
+    HMODULE module_;
+};
+
 } // namespace
 
 std::optional<std::string> Win32Desktop::ChooseFile(const FileDialogRequest& request) {
@@ -81,9 +110,8 @@ std::optional<std::string> Win32Desktop::ChooseFile(const FileDialogRequest& req
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    const BOOL chosen =
-        request.kind == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-    if (!chosen)
+    static const FileDialogLibrary library;
+    if (!library.Show(request.kind, ofn))
         return std::nullopt;
     return std::string(name.data());
 }
@@ -220,7 +248,7 @@ std::string Win32Desktop::AppDataFolder() {
         return {};
     char path[MAX_PATH] = {};
     const BOOL ok = SHGetPathFromIDListA(items, path);
-    CoTaskMemFree(items);
+    ILFree(items);
     if (!ok || path[0] == '\0')
         return {};
     std::string folder(path);
