@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 namespace pw {
 namespace {
@@ -163,8 +164,6 @@ const ProfileFile::Section* ProfileFile::FindSection(std::string_view name) cons
     return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
-// Built on the first lookup in a section: a file that is only read through
-// ForEachKey, or only partly looked up, never pays for the others.
 void ProfileFile::EnsureKeyIndex(const Section& section) {
     if (section.indexed)
         return;
@@ -188,6 +187,8 @@ std::optional<std::string> ProfileFile::Find(std::string_view section, std::stri
     const Section* found = FindSection(section);
     if (found == nullptr)
         return std::nullopt;
+    if (std::exchange(found->scanned, true))
+        EnsureKeyIndex(*found);
     if (found->indexed) {
         const auto line = found->keys.find(Fold(key));
         if (line == found->keys.end())

@@ -113,10 +113,12 @@ private:
         std::optional<Line> head; // the "[name]" line; none for the leading part
         std::vector<Line> lines;  // up to the last non-blank line
         std::vector<Line> tail;   // the blank lines after them
-        // Folded name -> first line; made by the first change. Reading looks
-        // up a few keys once, which a scan does without the index's cost.
+        // Folded name -> first line; made by the second lookup or the first
+        // change. A single lookup (the count at the head of a long list)
+        // scans instead of paying for an index of every key.
         mutable std::unordered_map<std::string, std::size_t> keys;
         mutable bool indexed = false;
+        mutable bool scanned = false;
     };
 
     const Section* FindSection(std::string_view name) const;

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,11 @@ TEST(AboutBox, HoverImageOpensTheMenuWhoseAboutShowsAFreshModalBoxEachTime) {
     const HWND image = app.control(IDC_IMAGE_MENU);
     POINT point{};
     ASSERT_TRUE(app.pointAtControl(image, 0, point));
+    // Resting over it shows its hint.
+    ASSERT_TRUE(mouseAt(point, 0) && mouseAt({point.x + 1, point.y}, 0));
+    EXPECT_TRUE(waitUntil([&] {
+        return findVisibleTopLevel(app.processId(), TOOLTIPS_CLASSA) != nullptr;
+    })) << "no hint";
     const RECT before = screenRectOf(image);
     ASSERT_TRUE(mouseAt(point, MOUSEEVENTF_LEFTDOWN));
     EXPECT_TRUE(waitUntil([&] {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace pw::win32 {
 
@@ -35,16 +36,20 @@ void ControlMirror::Detach() {
         c.placement.control->SetObserver(nullptr);
 }
 
-void ControlMirror::Push(const NativeChild& child, ui::Change what, int index) {
+void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
     const ui::Control& control = *child.placement.control;
     const auto* list = dynamic_cast<const ui::ListView*>(&control);
     HWND hwnd = child.hwnd;
     switch (what) {
     case ui::Change::State: {
-        EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
-        ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+        NativeChild::Pushed& pushed = child.pushed;
+        if (std::exchange(pushed.enabled, control.Enabled()) != control.Enabled())
+            EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
+        if (std::exchange(pushed.visible, control.Visible()) != control.Visible())
+            ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
         const ui::Rect r = child.placement.BoundsOnWindow();
-        MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
+        if (std::exchange(pushed.bounds, r) != r)
+            MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
         if (auto* box = dynamic_cast<const ui::CheckBox*>(&control))
             SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -13,6 +13,15 @@ namespace pw::win32 {
 struct NativeChild {
     ui::Placement placement;
     HWND hwnd = nullptr;
+    // What the control was last given: a layout pass sets every control's
+    // state again, and each call the control does not need costs a round
+    // trip to the window system.
+    struct Pushed {
+        bool enabled = true;
+        bool visible = false;
+        ui::Rect bounds{-1, -1, -1, -1};
+    };
+    Pushed pushed;
 };
 
 // Keeps each real control showing what its object holds, and takes the user's
@@ -37,7 +46,7 @@ private:
         const bool was = std::exchange(flag, true);
         ~Syncing() { flag = was; }
     };
-    void Push(const NativeChild& child, ui::Change what, int index);
+    void Push(NativeChild& child, ui::Change what, int index);
     void PushSelection(const NativeChild& child);
 
     std::vector<NativeChild>& children_;

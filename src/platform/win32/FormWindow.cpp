@@ -88,6 +88,7 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
                 return result;
         break;
     case WM_SETCURSOR:
+        CreateTooltips();
         // A label's window passes the question on to its parent.
         if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(wp)))
             if (const auto* label = dynamic_cast<const ui::Label*>(child->placement.control);

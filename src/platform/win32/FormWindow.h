@@ -111,6 +111,7 @@ private:
     // font, with its hint as a tooltip; the mirror gives each its state.
     void CreateControls(int dpi);
     HWND CreateControl(const ui::Placement& p);
+    void CreateTooltips();
     // The design font at this DPI, and the same underlined for links.
     void CreateFonts(int dpi);
     HFONT FontFor(const ui::Control& control) const;
@@ -130,6 +131,7 @@ private:
     // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
     bool errorReported_ = false;
+    bool tooltipsMade_ = false;
     int initialShow_ = SW_SHOW;
 };
 

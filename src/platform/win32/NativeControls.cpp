@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace pw::win32 {
 
 namespace {
@@ -50,26 +52,12 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 } // namespace
 
 void FormWindow::CreateControls(int dpi) {
-    HWND tooltip =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                        GetModuleHandleA(nullptr), nullptr);
     CreateFonts(dpi);
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
         HWND hwnd = CreateControl(p);
-        if (hwnd == nullptr)
-            continue;
-        children_.push_back({p, hwnd});
-        if (tooltip != nullptr && !p.control->Hint().empty()) {
-            TOOLINFOA tool{};
-            tool.cbSize = sizeof(tool);
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = hwnd_;
-            tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
-            tool.lpszText = const_cast<char*>(p.control->Hint().c_str());
-            SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-        }
+        if (hwnd != nullptr)
+            children_.push_back({p, hwnd, {}});
     }
     // Group frames and pictures lie under the controls drawn on them. Going
     // backwards keeps the first of them (the banner) lowest.
@@ -78,6 +66,30 @@ void FormWindow::CreateControls(int dpi) {
         if (kind == ui::Kind::GroupBox || kind == ui::Kind::Image)
             SetWindowPos(it->hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// Made when the mouse first comes over the window: a window of its own, which
+// would cost every start-up its time though a hint may never be wanted.
+void FormWindow::CreateTooltips() {
+    if (std::exchange(tooltipsMade_, true))
+        return;
+    HWND tooltip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                        GetModuleHandleA(nullptr), nullptr);
+    if (tooltip == nullptr)
+        return;
+    for (const NativeChild& child : children_) {
+        if (child.placement.control->Hint().empty())
+            continue;
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd);
+        tool.lpszText = const_cast<char*>(child.placement.control->Hint().c_str());
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
