@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         std::printf("usage: bench_startup <path of Pastewise.exe>\n");
         return 2;
     }
-    constexpr int kRounds = 5;
+    constexpr int kRounds = 10;
     double floor = 1e300, best10 = 1e300, best100k = 1e300;
     for (int round = 0; round < kRounds; ++round) {
         floor = std::min(floor, TimeStart(FloorPath(), "PastewiseStartFloor", 10));

@@ -110,7 +110,7 @@ private:
     // A child window for each control object of the design, in the design's
     // font, with its hint as a tooltip; the mirror gives each its state.
     void CreateControls(int dpi);
-    HWND CreateControl(const ui::Placement& p);
+    HWND CreateControl(const ui::Placement& p, const NativeChild::Pushed& state);
     void CreateTooltips();
     // The design font at this DPI, and the same underlined for links.
     void CreateFonts(int dpi);

@@ -55,9 +55,13 @@ void FormWindow::CreateControls(int dpi) {
     CreateFonts(dpi);
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
-        HWND hwnd = CreateControl(p);
+        // Made in their state, place and size: each call the mirror would
+        // need to put them there costs a round trip to the window system.
+        const NativeChild::Pushed state{p.control->Enabled(), p.control->Visible(),
+                                        p.BoundsOnWindow()};
+        HWND hwnd = CreateControl(p, state);
         if (hwnd != nullptr)
-            children_.push_back({p, hwnd, {}});
+            children_.push_back({p, hwnd, state});
     }
     // Group frames and pictures lie under the controls drawn on them. Going
     // backwards keeps the first of them (the banner) lowest.
@@ -93,7 +97,7 @@ void FormWindow::CreateTooltips() {
     }
 }
 
-HWND FormWindow::CreateControl(const ui::Placement& p) {
+HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed& state) {
     const ui::Control& control = *p.control;
     const NativeKind* kind = nullptr;
     for (const NativeKind& k : kNativeKinds)
@@ -102,10 +106,12 @@ HWND FormWindow::CreateControl(const ui::Placement& p) {
     auto* image = dynamic_cast<ui::Image*>(p.control);
     if (kind == nullptr || (image != nullptr && !image->HasPicture()))
         return nullptr; // an image shows nothing until its picture exists
-    HWND hwnd = CreateWindowExA(kind->exStyle, kind->className, "",
-                                WS_CHILD | WS_CLIPSIBLINGS | kind->style, 0, 0, 0, 0, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
-                                GetModuleHandleA(nullptr), nullptr);
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind->style |
+                        (state.visible ? WS_VISIBLE : 0) | (state.enabled ? 0 : WS_DISABLED);
+    const ui::Rect& r = state.bounds;
+    HWND hwnd = CreateWindowExA(
+        kind->exStyle, kind->className, "", style, r.left, r.top, r.width, r.height, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
