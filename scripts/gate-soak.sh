@@ -15,18 +15,8 @@ cd "$root"
 rounds="${1:-10000}"
 scripts/build.sh win32 -- Pastewise soak
 
-export PW_WINEPREFIX="$root/build/wineprefix-soak"
-# shellcheck source=scripts/wine-env.sh
-source scripts/wine-env.sh
-# Its wineserver must start on the virtual display (see test.sh).
-wineserver -k 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
 status=0
-# shellcheck disable=SC2016
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit </dev/null >/dev/null 2>&1
-  wine build/win32/bench/soak.exe --pastewise=build/win32/Pastewise.exe "--rounds=$1" --every=1000
-' gate-soak "$rounds" 2>&1 | tee build/win32/soak.log || status=$?
+PW_WINEPREFIX="$root/build/wineprefix-soak" scripts/on-wine-display.sh \
+  wine build/win32/bench/soak.exe --pastewise=build/win32/Pastewise.exe "--rounds=$rounds" \
+  --every=1000 2>&1 | tee build/win32/soak.log || status=$?
 exit "$status"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The start-up benchmark under Wine: the program with 10 and with 100k stored
+# rows against the floor program built beside the benchmark (see
+# bench/bench_startup.cpp). Runs in the tests' Wine prefix on a virtual
+# display; run it on an otherwise idle machine.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+scripts/build.sh win32 -- Pastewise bench_startup
+# shellcheck disable=SC2016
+scripts/on-wine-display.sh bash -c \
+  'wine build/win32/bench/bench_startup.exe "$(winepath -w build/win32/Pastewise.exe 2>/dev/null)"'
