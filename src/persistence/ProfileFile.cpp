@@ -116,10 +116,14 @@ std::optional<int> ParseInt(std::string_view text) {
 } // namespace
 
 ProfileFile::Line ProfileFile::NewHead(std::string_view section) {
-    return Line::Changed("[" + std::string(section) + "]");
+    return Changed("[" + std::string(section) + "]");
 }
 
-ProfileFile::ProfileFile() {
+ProfileFile::Line ProfileFile::Changed(std::string text) {
+    return {texts_->emplace_back(std::move(text)), kChangedLine};
+}
+
+ProfileFile::ProfileFile() : texts_(std::make_shared<std::deque<std::string>>()) {
     AddSection("", std::nullopt);
 }
 
@@ -137,25 +141,26 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
         file.bom_ = kUtf8Bom;
         bytes.remove_prefix(kUtf8Bom.size());
     }
-    file.source_ = std::make_shared<const std::string>(bytes);
+
     Section* section = &file.sections_.front();
     std::size_t number = 0;
-    ForEachLine(std::string_view(*file.source_), [&](std::string_view text, std::string_view) {
-        Line line{text, {}, number++};
-        if (IsBlankLine(text)) {
-            section->tail.push_back(std::move(line));
-            return;
-        }
-        if (const auto name = SectionName(text)) {
-            section = &file.AddSection(std::string(*name), std::move(line));
-            return;
-        }
-        // A non-blank line: the blank ones before it are inside the section.
-        for (Line& blank : section->tail)
-            section->lines.push_back(std::move(blank));
-        section->tail.clear();
-        section->lines.push_back(std::move(line));
-    });
+    ForEachLine(std::string_view(file.texts_->emplace_back(bytes)),
+                [&](std::string_view text, std::string_view) {
+                    Line line{text, number++};
+                    if (IsBlankLine(text)) {
+                        section->tail.push_back(std::move(line));
+                        return;
+                    }
+                    if (const auto name = SectionName(text)) {
+                        section = &file.AddSection(std::string(*name), std::move(line));
+                        return;
+                    }
+                    // A non-blank line: the blank ones before it are inside the section.
+                    for (Line& blank : section->tail)
+                        section->lines.push_back(std::move(blank));
+                    section->tail.clear();
+                    section->lines.push_back(std::move(line));
+                });
     return file;
 }
 
@@ -230,11 +235,10 @@ bool ProfileFile::SetString(std::string_view section, std::string_view key,
     EnsureKeyIndex(target);
     const auto [entry, added] = target.keys.try_emplace(Fold(key), target.lines.size());
     if (added) {
-        target.lines.push_back(Line::Changed(std::string(key) + "=" + std::string(value)));
+        target.lines.push_back(Changed(std::string(key) + "=" + std::string(value)));
     } else {
         Line& line = target.lines[entry->second];
-        line =
-            Line::Changed(std::string(SplitKeyLine(line.Text())->name) + "=" + std::string(value));
+        line = Changed(std::string(SplitKeyLine(line.Text())->name) + "=" + std::string(value));
     }
     return true;
 }
@@ -274,13 +278,14 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (lineOf[i] != kNone) {
             Line& line = target.lines[lineOf[i]];
-            line = Line::Changed(std::string(SplitKeyLine(line.Text())->name) + "=" + values[i]);
+            line = Changed(std::string(SplitKeyLine(line.Text())->name) + "=" + values[i]);
         } else {
             char digits[24];
             const auto written = std::to_chars(digits, digits + sizeof digits, i).ptr;
-            std::string& line = target.lines.emplace_back().changed;
+            std::string line;
             line.reserve(static_cast<std::size_t>(written - digits) + 1 + values[i].size());
             line.append(digits, written).append(1, '=').append(values[i]);
+            target.lines.push_back(Changed(std::move(line)));
         }
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -93,20 +94,12 @@ public:
     std::vector<std::size_t> LineOrigins() const;
 
 private:
-    // A line read from the file is a view of the parsed bytes (source_): a
-    // long list is read without a copy per line. A line set since owns its text.
+    // A view into texts_: a long list is read without a copy per line, and
+    // the lines move as plain values when a section grows.
     struct Line {
-        std::string_view read;
-        std::string changed;
+        std::string_view text;
         std::size_t origin = kChangedLine;
-        std::string_view Text() const {
-            return origin == kChangedLine ? std::string_view(changed) : read;
-        }
-        static Line Changed(std::string text) {
-            Line line;
-            line.changed = std::move(text);
-            return line;
-        }
+        std::string_view Text() const { return text; }
     };
     struct Section {
         std::string name;         // trimmed, as spelled
@@ -124,9 +117,14 @@ private:
     const Section* FindSection(std::string_view name) const;
     static void EnsureKeyIndex(const Section& section);
     Section& AddSection(std::string name, std::optional<Line> head);
-    static Line NewHead(std::string_view section);
+    Line NewHead(std::string_view section);
+    // A line set since parsing, its text kept in texts_.
+    Line Changed(std::string text);
 
-    std::shared_ptr<const std::string> source_; // shared by copies, never changed
+    // The parsed bytes, then the text of every line set since; a deque never
+    // moves what it holds. Shared by copies, which only ever add to it, so a
+    // line keeps its text whichever copy set it.
+    std::shared_ptr<std::deque<std::string>> texts_;
     std::string bom_;
     std::vector<Section> sections_; // [0] is the part before the first section
     std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first
