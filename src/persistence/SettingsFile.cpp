@@ -47,8 +47,10 @@ RowValues CollectRows(const ProfileFile& file, const char* section, int count) {
         if (ParseRowKey(key, index) && index < count)
             rows.emplace_back(index, value);
     });
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto byRow = [](const auto& a, const auto& b) { return a.first < b.first; };
+    // A file this program wrote lists its rows in order already.
+    if (!std::is_sorted(rows.begin(), rows.end(), byRow))
+        std::stable_sort(rows.begin(), rows.end(), byRow);
     rows.erase(std::unique(rows.begin(), rows.end(),
                            [](const auto& a, const auto& b) { return a.first == b.first; }),
                rows.end());

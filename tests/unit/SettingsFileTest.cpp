@@ -244,6 +244,8 @@ TEST(SettingsFileTest, ADamagedFileGivesADefinedListQuickly) {
         {"Count=-5", {}},
         {"Count=abc", {}},
         {"Count=", {}},
+        // Rows out of order, and a row given twice: the first line counts.
+        {"Count=3\r\n2=z\r\n1=y", {"a", "y", "z"}},
     };
     const auto start = std::chrono::steady_clock::now();
     for (const auto& [count, contents] : cases) {
