@@ -35,6 +35,8 @@ TfrmAbout::TfrmAbout(Desktop& desktop) : desktop_(desktop) {
     Image3.SetStretch(true);
     Image3.SetHandCursor(true);
     lbEAddress.SetFontColor({0, 0, 255});
+    SetSkin(ui::VisualStyle::MacOS);
+    bOK.SetModalResult(ui::ModalResult::Ok);
 
     OnCloseRequest = [this] { FormClose(); };
     lbEAddress.OnClick = [this] { lbEAddressClick(); };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Form.h"
+
+#include <optional>
+
+namespace pw::skin {
+
+struct CheckBoxLookInput {
+    int width = 0;
+    int height = 0;
+    int dpi = 96;
+    bool checked = false;
+    bool enabled = true;
+    bool focused = false;
+    // Measured in the check box's font: the caption on one line, and the
+    // height of the letter "W" that the caption is centred on.
+    int captionWidth = 0;
+    int letterHeight = 0;
+};
+
+struct CheckBoxLook {
+    int frame = 1;
+    ui::Rect pictureFrom;
+    ui::Rect picture;
+    ui::Rect caption;
+    ui::Color captionColor;
+    std::optional<ui::Rect> focusRect;
+};
+
+CheckBoxLook PlanCheckBox(const CheckBoxLookInput& in);
+
+// The size that shows the whole picture and caption, whatever font the
+// system substituted for the design's.
+ui::Size CheckBoxAutoSize(int captionWidth, int letterHeight, int dpi);
+
+} // namespace pw::skin

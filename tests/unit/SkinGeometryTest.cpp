@@ -1,0 +1,412 @@
+#include "skin/ButtonFace.h"
+#include "skin/CheckBoxFace.h"
+#include "skin/MenuFace.h"
+#include "skin/NineSlice.h"
+#include "skin/Strips.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pw::skin {
+namespace {
+
+using ui::Rect;
+
+// Every target pixel is covered exactly once, whatever the sizes.
+void ExpectTiles(const std::vector<Slice>& slices, const Rect& target) {
+    std::vector<int> hits(static_cast<std::size_t>(target.width * target.height), 0);
+    for (const Slice& s : slices)
+        for (int y = s.to.top; y < s.to.top + s.to.height; ++y)
+            for (int x = s.to.left; x < s.to.left + s.to.width; ++x) {
+                ASSERT_TRUE(x >= target.left && x < target.left + target.width && y >= target.top &&
+                            y < target.top + target.height);
+                ++hits[static_cast<std::size_t>((y - target.top) * target.width + x - target.left)];
+            }
+    for (int h : hits)
+        ASSERT_EQ(h, 1);
+}
+
+TEST(SkinStrips, FramesOfTheStrips) {
+    struct Case {
+        const Strip& strip;
+        int frame;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {ButtonStrip(ui::VisualStyle::MacOS), 1, {0, 0, 84, 23}},
+        {ButtonStrip(ui::VisualStyle::MacOS), 3, {168, 0, 84, 23}},
+        {ButtonStrip(ui::VisualStyle::MacOS), 4, {168, 0, 84, 23}}, // past the end: the last
+        {ButtonStrip(ui::VisualStyle::WinXP), 2, {18, 0, 18, 21}},
+        {CheckBoxStrip(ui::VisualStyle::MacOS), 4, {45, 0, 15, 17}},
+        {CheckBoxStrip(ui::VisualStyle::MacOS), 0, {0, 0, 15, 17}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.strip.Frame(c.frame), c.expected);
+    EXPECT_EQ(CheckBoxFrame(true, true), 1);
+    EXPECT_EQ(CheckBoxFrame(false, true), 2);
+    EXPECT_EQ(CheckBoxFrame(true, false), 3);
+    EXPECT_EQ(CheckBoxFrame(false, false), 4);
+    EXPECT_EQ(FromDesignColor(13554646), (ui::Color{214, 211, 206}));
+    EXPECT_EQ(FromDesignColor(8684164), (ui::Color{132, 130, 132}));
+    EXPECT_EQ(FromDesignColor(10504772), (ui::Color{68, 74, 160}));
+}
+
+TEST(SkinNineSlice, CornersKeepTheirSizeAndTheMiddleStretches) {
+    struct Case {
+        std::string name;
+        Rect source;
+        int cornerWidth, cornerHeight;
+        Rect target;
+        int dpi;
+        Rect topLeft; // where the top-left corner goes
+        Rect middle;  // where the middle goes
+        std::size_t pieces;
+    };
+    const Case cases[] = {
+        {"larger button",
+         {84, 0, 84, 23},
+         10,
+         11,
+         {0, 0, 72, 27},
+         96,
+         {0, 0, 10, 11},
+         {10, 11, 52, 5},
+         9},
+        {"same size is a plain copy in nine pieces",
+         {0, 0, 18, 21},
+         4,
+         4,
+         {0, 0, 18, 21},
+         96,
+         {0, 0, 4, 4},
+         {4, 4, 10, 13},
+         9},
+        {"150 per cent: corners at their scaled size",
+         {0, 0, 84, 23},
+         10,
+         11,
+         {0, 0, 90, 41},
+         144,
+         {0, 0, 15, 16},
+         {15, 16, 60, 9},
+         9},
+        {"200 per cent",
+         {0, 0, 18, 21},
+         4,
+         4,
+         {0, 0, 160, 54},
+         192,
+         {0, 0, 8, 8},
+         {8, 8, 144, 38},
+         9},
+        {"narrower than two corners: they share the width",
+         {0, 0, 84, 23},
+         10,
+         11,
+         {0, 0, 15, 23},
+         96,
+         {0, 0, 7, 11},
+         {7, 11, 1, 1},
+         9},
+        {"corner as wide as half the frame keeps a middle column",
+         {0, 0, 18, 21},
+         9,
+         4,
+         {0, 0, 40, 21},
+         96,
+         {0, 0, 8, 4},
+         {8, 4, 24, 13},
+         9},
+        {"no corners: one stretched piece",
+         {0, 0, 15, 17},
+         0,
+         0,
+         {3, 2, 23, 26},
+         144,
+         {3, 2, 0, 0},
+         {3, 2, 23, 26},
+         1},
+        {"empty target", {0, 0, 84, 23}, 10, 11, {0, 0, 0, 0}, 96, {0, 0, 0, 0}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Slice> slices =
+            FitFrame(c.source, c.cornerWidth, c.cornerHeight, c.target, c.dpi);
+        ASSERT_EQ(slices.size(), c.pieces);
+        ExpectTiles(slices, c.target);
+        if (c.pieces == 0)
+            continue;
+        if (c.pieces == 9) {
+            EXPECT_EQ(slices[0].to, c.topLeft);
+            EXPECT_EQ(slices[0].from.left, c.source.left);
+            EXPECT_EQ(slices[4].to, c.middle);
+            // The source corners are never cut, whatever the target.
+            EXPECT_EQ(slices[8].from.left + slices[8].from.width, c.source.left + c.source.width);
+        } else {
+            EXPECT_EQ(slices[0].to, c.middle);
+            EXPECT_EQ(slices[0].from, c.source);
+        }
+    }
+}
+
+TEST(SkinButtonFace, CaptionGlyphFocusAndDisabledLook) {
+    struct Case {
+        std::string name;
+        ButtonLookInput in;
+        int frame;
+        std::vector<CaptionDraw> captions;
+        std::optional<Rect> glyphAt;
+        Rect glyphFrom;
+        bool bold;
+        std::optional<Rect> focus;
+    };
+    const ui::Color black{0, 0, 0}, grey{128, 128, 128}, white{255, 255, 255};
+    ButtonLookInput edit{ui::VisualStyle::MacOS, 60, 27};
+    edit.captionWidth = 20;
+    edit.captionHeight = 13;
+    ButtonLookInput add = edit;
+    add.width = 72;
+    add.glyphWidth = 32;
+    add.glyphHeight = 16;
+    add.captionWidth = 19;
+    auto with = [](ButtonLookInput in, auto change) {
+        change(in);
+        return in;
+    };
+    const Case cases[] = {
+        {"normal", edit, 1, {{{20, 7, 20, 13}, black}}, {}, {}, false, {}},
+        {"hover",
+         with(edit, [](auto& i) { i.mouseOver = true; }),
+         2,
+         {{{20, 7, 20, 13}, black}},
+         {},
+         {},
+         false,
+         {}},
+        {"pressed moves the caption one pixel down and right",
+         with(edit, [](auto& i) { i.pressed = i.mouseOver = true; }),
+         3,
+         {{{21, 8, 20, 13}, black}},
+         {},
+         {},
+         false,
+         {}},
+        {"focused MacOS: bold, no rectangle",
+         with(edit, [](auto& i) { i.focused = true; }),
+         1,
+         {{{20, 7, 20, 13}, black}},
+         {},
+         {},
+         true,
+         {}},
+        {"focused WinXP: dotted rectangle two pixels in",
+         with(edit,
+              [](auto& i) {
+                  i.focused = true;
+                  i.style = ui::VisualStyle::WinXP;
+              }),
+         1,
+         {{{20, 7, 20, 13}, black}},
+         {},
+         {},
+         false,
+         Rect{2, 2, 56, 23}},
+        {"disabled: white shadow then grey, normal frame, no focus",
+         with(edit,
+              [](auto& i) {
+                  i.enabled = false;
+                  i.mouseOver = i.pressed = i.focused = true;
+              }),
+         1,
+         {{{21, 8, 20, 13}, white}, {{20, 7, 20, 13}, grey}},
+         {},
+         {},
+         false,
+         {}},
+        {"glyph and caption centred as one block with spacing 4",
+         add,
+         1,
+         {{{36, 7, 19, 13}, black}},
+         Rect{16, 5, 16, 16},
+         {0, 0, 16, 16},
+         false,
+         {}},
+        {"focused glyph button shows no focus mark",
+         with(add, [](auto& i) { i.focused = true; }),
+         1,
+         {{{36, 7, 19, 13}, black}},
+         Rect{16, 5, 16, 16},
+         {0, 0, 16, 16},
+         false,
+         {}},
+        {"pressed glyph button moves both",
+         with(add, [](auto& i) { i.pressed = true; }),
+         3,
+         {{{37, 8, 19, 13}, black}},
+         Rect{17, 6, 16, 16},
+         {0, 0, 16, 16},
+         false,
+         {}},
+        {"disabled glyph button takes the second picture",
+         with(add, [](auto& i) { i.enabled = false; }),
+         1,
+         {{{37, 8, 19, 13}, white}, {{36, 7, 19, 13}, grey}},
+         Rect{16, 5, 16, 16},
+         {16, 0, 16, 16},
+         false,
+         {}},
+        {"glyph at 144 DPI: picture and spacing scaled",
+         with(add,
+              [](auto& i) {
+                  i.dpi = 144;
+                  i.width = 108;
+                  i.height = 41;
+                  i.captionWidth = 28;
+                  i.captionHeight = 20;
+              }),
+         1,
+         {{{55, 10, 28, 20}, black}},
+         Rect{25, 8, 24, 24},
+         {0, 0, 16, 16},
+         false,
+         {}},
+        {"blank caption draws none",
+         with(edit, [](auto& i) { i.hasCaption = false; }),
+         1,
+         {},
+         {},
+         {},
+         false,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ButtonLook look = PlanButton(c.in);
+        EXPECT_EQ(look.frame, c.frame);
+        EXPECT_EQ(look.captions, c.captions);
+        EXPECT_EQ(look.glyph.has_value(), c.glyphAt.has_value());
+        if (look.glyph && c.glyphAt) {
+            EXPECT_EQ(look.glyph->to, *c.glyphAt);
+            EXPECT_EQ(look.glyph->from, c.glyphFrom);
+            EXPECT_FALSE(look.wrapCaption);
+        }
+        EXPECT_EQ(look.boldCaption, c.bold);
+        EXPECT_EQ(look.focusRect, c.focus);
+        ExpectTiles(look.slices, {0, 0, c.in.width, c.in.height});
+    }
+}
+
+TEST(SkinCheckBoxFace, PlacesAndSizes) {
+    // Picture 1 from the left, caption 4 after it, centred on the letter height.
+    CheckBoxLook look = PlanCheckBox({175, 21, 96, true, true, true, 150, 13});
+    EXPECT_EQ(look.frame, 1);
+    EXPECT_EQ(look.pictureFrom, (Rect{0, 0, 15, 17}));
+    EXPECT_EQ(look.picture, (Rect{1, 2, 15, 17}));
+    EXPECT_EQ(look.caption, (Rect{20, 4, 150, 13}));
+    EXPECT_EQ(look.focusRect, (Rect{19, 3, 152, 15}));
+    look = PlanCheckBox({93, 21, 96, false, false, true, 70, 13});
+    EXPECT_EQ(look.frame, 4);
+    EXPECT_EQ(look.pictureFrom, (Rect{45, 0, 15, 17}));
+    EXPECT_EQ(look.captionColor, (ui::Color{128, 128, 128}));
+    EXPECT_FALSE(look.focusRect.has_value());
+    look = PlanCheckBox({200, 32, 144, false, true, false, 100, 19});
+    EXPECT_EQ(look.picture, (Rect{2, 3, 22, 26}));
+    EXPECT_EQ(look.caption, (Rect{30, 6, 100, 19}));
+
+    struct Case {
+        int captionWidth, letterHeight, dpi;
+        ui::Size expected;
+    };
+    const Case sizes[] = {
+        {150, 13, 96, {173, 21}},  // the picture decides the height: 17 + 4
+        {150, 16, 96, {173, 22}},  // a taller font: 16 + 2 + 4
+        {0, 0, 96, {23, 21}},      // empty caption: the picture alone
+        {225, 19, 144, {259, 32}}, // 22 + 225 + 12; max(19 + 3, 26) + 6
+        {300, 26, 192, {346, 42}}, // 30 + 300 + 16; max(26 + 4, 34) + 8
+    };
+    for (const Case& c : sizes) {
+        const ui::Size size = CheckBoxAutoSize(c.captionWidth, c.letterHeight, c.dpi);
+        EXPECT_EQ(size, c.expected);
+        // Picture, gaps and caption always fit inside, focus rectangle included.
+        const CheckBoxLook fits = PlanCheckBox(
+            {size.width, size.height, c.dpi, true, true, true, c.captionWidth, c.letterHeight});
+        EXPECT_LE(fits.focusRect->left + fits.focusRect->width, size.width);
+        EXPECT_GE(fits.focusRect->top, 0);
+        EXPECT_LE(fits.focusRect->top + fits.focusRect->height, size.height);
+        EXPECT_LE(fits.picture.top + fits.picture.height, size.height);
+    }
+    EXPECT_LT(CheckBoxAutoSize(70, 13, 96).width, CheckBoxAutoSize(160, 13, 96).width);
+}
+
+TEST(SkinMenuFace, MeasuresAndDrawing) {
+    EXPECT_EQ(MeasureMenuItem(true, {50, 13}, 0, 96), (ui::Size{66, 5}));
+    EXPECT_EQ(MeasureMenuItem(false, {100, 13}, 0, 96), (ui::Size{166, 21}));
+    EXPECT_EQ(MeasureMenuItem(false, {110, 13}, 40, 96), (ui::Size{216, 21}));
+    EXPECT_EQ(MeasureMenuItem(false, {110, 25}, 40, 96), (ui::Size{216, 25})); // taller font
+    EXPECT_EQ(MeasureMenuItem(false, {165, 20}, 60, 144), (ui::Size{324, 32}));
+    EXPECT_EQ(MeasureMenuItem(true, {0, 0}, 0, 192), (ui::Size{132, 10}));
+
+    const MenuColors& deepBlue = DeepBlueColors();
+    const ui::Color bar{214, 211, 206}, fill{68, 74, 160}, white{255, 255, 255};
+    // A separator: bar, background, line from bar + 4 to the right edge - 2, 2 below the top.
+    MenuItemLook look = PlanMenuItem({{3, 50, 200, 5}, 96, true}, deepBlue);
+    EXPECT_EQ(look.bar, (Rect{3, 50, 26, 5}));
+    EXPECT_EQ(look.background, (Rect{29, 50, 174, 5}));
+    EXPECT_EQ(look.separator, (MenuLine{33, 201, 52}));
+    EXPECT_EQ(deepBlue.bar, bar);
+    EXPECT_EQ(deepBlue.separator, (ui::Color{132, 130, 132}));
+
+    // The selected item: filled and framed in dark blue, white text, shortcut 16 from the right.
+    look = PlanMenuItem({{3, 71, 200, 21}, 96, false, true, true, false, 40}, deepBlue);
+    EXPECT_FALSE(look.bar.has_value());
+    EXPECT_EQ(look.background, (Rect{3, 71, 200, 21}));
+    EXPECT_EQ(look.backgroundColor, fill);
+    EXPECT_EQ(look.border, fill);
+    EXPECT_EQ(look.textColor, white);
+    EXPECT_EQ(look.caption, (Rect{33, 71, 170, 21}));
+    EXPECT_EQ(look.shortcut, (Rect{147, 71, 40, 21}));
+    EXPECT_FALSE(look.separator.has_value());
+
+    // Disabled under the pointer: no highlight, grey text; checked: the mark at 4, 3.
+    look = PlanMenuItem({{0, 0, 200, 21}, 96, false, true, false, true, 0}, deepBlue);
+    EXPECT_EQ(look.bar, (Rect{0, 0, 26, 21}));
+    EXPECT_EQ(look.backgroundColor, white);
+    EXPECT_FALSE(look.border.has_value());
+    EXPECT_EQ(look.textColor, (ui::Color{128, 128, 128}));
+    EXPECT_EQ(look.checkMark, (Rect{4, 3, 16, 16}));
+    look = PlanMenuItem({{0, 0, 300, 32}, 144, false, false, true, false, 0}, deepBlue);
+    EXPECT_EQ(look.textColor, (ui::Color{0, 0, 0}));
+    EXPECT_EQ(look.bar, (Rect{0, 0, 39, 32}));
+    EXPECT_EQ(look.caption.left, 45);
+    EXPECT_FALSE(look.checkMark.has_value());
+}
+
+TEST(SkinMenuFace, CaptionsAndAccelerators) {
+    const MenuCaption save = SplitMenuCaption("&Save Configuration\tCtrl+S");
+    EXPECT_EQ(save.caption, "&Save Configuration");
+    EXPECT_EQ(save.shortcut, "Ctrl+S");
+    EXPECT_EQ(SplitMenuCaption("&About...").shortcut, "");
+
+    const std::vector<std::string> captions{"&Home Page", "",     "&Options...", "Sa&ve As",
+                                            "&Save",      "R&&D", "&Donate"};
+    const std::vector<bool> enabled{true, true, true, true, false, true, true};
+    struct Case {
+        char key;
+        int item;
+    };
+    const Case cases[] = {{'h', 0},
+                          {'H', 0},
+                          {'o', 2},
+                          {'v', 3},
+                          {'s', -1} /* disabled */,
+                          {'d', 6} /* "&&" underlines nothing */,
+                          {'x', -1},
+                          {'&', -1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(MnemonicItem(captions, enabled, c.key), c.item) << c.key;
+}
+
+} // namespace
+} // namespace pw::skin
