@@ -43,4 +43,8 @@ ui::Size CheckBoxAutoSize(int captionWidth, int letterHeight, int dpi) {
             std::max(letterHeight + ui::ScaleForDpi(2, dpi), picture.height) + margin};
 }
 
+ui::Rect AutoSizedBounds(const ui::Rect& placed, ui::Size autoSize) {
+    return {placed.left, placed.top, std::max(placed.width, autoSize.width), autoSize.height};
+}
+
 } // namespace pw::skin

@@ -35,4 +35,9 @@ CheckBoxLook PlanCheckBox(const CheckBoxLookInput& in);
 // system substituted for the design's.
 ui::Size CheckBoxAutoSize(int captionWidth, int letterHeight, int dpi);
 
+// Where an automatically sized check box goes: at its place, as high as it
+// needs, and as wide as it needs but never narrower than the layout made it,
+// so that controls anchored by their right edge stay there.
+ui::Rect AutoSizedBounds(const ui::Rect& placed, ui::Size autoSize);
+
 } // namespace pw::skin

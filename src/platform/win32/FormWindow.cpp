@@ -51,6 +51,7 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
 void FormWindow::Teardown() {
     mirror_.Detach();
     children_.clear(); // the child windows went with their parent
+    skinned_.clear();
     form_.OnCaptionChanged = nullptr;
     form_.AttachSite(nullptr);
     hwnd_ = nullptr;
@@ -77,6 +78,18 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY:
         if (RouteNotification(msg, wp, lp))
             return 0;
+        break;
+    case WM_MEASUREITEM:
+        if (wp == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (wp == 0 && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)))
+            return TRUE;
+        break;
+    case WM_MENUCHAR:
+        if (shownMenu_ != nullptr && shownMenu_->Skin())
+            return MenuChar(static_cast<char>(LOWORD(wp)));
         break;
     case WM_CONTEXTMENU:
         if (OnContextMenu(reinterpret_cast<HWND>(wp), lp))

@@ -54,7 +54,7 @@ void FormWindow::CreateControls(int dpi) {
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                         GetModuleHandleA(nullptr), nullptr);
-    font_.reset(CreateDesignFont(dpi));
+    MakeFonts(dpi);
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
         HWND hwnd = CreateControl(p);
@@ -96,7 +96,8 @@ HWND FormWindow::CreateControl(const ui::Placement& p) {
                                 GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+    Skin(hwnd, *p.control);
     if (image != nullptr)
         AttachImageSubclass(hwnd, *image);
     // Snippets have no length limit: the control's own would cut typed and pasted texts.
@@ -107,6 +108,37 @@ HWND FormWindow::CreateControl(const ui::Placement& p) {
     if (control.GetKind() == ui::Kind::ListView)
         AddColumns(hwnd, static_cast<const ui::ListView&>(control));
     return hwnd;
+}
+
+void FormWindow::MakeFonts(int dpi) {
+    font_.reset(CreateDesignFont(dpi));
+    LOGFONTA design{};
+    GetObjectA(font_.get(), sizeof(design), &design);
+    LOGFONTA variant = design;
+    variant.lfWeight = FW_BOLD;
+    boldFont_.reset(CreateFontIndirectA(&variant));
+    variant = design;
+    variant.lfUnderline = TRUE;
+    linkFont_.reset(CreateFontIndirectA(&variant));
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_)
+        s->boldFont = static_cast<HFONT>(boldFont_.get());
+}
+
+HFONT FormWindow::FontFor(const ui::Control& control) const {
+    const auto* label = dynamic_cast<const ui::Label*>(&control);
+    return static_cast<HFONT>(label != nullptr && label->IsLink() ? linkFont_.get() : font_.get());
+}
+
+void FormWindow::Skin(HWND hwnd, ui::Control& control) {
+    if (auto* label = dynamic_cast<ui::Label*>(&control); label != nullptr && label->IsLink())
+        AttachLinkSubclass(hwnd, *label);
+    const ui::Kind kind = control.GetKind();
+    if (!form_.Skin() || (kind != ui::Kind::Button && kind != ui::Kind::CheckBox))
+        return;
+    skinned_.push_back(std::make_unique<SkinnedControl>(SkinnedControl{
+        control, *form_.Skin(), pictures_, static_cast<HFONT>(boldFont_.get()), {}}));
+    AttachSkinSubclass(hwnd, *skinned_.back());
+    mirror_.AutoSizeCheckBoxes();
 }
 
 const NativeChild* FormWindow::FindChild(HWND hwnd) const {

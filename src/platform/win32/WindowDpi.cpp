@@ -47,9 +47,10 @@ void FormWindow::SetOuterSize(ui::Size size) {
 }
 
 void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
-    font_.reset(CreateDesignFont(dpi));
+    MakeFonts(dpi);
     for (const NativeChild& c : children_)
-        SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*c.placement.control)),
+                     TRUE);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,0 +1,147 @@
+// The skinned controls as they look on the screen: pictures of the real windows, taken while
+// the real pointer moves over them.
+#include "Input.h"
+#include "PastewiseApp.h"
+#include "Poll.h"
+#include "Screenshot.h"
+#include "WindowQuery.h"
+
+#include "app/MainIds.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+POINT centreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The frame of a button as drawn above its caption: what changes with the mouse, and not with
+// the focus, which shows in the caption.
+std::vector<COLORREF> frameOf(const Screenshot& shot) {
+    return shot.rows(1, 6);
+}
+
+// Waits until the button's picture passes the test; the last picture taken.
+Screenshot waitForLook(HWND button, const std::function<bool(const Screenshot&)>& test) {
+    Screenshot shot;
+    waitUntil([&] {
+        shot = Screenshot::of(button);
+        return !shot.empty() && test(shot);
+    });
+    return shot;
+}
+
+TEST(SkinnedControls, ButtonShowsHoverAndPressAndDraggingOutDoesNotClick) {
+    PastewiseApp app;
+    const HWND exitButton = app.control(IDC_BUTTON_EXIT);
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    const POINT over = centreOf(exitButton);
+    const POINT away{over.x, over.y - 60}; // over the list
+    ASSERT_TRUE(moveMouseTo(away));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    const Screenshot rest = Screenshot::of(exitButton);
+    rest.keep("exit-rest");
+
+    ASSERT_TRUE(moveMouseTo(over));
+    const Screenshot hover =
+        waitForLook(exitButton, [&](const Screenshot& s) { return frameOf(s) != frameOf(rest); });
+    hover.keep("exit-hover");
+    ASSERT_NE(frameOf(hover), frameOf(rest)) << "the pointer over the button changes nothing";
+
+    ASSERT_TRUE(leftButtonAt(over, true));
+    const Screenshot pressed = waitForLook(exitButton, [&](const Screenshot& s) {
+        return frameOf(s) != frameOf(hover) && frameOf(s) != frameOf(rest);
+    });
+    pressed.keep("exit-pressed");
+    EXPECT_NE(frameOf(pressed), frameOf(hover)) << "pressing changes nothing";
+
+    // Dragged out while held, the button is back to its normal frame; let go out there, it
+    // does not click, and the program goes on.
+    ASSERT_TRUE(moveMouseTo(away));
+    const Screenshot dragged =
+        waitForLook(exitButton, [&](const Screenshot& s) { return frameOf(s) == frameOf(rest); });
+    dragged.keep("exit-dragged-out");
+    EXPECT_EQ(frameOf(dragged), frameOf(rest));
+    // The caption (bold now: the press gave the button the focus) went one pixel down and
+    // right while pressed.
+    const RECT captionPressed = pressed.bounds(isDark);
+    const RECT captionReleased = dragged.bounds(isDark);
+    EXPECT_EQ(captionPressed.top, captionReleased.top + 1);
+    EXPECT_EQ(captionPressed.left, captionReleased.left + 1);
+    ASSERT_TRUE(leftButtonAt(away, false));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    EXPECT_FALSE(waitUntil([&] { return !app.process().running(); }, milliseconds{500}))
+        << "releasing outside the button clicked it";
+}
+
+TEST(SkinnedControls, DisabledButtonCaptionIsGreyOverAWhiteShadow) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    const HWND editButton = app.control(IDC_BUTTON_EDIT);
+    ASSERT_TRUE(app.waitForEnabled(IDC_BUTTON_EDIT, false)); // nothing selected
+    const Screenshot shot = Screenshot::of(editButton);
+    shot.keep("edit-disabled");
+    const int shadowed = shot.count([&](int x, int y) {
+        return isColour(shot.at(x, y), 128, 128, 128) &&
+               isColour(shot.at(x + 1, y + 1), 255, 255, 255);
+    });
+    EXPECT_GT(shadowed, 10);
+    EXPECT_EQ(shot.count([&](int x, int y) { return isDark(shot.at(x, y)); }), 0)
+        << "a disabled caption is never black";
+}
+
+TEST(SkinnedControls, CheckBoxesSizeThemselvesToTheirCaptions) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    int widths[2] = {};
+    int i = 0;
+    for (const int id : {IDC_CHECK_ALWAYSONTOP, IDC_CHECK_AUTOCOPY}) {
+        const Screenshot shot = Screenshot::of(app.control(id));
+        shot.keep("checkbox-" + std::to_string(id));
+        widths[i++] = shot.width();
+        // The caption's last pixel stands clear of the right edge: nothing is clipped.
+        const RECT caption = shot.bounds(isDark);
+        ASSERT_GE(caption.right, caption.left) << id << " shows no caption";
+        EXPECT_LE(caption.right, shot.width() - 3) << id;
+        EXPECT_GT(caption.left, 15) << id << ": the caption after the picture";
+    }
+    EXPECT_LT(widths[0], widths[1]) << "Always on Top is narrower than auto copy";
+}
+
+TEST(SkinnedControls, MainMenuItemUnderThePointerIsDarkBlueWithWhiteText) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(clickAt(centreOf(app.control(IDC_LABEL_MENU))));
+    const HWND menu = pollFor([&] { return findVisibleTopLevel(app.processId(), "#32768"); });
+    ASSERT_NE(menu, nullptr) << "no main menu";
+    RECT r{};
+    GetWindowRect(menu, &r);
+    // The first item, "Home Page", below the menu's border.
+    ASSERT_TRUE(moveMouseTo({r.left + 60, r.top + 12}));
+    const Screenshot shot = waitForLook(menu, [](const Screenshot& s) {
+        return s.count([&](int x, int y) { return isColour(s.at(x, y), 68, 74, 160); }) > 0;
+    });
+    shot.keep("main-menu");
+    const RECT selected = shot.bounds([](COLORREF c) { return isColour(c, 68, 74, 160); });
+    ASSERT_GE(selected.right, selected.left) << "no dark blue item";
+    EXPECT_GE(selected.bottom - selected.top + 1, 20);
+    const int whiteText = shot.count([&](int x, int y) {
+        return x > selected.left && x < selected.right && y > selected.top && y < selected.bottom &&
+               isColour(shot.at(x, y), 255, 255, 255);
+    });
+    EXPECT_GT(whiteText, 10);
+    // The bar at the left of the other items.
+    EXPECT_TRUE(isColour(shot.at(10, selected.bottom + 10), 214, 211, 206));
+    ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(menu) == 0; }));
+}
+
+} // namespace
+} // namespace e2e
