@@ -44,7 +44,17 @@ ui::Size CheckBoxAutoSize(int captionWidth, int letterHeight, int dpi) {
 }
 
 ui::Rect AutoSizedBounds(const ui::Rect& placed, ui::Size autoSize) {
-    return {placed.left, placed.top, std::max(placed.width, autoSize.width), autoSize.height};
+    return {placed.left, placed.top, std::min(placed.width, autoSize.width), autoSize.height};
+}
+
+int CheckBoxCaptionRoom(int width, int dpi) {
+    return std::max(0, width - PictureSize(dpi).width - ui::ScaleForDpi(8, dpi));
+}
+
+int FittingFontHeight(int fontHeight, int captionWidth, int room) {
+    if (captionWidth <= room || captionWidth <= 0)
+        return fontHeight;
+    return std::max(1, fontHeight * room / captionWidth);
 }
 
 } // namespace pw::skin

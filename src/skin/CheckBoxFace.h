@@ -36,8 +36,15 @@ CheckBoxLook PlanCheckBox(const CheckBoxLookInput& in);
 ui::Size CheckBoxAutoSize(int captionWidth, int letterHeight, int dpi);
 
 // Where an automatically sized check box goes: at its place, as high as it
-// needs, and as wide as it needs but never narrower than the layout made it,
-// so that controls anchored by their right edge stay there.
+// needs, and as wide as it needs but never wider than the layout made it,
+// which would run it into its neighbours.
 ui::Rect AutoSizedBounds(const ui::Rect& placed, ui::Size autoSize);
+
+// The width a check box of this width leaves its caption.
+int CheckBoxCaptionRoom(int width, int dpi);
+// The font height (pixels) that fits a caption measured `captionWidth` wide at
+// `fontHeight` into `room`: a system font wider than the design's shrinks the
+// caption rather than clipping it.
+int FittingFontHeight(int fontHeight, int captionWidth, int room);
 
 } // namespace pw::skin

@@ -2,7 +2,9 @@
 #include "skin/CheckBoxFace.h"
 #include "skin/MenuFace.h"
 #include "skin/NineSlice.h"
+#include "skin/SkinIds.h"
 #include "skin/Strips.h"
+#include "support/ResourceFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,57 @@ TEST(SkinStrips, FramesOfTheStrips) {
     EXPECT_EQ(FromDesignColor(13554646), (ui::Color{214, 211, 206}));
     EXPECT_EQ(FromDesignColor(8684164), (ui::Color{132, 130, 132}));
     EXPECT_EQ(FromDesignColor(10504772), (ui::Color{68, 74, 160}));
+}
+
+// The bitmaps that make-pictures.py drew are the sizes the code cuts them by, and magenta
+// where the frames' corners are see-through.
+TEST(SkinStrips, PictureFilesMatchTheStrips) {
+    struct Case {
+        std::string file;
+        int width, height, frames;
+        int resourceId;
+    };
+    const Case cases[] = {
+        {"MacOsButton.bmp", 252, 23, 3, ButtonStrip(ui::VisualStyle::MacOS).resourceId},
+        {"WinXpButton.bmp", 54, 21, 3, ButtonStrip(ui::VisualStyle::WinXP).resourceId},
+        {"MacOsCheckBox.bmp", 60, 17, 4, CheckBoxStrip(ui::VisualStyle::MacOS).resourceId},
+        {"AddGlyph.bmp", 32, 16, 2, IDB_ADD_GLYPH},
+    };
+    const auto u32 = [](const std::string& b, std::size_t at) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at]) |
+                                          static_cast<unsigned char>(b[at + 1]) << 8 |
+                                          static_cast<unsigned char>(b[at + 2]) << 16 |
+                                          static_cast<unsigned char>(b[at + 3]) << 24);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string bmp = test::ResourceFile(c.file);
+        ASSERT_GT(bmp.size(), 54u);
+        ASSERT_EQ(bmp.substr(0, 2), "BM");
+        EXPECT_EQ(static_cast<int>(u32(bmp, 18)), c.width);
+        EXPECT_EQ(static_cast<int>(u32(bmp, 22)), c.height); // bottom-up rows
+        EXPECT_EQ(bmp[28], 24);
+        if (c.resourceId != IDB_ADD_GLYPH) {
+            const Strip& strip =
+                c.frames == 4
+                    ? CheckBoxStrip(ui::VisualStyle::MacOS)
+                    : ButtonStrip(c.width == 252 ? ui::VisualStyle::MacOS : ui::VisualStyle::WinXP);
+            EXPECT_EQ(strip.width, c.width);
+            EXPECT_EQ(strip.height, c.height);
+            EXPECT_EQ(strip.frames, c.frames);
+            EXPECT_EQ(strip.resourceId, c.resourceId);
+        }
+        // The top-left pixel of every frame (the last row of the file) is magenta.
+        const std::size_t stride = (static_cast<std::size_t>(c.width) * 3 + 3) / 4 * 4;
+        const std::size_t top = u32(bmp, 10) + stride * static_cast<std::size_t>(c.height - 1);
+        for (int k = 0; k < c.frames; ++k) {
+            const std::size_t at = top + static_cast<std::size_t>(k * (c.width / c.frames)) * 3;
+            ASSERT_LT(at + 2, bmp.size());
+            EXPECT_EQ(static_cast<unsigned char>(bmp[at]), 255) << "frame " << k + 1; // blue
+            EXPECT_EQ(static_cast<unsigned char>(bmp[at + 1]), 0);
+            EXPECT_EQ(static_cast<unsigned char>(bmp[at + 2]), 255);
+        }
+    }
 }
 
 TEST(SkinNineSlice, CornersKeepTheirSizeAndTheMiddleStretches) {
@@ -338,6 +391,31 @@ TEST(SkinCheckBoxFace, PlacesAndSizes) {
         EXPECT_LE(fits.picture.top + fits.picture.height, size.height);
     }
     EXPECT_LT(CheckBoxAutoSize(70, 13, 96).width, CheckBoxAutoSize(160, 13, 96).width);
+
+    // The layout's width is the most a check box takes: wider captions shrink to fit instead.
+    EXPECT_EQ(AutoSizedBounds({16, 122, 175, 21}, {173, 21}), (Rect{16, 122, 173, 21}));
+    EXPECT_EQ(AutoSizedBounds({16, 122, 175, 21}, {208, 21}), (Rect{16, 122, 175, 21}));
+    EXPECT_EQ(AutoSizedBounds({24, 183, 262, 31}, {259, 32}), (Rect{24, 183, 259, 32}));
+    struct Fit {
+        int width, dpi, fontHeight, captionWidth;
+        int room, height;
+    };
+    const Fit fits[] = {
+        {175, 96, 11, 152, 152, 11}, // the design's font fits exactly
+        {175, 96, 11, 185, 152, 9},  // a wider stand-in shrinks
+        {262, 144, 16, 261, 228, 13}, {93, 96, 11, 83, 70, 9},
+        {20, 96, 11, 50, 0, 1}, // no room at all: the smallest font, not nothing
+    };
+    for (const Fit& f : fits) {
+        const int room = CheckBoxCaptionRoom(f.width, f.dpi);
+        EXPECT_EQ(room, f.room);
+        const int height = FittingFontHeight(f.fontHeight, f.captionWidth, room);
+        EXPECT_EQ(height, f.height);
+        // Text width grows with the font height: the shrunk caption fits the room.
+        if (room > 0) {
+            EXPECT_LE(f.captionWidth * height / f.fontHeight, room);
+        }
+    }
 }
 
 TEST(SkinMenuFace, MeasuresAndDrawing) {

@@ -9,6 +9,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace pw::win32 {
@@ -56,7 +57,9 @@ void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
     skin::ButtonLookInput in{s.style, client.right, client.bottom, DpiOf(hwnd)};
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
     in.focused = GetFocus() == hwnd;
-    in.pressed = s.state.Pressed();
+    // Space held on the focused button presses it as the mouse does.
+    in.pressed = s.state.Pressed() || (GetCapture() != hwnd &&
+                                       (SendMessageA(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
     in.mouseOver = s.state.MouseOver();
     in.hasCaption = !Blank(caption);
     HBITMAP glyph = button.GlyphId() != 0 ? s.pictures.Get(button.GlyphId()) : nullptr;
@@ -108,6 +111,31 @@ CaptionMetrics MeasureCaption(HWND hwnd, HDC dc) {
     return {MeasureText(dc, TextOf(hwnd), DT_SINGLELINE).cx, letter.cy};
 }
 
+// A smaller variant of the control's font when its caption would not fit the
+// room the layout gave it; null when it fits as it is.
+HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
+    auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    LOGFONTA design{};
+    if (font == nullptr || GetObjectA(font, sizeof(design), &design) == 0)
+        return nullptr;
+    const int room = skin::CheckBoxCaptionRoom(width, DpiOf(hwnd));
+    const auto measure = [&](HGDIOBJ f) {
+        const FontScope scope(dc, static_cast<HFONT>(f));
+        return static_cast<int>(MeasureText(dc, caption, DT_SINGLELINE).cx);
+    };
+    int measured = measure(font);
+    int height = std::abs(static_cast<int>(design.lfHeight));
+    UniqueGdiObject smaller;
+    // Widths do not follow the height exactly: one step more until it fits.
+    for (int tries = 0; tries < 4 && measured > room && height > 1; ++tries) {
+        height = std::min(skin::FittingFontHeight(height, measured, room), height - 1);
+        design.lfHeight = -height;
+        smaller.reset(CreateFontIndirectA(&design));
+        measured = measure(smaller.get());
+    }
+    return static_cast<HFONT>(smaller.release());
+}
+
 void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -124,10 +152,13 @@ void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
     DrawPiece(dc, s.pictures.Get(skin::CheckBoxStrip(s.style).resourceId),
               {look.pictureFrom, look.picture}, &skin::kTransparent);
-    const FontScope font(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    const std::string caption = TextOf(hwnd);
+    const UniqueGdiObject fitting(FittingFont(hwnd, dc, caption, client.right));
+    const FontScope font(dc, fitting
+                                 ? static_cast<HFONT>(fitting.get())
+                                 : reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(look.captionColor));
-    const std::string caption = TextOf(hwnd);
     RECT r = ToRECT(look.caption);
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
               DT_SINGLELINE | DT_NOCLIP | (HidesAccelerators(hwnd) ? DT_HIDEPREFIX : 0));
