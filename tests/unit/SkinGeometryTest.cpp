@@ -108,7 +108,6 @@ TEST(SkinStrips, PictureFilesMatchTheStrips) {
 
 TEST(SkinNineSlice, CornersKeepTheirSizeAndTheMiddleStretches) {
     struct Case {
-        std::string name;
         Rect source;
         int cornerWidth, cornerHeight;
         Rect target;
@@ -118,73 +117,22 @@ TEST(SkinNineSlice, CornersKeepTheirSizeAndTheMiddleStretches) {
         std::size_t pieces;
     };
     const Case cases[] = {
-        {"larger button",
-         {84, 0, 84, 23},
-         10,
-         11,
-         {0, 0, 72, 27},
-         96,
-         {0, 0, 10, 11},
-         {10, 11, 52, 5},
-         9},
-        {"same size is a plain copy in nine pieces",
-         {0, 0, 18, 21},
-         4,
-         4,
-         {0, 0, 18, 21},
-         96,
-         {0, 0, 4, 4},
-         {4, 4, 10, 13},
-         9},
-        {"150 per cent: corners at their scaled size",
-         {0, 0, 84, 23},
-         10,
-         11,
-         {0, 0, 90, 41},
-         144,
-         {0, 0, 15, 16},
-         {15, 16, 60, 9},
-         9},
-        {"200 per cent",
-         {0, 0, 18, 21},
-         4,
-         4,
-         {0, 0, 160, 54},
-         192,
-         {0, 0, 8, 8},
-         {8, 8, 144, 38},
-         9},
-        {"narrower than two corners: they share the width",
-         {0, 0, 84, 23},
-         10,
-         11,
-         {0, 0, 15, 23},
-         96,
-         {0, 0, 7, 11},
-         {7, 11, 1, 1},
-         9},
-        {"corner as wide as half the frame keeps a middle column",
-         {0, 0, 18, 21},
-         9,
-         4,
-         {0, 0, 40, 21},
-         96,
-         {0, 0, 8, 4},
-         {8, 4, 24, 13},
-         9},
-        {"no corners: one stretched piece",
-         {0, 0, 15, 17},
-         0,
-         0,
-         {3, 2, 23, 26},
-         144,
-         {3, 2, 0, 0},
-         {3, 2, 23, 26},
-         1},
-        {"empty target", {0, 0, 84, 23}, 10, 11, {0, 0, 0, 0}, 96, {0, 0, 0, 0}, {}, 0},
+        // A larger button; the same size, a plain copy in nine pieces.
+        {{84, 0, 84, 23}, 10, 11, {0, 0, 72, 27}, 96, {0, 0, 10, 11}, {10, 11, 52, 5}, 9},
+        {{0, 0, 18, 21}, 4, 4, {0, 0, 18, 21}, 96, {0, 0, 4, 4}, {4, 4, 10, 13}, 9},
+        // At 150 and 200 per cent the corners take their scaled size.
+        {{0, 0, 84, 23}, 10, 11, {0, 0, 90, 41}, 144, {0, 0, 15, 16}, {15, 16, 60, 9}, 9},
+        {{0, 0, 18, 21}, 4, 4, {0, 0, 160, 54}, 192, {0, 0, 8, 8}, {8, 8, 144, 38}, 9},
+        // Narrower than two corners: they share the width.
+        {{0, 0, 84, 23}, 10, 11, {0, 0, 15, 23}, 96, {0, 0, 7, 11}, {7, 11, 1, 1}, 9},
+        // A corner as wide as half the frame still leaves a middle column to stretch.
+        {{0, 0, 18, 21}, 9, 4, {0, 0, 40, 21}, 96, {0, 0, 8, 4}, {8, 4, 24, 13}, 9},
+        // No corners: one stretched piece; an empty target: none.
+        {{0, 0, 15, 17}, 0, 0, {3, 2, 23, 26}, 144, {3, 2, 0, 0}, {3, 2, 23, 26}, 1},
+        {{0, 0, 84, 23}, 10, 11, {0, 0, 0, 0}, 96, {0, 0, 0, 0}, {}, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.pieces * 1000 + static_cast<std::size_t>(c.target.width));
         const std::vector<Slice> slices =
             FitFrame(c.source, c.cornerWidth, c.cornerHeight, c.target, c.dpi);
         ASSERT_EQ(slices.size(), c.pieces);
@@ -205,150 +153,83 @@ TEST(SkinNineSlice, CornersKeepTheirSizeAndTheMiddleStretches) {
 }
 
 TEST(SkinButtonFace, CaptionGlyphFocusAndDisabledLook) {
+    enum Flags { Over = 1, Down = 2, Focus = 4, Off = 8, XP = 16, Glyph = 32, Dpi144 = 64 };
     struct Case {
-        std::string name;
-        ButtonLookInput in;
+        int flags;
         int frame;
         std::vector<CaptionDraw> captions;
         std::optional<Rect> glyphAt;
-        Rect glyphFrom;
+        int glyphFrom; // the left of the glyph picture used
         bool bold;
         std::optional<Rect> focus;
     };
     const ui::Color black{0, 0, 0}, grey{128, 128, 128}, white{255, 255, 255};
-    ButtonLookInput edit{ui::VisualStyle::MacOS, 60, 27};
-    edit.captionWidth = 20;
-    edit.captionHeight = 13;
-    ButtonLookInput add = edit;
-    add.width = 72;
-    add.glyphWidth = 32;
-    add.glyphHeight = 16;
-    add.captionWidth = 19;
-    auto with = [](ButtonLookInput in, auto change) {
-        change(in);
-        return in;
-    };
+    const CaptionDraw edit{{20, 7, 20, 13}, black};
+    const Rect addGlyph{16, 5, 16, 16};
+    const CaptionDraw add{{36, 7, 19, 13}, black};
     const Case cases[] = {
-        {"normal", edit, 1, {{{20, 7, 20, 13}, black}}, {}, {}, false, {}},
-        {"hover",
-         with(edit, [](auto& i) { i.mouseOver = true; }),
-         2,
-         {{{20, 7, 20, 13}, black}},
-         {},
-         {},
-         false,
-         {}},
-        {"pressed moves the caption one pixel down and right",
-         with(edit, [](auto& i) { i.pressed = i.mouseOver = true; }),
-         3,
-         {{{21, 8, 20, 13}, black}},
-         {},
-         {},
-         false,
-         {}},
-        {"focused MacOS: bold, no rectangle",
-         with(edit, [](auto& i) { i.focused = true; }),
-         1,
-         {{{20, 7, 20, 13}, black}},
-         {},
-         {},
-         true,
-         {}},
-        {"focused WinXP: dotted rectangle two pixels in",
-         with(edit,
-              [](auto& i) {
-                  i.focused = true;
-                  i.style = ui::VisualStyle::WinXP;
-              }),
-         1,
-         {{{20, 7, 20, 13}, black}},
-         {},
-         {},
-         false,
-         Rect{2, 2, 56, 23}},
-        {"disabled: white shadow then grey, normal frame, no focus",
-         with(edit,
-              [](auto& i) {
-                  i.enabled = false;
-                  i.mouseOver = i.pressed = i.focused = true;
-              }),
+        {0, 1, {edit}, {}, 0, false, {}},
+        {Over, 2, {edit}, {}, 0, false, {}},
+        // Pressed: the caption one pixel down and right.
+        {Over | Down, 3, {{{21, 8, 20, 13}, black}}, {}, 0, false, {}},
+        // Focus: a bold caption for MacOS, a dotted rectangle two pixels in for WinXP.
+        {Focus, 1, {edit}, {}, 0, true, {}},
+        {Focus | XP, 1, {edit}, {}, 0, false, Rect{2, 2, 56, 23}},
+        // Disabled: normal frame, no press, no focus; white shadow first, then grey.
+        {Off | Over | Down | Focus,
          1,
          {{{21, 8, 20, 13}, white}, {{20, 7, 20, 13}, grey}},
          {},
-         {},
+         0,
          false,
          {}},
-        {"glyph and caption centred as one block with spacing 4",
-         add,
-         1,
-         {{{36, 7, 19, 13}, black}},
-         Rect{16, 5, 16, 16},
-         {0, 0, 16, 16},
-         false,
-         {}},
-        {"focused glyph button shows no focus mark",
-         with(add, [](auto& i) { i.focused = true; }),
-         1,
-         {{{36, 7, 19, 13}, black}},
-         Rect{16, 5, 16, 16},
-         {0, 0, 16, 16},
-         false,
-         {}},
-        {"pressed glyph button moves both",
-         with(add, [](auto& i) { i.pressed = true; }),
-         3,
-         {{{37, 8, 19, 13}, black}},
-         Rect{17, 6, 16, 16},
-         {0, 0, 16, 16},
-         false,
-         {}},
-        {"disabled glyph button takes the second picture",
-         with(add, [](auto& i) { i.enabled = false; }),
+        // Glyph and caption centred as one block, 4 apart; no focus mark with a glyph.
+        {Glyph, 1, {add}, addGlyph, 0, false, {}},
+        {Glyph | Focus, 1, {add}, addGlyph, 0, false, {}},
+        {Glyph | Down, 3, {{{37, 8, 19, 13}, black}}, Rect{17, 6, 16, 16}, 0, false, {}},
+        // Disabled, the second picture of the glyph.
+        {Glyph | Off,
          1,
          {{{37, 8, 19, 13}, white}, {{36, 7, 19, 13}, grey}},
-         Rect{16, 5, 16, 16},
-         {16, 0, 16, 16},
+         addGlyph,
+         16,
          false,
          {}},
-        {"glyph at 144 DPI: picture and spacing scaled",
-         with(add,
-              [](auto& i) {
-                  i.dpi = 144;
-                  i.width = 108;
-                  i.height = 41;
-                  i.captionWidth = 28;
-                  i.captionHeight = 20;
-              }),
-         1,
-         {{{55, 10, 28, 20}, black}},
-         Rect{25, 8, 24, 24},
-         {0, 0, 16, 16},
-         false,
-         {}},
-        {"blank caption draws none",
-         with(edit, [](auto& i) { i.hasCaption = false; }),
-         1,
-         {},
-         {},
-         {},
-         false,
-         {}},
+        // At 144 DPI the picture and the spacing are scaled.
+        {Glyph | Dpi144, 1, {{{55, 10, 28, 20}, black}}, Rect{25, 8, 24, 24}, 0, false, {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ButtonLook look = PlanButton(c.in);
+        SCOPED_TRACE(c.flags);
+        const bool glyph = (c.flags & Glyph) != 0, large = (c.flags & Dpi144) != 0;
+        ButtonLookInput in{(c.flags & XP) != 0 ? ui::VisualStyle::WinXP : ui::VisualStyle::MacOS,
+                           large   ? 108
+                           : glyph ? 72
+                                   : 60,
+                           large ? 41 : 27, large ? 144 : 96};
+        in.mouseOver = (c.flags & Over) != 0;
+        in.pressed = (c.flags & Down) != 0;
+        in.focused = (c.flags & Focus) != 0;
+        in.enabled = (c.flags & Off) == 0;
+        in.glyphWidth = glyph ? 32 : 0;
+        in.glyphHeight = glyph ? 16 : 0;
+        in.captionWidth = large ? 28 : glyph ? 19 : 20;
+        in.captionHeight = large ? 20 : 13;
+        const ButtonLook look = PlanButton(in);
         EXPECT_EQ(look.frame, c.frame);
         EXPECT_EQ(look.captions, c.captions);
-        EXPECT_EQ(look.glyph.has_value(), c.glyphAt.has_value());
-        if (look.glyph && c.glyphAt) {
+        ASSERT_EQ(look.glyph.has_value(), c.glyphAt.has_value());
+        if (look.glyph) {
             EXPECT_EQ(look.glyph->to, *c.glyphAt);
-            EXPECT_EQ(look.glyph->from, c.glyphFrom);
+            EXPECT_EQ(look.glyph->from, (Rect{c.glyphFrom, 0, 16, 16}));
             EXPECT_FALSE(look.wrapCaption);
         }
         EXPECT_EQ(look.boldCaption, c.bold);
         EXPECT_EQ(look.focusRect, c.focus);
-        ExpectTiles(look.slices, {0, 0, c.in.width, c.in.height});
+        ExpectTiles(look.slices, {0, 0, in.width, in.height});
     }
+    ButtonLookInput blank{ui::VisualStyle::MacOS, 60, 27};
+    blank.hasCaption = false;
+    EXPECT_TRUE(PlanButton(blank).captions.empty());
 }
 
 TEST(SkinCheckBoxFace, PlacesAndSizes) {

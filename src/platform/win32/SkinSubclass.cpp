@@ -183,6 +183,13 @@ bool Inside(HWND hwnd, LPARAM lp) {
     return PtInRect(&r, at) != FALSE;
 }
 
+// Where the pointer really is: a click sent as a message (BM_CLICK) comes
+// with a made-up position.
+bool PointerOver(HWND hwnd) {
+    POINT at{};
+    return GetCursorPos(&at) != FALSE && WindowFromPoint(at) == hwnd;
+}
+
 // The mouse's comings and goings, to the state; true when the look changed.
 bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
     bool changed = false;
@@ -204,7 +211,7 @@ bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
         break;
     case WM_LBUTTONUP:
         changed = true;
-        s.state.LeftUp(Inside(hwnd, lp)); // the control's own handling clicks
+        s.state.LeftUp(PointerOver(hwnd)); // the control's own handling clicks
         break;
     case WM_CAPTURECHANGED:
         changed = s.state.Cancel();
