@@ -8,7 +8,12 @@
 
 #include "app/MainIds.h"
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 
 namespace e2e {
 namespace {
@@ -141,6 +146,95 @@ TEST(SkinnedControls, MainMenuItemUnderThePointerIsDarkBlueWithWhiteText) {
     EXPECT_TRUE(isColour(shot.at(10, selected.bottom + 10), 214, 211, 206));
     ASSERT_TRUE(pressKeys({VK_ESCAPE}));
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(menu) == 0; }));
+}
+
+TEST(SkinnedControls, LinkLabelTurnsRedUnderThePointerAndIsUnderlined) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    const HWND donate = app.control(IDC_LABEL_DONATE);
+    const auto colourCount = [](const Screenshot& s, int r, int g, int b) {
+        return s.count([&](int x, int y) { return isColour(s.at(x, y), r, g, b); });
+    };
+    const Screenshot link =
+        waitForLook(donate, [&](const Screenshot& s) { return colourCount(s, 0, 0, 255) > 0; });
+    link.keep("donate");
+    // The underline: one row of blue under the whole caption.
+    const RECT text = link.bounds([](COLORREF c) { return isColour(c, 0, 0, 255); });
+    ASSERT_GE(text.right, text.left) << "no blue link";
+    EXPECT_EQ(link.count([&](int x, int y) {
+        return y == text.bottom && x >= text.left && x <= text.right &&
+               isColour(link.at(x, y), 0, 0, 255);
+    }),
+              text.right - text.left + 1);
+
+    ASSERT_TRUE(moveMouseTo(centreOf(donate)));
+    const Screenshot hover =
+        waitForLook(donate, [&](const Screenshot& s) { return colourCount(s, 255, 0, 0) > 0; });
+    hover.keep("donate-hover");
+    EXPECT_GT(colourCount(hover, 255, 0, 0), 20);
+    EXPECT_EQ(colourCount(hover, 0, 0, 255), 0);
+}
+
+// What assistive technology is told about a control: its name and state.
+struct Accessible {
+    std::wstring name;
+    long state = 0;
+};
+
+std::optional<Accessible> accessibleOf(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return std::nullopt;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Accessible result;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        result.name = name;
+        SysFreeString(name);
+    }
+    VARIANT state{};
+    if (SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4) {
+        result.state = state.lVal;
+    }
+    object->Release();
+    return result;
+}
+
+TEST(SkinnedControls, ControlsKeepTheirNamesStatesAndKeyboard) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    PastewiseApp app;
+    const struct {
+        int id;
+        const wchar_t* name;
+        bool unavailable;
+    } controls[] = {{IDC_BUTTON_ADD, L"Add", false},
+                    {IDC_BUTTON_EDIT, L"Edit", true}, // nothing selected
+                    {IDC_BUTTON_EXIT, L"Exit", false},
+                    {IDC_CHECK_AUTOCOPY, L"Enable auto copy from clipboard", false},
+                    {IDC_CHECK_ALWAYSONTOP, L"Always on Top", false}};
+    for (const auto& c : controls) {
+        const std::optional<Accessible> seen = accessibleOf(app.control(c.id));
+        ASSERT_TRUE(seen) << c.id;
+        EXPECT_EQ(seen->name, c.name);
+        EXPECT_EQ((seen->state & STATE_SYSTEM_UNAVAILABLE) != 0, c.unavailable) << c.id;
+    }
+    // Still the system's check box (which is how it is announced, with its state) and still
+    // worked from the keyboard: Tab from the entry box past Add, then Space.
+    const HWND autoCopy = app.control(IDC_CHECK_AUTOCOPY);
+    EXPECT_EQ(windowClass(autoCopy), "Button");
+    EXPECT_EQ(GetWindowLongA(autoCopy, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    ASSERT_EQ(sendTo(autoCopy, BM_GETCHECK), BST_UNCHECKED);
+    ASSERT_TRUE(app.typeEntry("x"));
+    ASSERT_TRUE(pressKeys({VK_TAB}));
+    ASSERT_TRUE(pressKeys({VK_TAB}));
+    ASSERT_TRUE(pressKeys({VK_SPACE}));
+    EXPECT_TRUE(waitUntil([&] { return sendTo(autoCopy, BM_GETCHECK) == BST_CHECKED; }));
+    CoUninitialize();
 }
 
 } // namespace

@@ -19,10 +19,18 @@ void FormWindow::Popup(const ui::PopupMenu& menu, int x, int y) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const ui::MenuItem& item = *items[i];
         const UINT state = item.Enabled() ? MF_ENABLED : MF_GRAYED;
-        if (ownerDrawn)
-            AppendMenuA(popup.get(), MF_OWNERDRAW | state | (item.IsSeparator() ? MF_DISABLED : 0),
-                        i + 1, reinterpret_cast<const char*>(&item));
-        else if (item.IsSeparator())
+        if (ownerDrawn) {
+            // The caption stays the item's text, for screen readers.
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
+            info.fType = MFT_OWNERDRAW;
+            info.fState = item.Enabled() && !item.IsSeparator() ? MFS_ENABLED : MFS_DISABLED;
+            info.wID = static_cast<UINT>(i + 1);
+            info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+            info.dwTypeData = const_cast<char*>(item.Text().c_str());
+            InsertMenuItemA(popup.get(), static_cast<UINT>(i), TRUE, &info);
+        } else if (item.IsSeparator())
             AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
         else
             AppendMenuA(popup.get(), MF_STRING | state, i + 1, item.Text().c_str());
