@@ -74,8 +74,11 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     if (HandleMessage(msg, wp, lp, result))
         return result;
     switch (msg) {
-    case WM_COMMAND:
     case WM_NOTIFY:
+        if (CustomDraw(*reinterpret_cast<const NMHDR*>(lp), result))
+            return result;
+        [[fallthrough]];
+    case WM_COMMAND:
         if (RouteNotification(msg, wp, lp))
             return 0;
         break;

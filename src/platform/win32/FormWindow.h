@@ -122,6 +122,7 @@ private:
     bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
     bool DrawMenuItem(const DRAWITEMSTRUCT& item);
     LRESULT MenuChar(char key) const;
+    bool CustomDraw(const NMHDR& header, LRESULT& result);
     const NativeChild* FindChild(HWND hwnd) const;
     // WM_NCDESTROY: the window is gone, the form and its objects stay.
     void Teardown();

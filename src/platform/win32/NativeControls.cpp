@@ -136,9 +136,24 @@ void FormWindow::Skin(HWND hwnd, ui::Control& control) {
     if (!form_.Skin() || (kind != ui::Kind::Button && kind != ui::Kind::CheckBox))
         return;
     skinned_.push_back(std::make_unique<SkinnedControl>(SkinnedControl{
-        control, *form_.Skin(), pictures_, static_cast<HFONT>(boldFont_.get()), {}}));
-    AttachSkinSubclass(hwnd, *skinned_.back());
+        hwnd, control, *form_.Skin(), pictures_, static_cast<HFONT>(boldFont_.get()), {}}));
+    AttachSkinSubclass(*skinned_.back());
     mirror_.AutoSizeCheckBoxes();
+}
+
+// Whatever makes the control draw itself outside its own painting (a state
+// change drawn at once) reaches the window as custom drawing: the skin again.
+bool FormWindow::CustomDraw(const NMHDR& header, LRESULT& result) {
+    if (header.code != NM_CUSTOMDRAW)
+        return false;
+    const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_)
+        if (s->hwnd == header.hwndFrom && draw.dwDrawStage == CDDS_PREPAINT &&
+            PaintSkinned(draw.hdc, *s)) {
+            result = CDRF_SKIPDEFAULT;
+            return true;
+        }
+    return false;
 }
 
 const NativeChild* FormWindow::FindChild(HWND hwnd) const {

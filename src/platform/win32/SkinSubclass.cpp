@@ -169,13 +169,6 @@ void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     }
 }
 
-void Paint(HWND hwnd, HDC dc, SkinnedControl& s) {
-    if (s.control.GetKind() == ui::Kind::CheckBox)
-        PaintCheckBox(hwnd, dc, s);
-    else
-        PaintButton(hwnd, dc, s);
-}
-
 bool Inside(HWND hwnd, LPARAM lp) {
     RECT r{};
     GetClientRect(hwnd, &r);
@@ -260,12 +253,12 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
         case WM_PAINT: {
             PAINTSTRUCT ps{};
             HDC dc = BeginPaint(hwnd, &ps);
-            Paint(hwnd, dc, s);
+            PaintSkinned(dc, s);
             EndPaint(hwnd, &ps);
             return 0;
         }
         case WM_PRINTCLIENT:
-            Paint(hwnd, reinterpret_cast<HDC>(wp), s);
+            PaintSkinned(reinterpret_cast<HDC>(wp), s);
             return 0;
         case WM_ERASEBKGND:
             return 1;
@@ -318,8 +311,18 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
 
 } // namespace
 
-void AttachSkinSubclass(HWND hwnd, SkinnedControl& skinned) {
-    SetWindowSubclass(hwnd, &SkinProc, 0, reinterpret_cast<DWORD_PTR>(&skinned));
+void AttachSkinSubclass(SkinnedControl& skinned) {
+    SetWindowSubclass(skinned.hwnd, &SkinProc, 0, reinterpret_cast<DWORD_PTR>(&skinned));
+}
+
+bool PaintSkinned(HDC dc, SkinnedControl& s) {
+    if (HighContrastOn())
+        return false;
+    if (s.control.GetKind() == ui::Kind::CheckBox)
+        PaintCheckBox(s.hwnd, dc, s);
+    else
+        PaintButton(s.hwnd, dc, s);
+    return true;
 }
 
 void AttachLinkSubclass(HWND hwnd, ui::Label& label) {

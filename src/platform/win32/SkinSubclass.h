@@ -13,6 +13,7 @@ namespace pw::win32 {
 // handling, its notifications and what it tells assistive technology, and
 // that the subclass paints in the skin instead.
 struct SkinnedControl {
+    HWND hwnd;
     ui::Control& control;
     ui::VisualStyle style;
     SkinPictures& pictures;
@@ -20,7 +21,10 @@ struct SkinnedControl {
     skin::ButtonState state;
 };
 
-void AttachSkinSubclass(HWND hwnd, SkinnedControl& skinned);
+void AttachSkinSubclass(SkinnedControl& skinned);
+// Draws the control as it is now; false under a high-contrast theme, where the
+// control draws itself.
+bool PaintSkinned(HDC dc, SkinnedControl& skinned);
 
 // Link labels: the hover colour and the pointing hand.
 void AttachLinkSubclass(HWND hwnd, ui::Label& label);
