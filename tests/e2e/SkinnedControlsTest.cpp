@@ -3,16 +3,19 @@
 #include "Input.h"
 #include "PastewiseApp.h"
 #include "Poll.h"
+#include "ScreenDpi.h"
 #include "Screenshot.h"
 #include "WindowQuery.h"
 
 #include "app/MainIds.h"
+#include "skin/SkinIds.h"
 
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 namespace e2e {
@@ -235,6 +238,70 @@ TEST(SkinnedControls, ControlsKeepTheirNamesStatesAndKeyboard) {
     ASSERT_TRUE(pressKeys({VK_SPACE}));
     EXPECT_TRUE(waitUntil([&] { return sendTo(autoCopy, BM_GETCHECK) == BST_CHECKED; }));
     CoUninitialize();
+}
+
+// The colours of the first frame of a strip in the program's resources.
+std::set<COLORREF> frameColours(int resourceId, int frameWidth) {
+    std::set<COLORREF> colours;
+    HMODULE program = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    auto* strip = static_cast<HBITMAP>(
+        LoadImageA(program, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    DIBSECTION dib{};
+    if (strip != nullptr && GetObjectA(strip, sizeof(dib), &dib) == sizeof(dib) &&
+        dib.dsBm.bmBitsPixel == 24) {
+        const auto* bits = static_cast<const BYTE*>(dib.dsBm.bmBits);
+        for (int y = 0; y < dib.dsBm.bmHeight; ++y) {
+            for (int x = 0; x < frameWidth; ++x) {
+                const BYTE* p = bits + y * dib.dsBm.bmWidthBytes + x * 3;
+                colours.insert(RGB(p[2], p[1], p[0]));
+            }
+        }
+    }
+    if (strip != nullptr) {
+        DeleteObject(strip);
+    }
+    if (program != nullptr) {
+        FreeLibrary(program);
+    }
+    return colours;
+}
+
+TEST(SkinnedControls, At144DpiFramesAreScaledWithoutBlendingAndCaptionsFit) {
+    const ScreenDpi screen(144);
+    ASSERT_TRUE(screen.set());
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    ASSERT_TRUE(waitUntil([&] {
+        RECT r{};
+        return GetWindowRect(app.control(IDC_BUTTON_ADD), &r) && r.bottom - r.top == 40;
+    }));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    std::set<COLORREF> allowed = frameColours(IDB_MACOS_BUTTON, 84);
+    ASSERT_GT(allowed.size(), 3u);
+    allowed.erase(RGB(255, 0, 255)); // see-through: the window's own colour shows instead
+    allowed.insert(GetSysColor(COLOR_BTNFACE));
+    // The window's top part is on the screen whatever its size: the Add button.
+    const Screenshot addButton = Screenshot::of(app.control(IDC_BUTTON_ADD));
+    addButton.keep("add-144");
+    // Above the glyph and caption there is only the frame: every pixel a colour of the picture,
+    // none a blend of two, and the rounded corner as wide as the picture's at 96 DPI and a half.
+    const int stray = addButton.count(
+        [&](int x, int y) { return y < 7 && allowed.count(addButton.at(x, y)) == 0; });
+    EXPECT_EQ(stray, 0);
+    int corner = 0;
+    while (corner < addButton.width() && addButton.at(corner, 0) == GetSysColor(COLOR_BTNFACE)) {
+        ++corner;
+    }
+    EXPECT_GE(corner, 6);
+    EXPECT_LE(corner, 12);
+    for (const int id : {IDC_CHECK_AUTOCOPY, IDC_CHECK_AUTOADD, IDC_CHECK_ALWAYSONTOP}) {
+        const Screenshot box = Screenshot::of(app.control(id));
+        box.keep("checkbox-144-" + std::to_string(id));
+        const RECT caption = box.bounds(isDark);
+        ASSERT_GE(caption.right, caption.left) << id;
+        EXPECT_LE(caption.right, box.width() - 3) << id;
+    }
 }
 
 } // namespace
