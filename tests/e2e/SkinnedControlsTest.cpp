@@ -86,7 +86,7 @@ TEST(SkinnedControls, ButtonShowsHoverAndPressAndDraggingOutDoesNotClick) {
         << "releasing outside the button clicked it";
 }
 
-TEST(SkinnedControls, DisabledButtonCaptionIsGreyOverAWhiteShadow) {
+TEST(SkinnedControls, DisabledCaptionIsGreyOverAWhiteShadowAndCheckBoxesFitTheirCaptions) {
     PastewiseApp app;
     ASSERT_TRUE(bringToFront(app.mainWindow()));
     ASSERT_TRUE(moveMouseTo({0, 0}));
@@ -101,29 +101,24 @@ TEST(SkinnedControls, DisabledButtonCaptionIsGreyOverAWhiteShadow) {
     EXPECT_GT(shadowed, 10);
     EXPECT_EQ(shot.count([&](int x, int y) { return isDark(shot.at(x, y)); }), 0)
         << "a disabled caption is never black";
-}
 
-TEST(SkinnedControls, CheckBoxesSizeThemselvesToTheirCaptions) {
-    PastewiseApp app;
-    ASSERT_TRUE(bringToFront(app.mainWindow()));
-    ASSERT_TRUE(moveMouseTo({0, 0}));
-    ASSERT_TRUE(app.waitForQueuedMessages());
+    // Each check box sizes itself to its caption.
     int widths[2] = {};
     int i = 0;
     for (const int id : {IDC_CHECK_ALWAYSONTOP, IDC_CHECK_AUTOCOPY}) {
-        const Screenshot shot = Screenshot::of(app.control(id));
-        shot.keep("checkbox-" + std::to_string(id));
-        widths[i++] = shot.width();
+        const Screenshot box = Screenshot::of(app.control(id));
+        box.keep("checkbox-" + std::to_string(id));
+        widths[i++] = box.width();
         // The caption's last pixel stands clear of the right edge: nothing is clipped.
-        const RECT caption = shot.bounds(isDark);
+        const RECT caption = box.bounds(isDark);
         ASSERT_GE(caption.right, caption.left) << id << " shows no caption";
-        EXPECT_LE(caption.right, shot.width() - 3) << id;
+        EXPECT_LE(caption.right, box.width() - 3) << id;
         EXPECT_GT(caption.left, 15) << id << ": the caption after the picture";
     }
     EXPECT_LT(widths[0], widths[1]) << "Always on Top is narrower than auto copy";
 }
 
-TEST(SkinnedControls, MainMenuItemUnderThePointerIsDarkBlueWithWhiteText) {
+TEST(SkinnedControls, MainMenuItemUnderThePointerIsDarkBlueAndLinksTurnRed) {
     PastewiseApp app;
     ASSERT_TRUE(bringToFront(app.mainWindow()));
     ASSERT_TRUE(clickAt(centreOf(app.control(IDC_LABEL_MENU))));
@@ -149,11 +144,8 @@ TEST(SkinnedControls, MainMenuItemUnderThePointerIsDarkBlueWithWhiteText) {
     EXPECT_TRUE(isColour(shot.at(10, selected.bottom + 10), 214, 211, 206));
     ASSERT_TRUE(pressKeys({VK_ESCAPE}));
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(menu) == 0; }));
-}
 
-TEST(SkinnedControls, LinkLabelTurnsRedUnderThePointerAndIsUnderlined) {
-    PastewiseApp app;
-    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    // The donation link beside the menu: blue and underlined, red under the pointer.
     ASSERT_TRUE(moveMouseTo({0, 0}));
     const HWND donate = app.control(IDC_LABEL_DONATE);
     const auto colourCount = [](const Screenshot& s, int r, int g, int b) {

@@ -20,35 +20,18 @@ struct Step {
     bool repeating;
 };
 
-void Apply(ButtonState& state, const Step& step, bool& repaint, bool& click) {
-    click = false;
-    switch (step.event) {
-    case Event::Enter:
-        repaint = state.MouseEnter();
-        break;
-    case Event::Leave:
-        repaint = state.MouseLeave();
-        break;
-    case Event::MoveIn:
-        repaint = state.MouseMove(true);
-        break;
-    case Event::MoveOut:
-        repaint = state.MouseMove(false);
-        break;
-    case Event::Down:
-        repaint = state.LeftDown();
-        break;
-    case Event::UpIn:
-        repaint = click = state.LeftUp(true);
-        break;
-    case Event::UpOut:
-        repaint = click = state.LeftUp(false);
-        break;
-    case Event::Cancel:
-        repaint = state.Cancel();
-        break;
-    }
-}
+// Each event as the state takes it; releases say whether they click.
+using Apply = bool (*)(ButtonState&);
+constexpr Apply kApply[] = {
+    [](ButtonState& s) { return s.MouseEnter(); },
+    [](ButtonState& s) { return s.MouseLeave(); },
+    [](ButtonState& s) { return s.MouseMove(true); },
+    [](ButtonState& s) { return s.MouseMove(false); },
+    [](ButtonState& s) { return s.LeftDown(); },
+    [](ButtonState& s) { return s.LeftUp(true); },
+    [](ButtonState& s) { return s.LeftUp(false); },
+    [](ButtonState& s) { return s.Cancel(); },
+};
 
 TEST(SkinButtonState, MouseEventsGiveFramesAndClicks) {
     struct Case {
@@ -92,8 +75,10 @@ TEST(SkinButtonState, MouseEventsGiveFramesAndClicks) {
         EXPECT_EQ(state.Frame(true), 1);
         for (std::size_t i = 0; i < c.steps.size(); ++i) {
             SCOPED_TRACE(i);
-            bool repaint = false, click = false;
-            Apply(state, c.steps[i], repaint, click);
+            const Event event = c.steps[i].event;
+            const bool result = kApply[static_cast<int>(event)](state);
+            const bool release = event == Event::UpIn || event == Event::UpOut;
+            const bool repaint = result, click = release && result;
             EXPECT_EQ(state.Frame(true), c.steps[i].frame);
             EXPECT_EQ(state.Frame(false), 1); // disabled always shows the normal frame
             EXPECT_EQ(repaint, c.steps[i].repaint);
