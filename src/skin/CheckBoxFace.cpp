@@ -51,10 +51,13 @@ int CheckBoxCaptionRoom(int width, int dpi) {
     return std::max(0, width - PictureSize(dpi).width - ui::ScaleForDpi(8, dpi));
 }
 
-int FittingFontHeight(int fontHeight, int captionWidth, int room) {
-    if (captionWidth <= room || captionWidth <= 0)
-        return fontHeight;
-    return std::max(1, fontHeight * room / captionWidth);
+int FittingFontHeight(int fontHeight, int room, const std::function<int(int height)>& widthAt) {
+    int height = fontHeight;
+    // Widths grow about in step with the height, but not exactly: after the
+    // proportional step, one pixel at a time until it fits.
+    for (int width = widthAt(height); width > room && height > 1; width = widthAt(height))
+        height = std::max(1, std::min(height * room / width, height - 1));
+    return height;
 }
 
 } // namespace pw::skin

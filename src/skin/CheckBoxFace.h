@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 #include "ui/Form.h"
 
+#include <functional>
 #include <optional>
 
 namespace pw::skin {
@@ -42,9 +43,9 @@ ui::Rect AutoSizedBounds(const ui::Rect& placed, ui::Size autoSize);
 
 // The width a check box of this width leaves its caption.
 int CheckBoxCaptionRoom(int width, int dpi);
-// The font height (pixels) that fits a caption measured `captionWidth` wide at
-// `fontHeight` into `room`: a system font wider than the design's shrinks the
-// caption rather than clipping it.
-int FittingFontHeight(int fontHeight, int captionWidth, int room);
+// The font height (pixels), at most `fontHeight`, at which the caption fits
+// `room` as `widthAt` measures it: a system font wider than the design's
+// shrinks the caption rather than clipping it. Never below 1.
+int FittingFontHeight(int fontHeight, int room, const std::function<int(int height)>& widthAt);
 
 } // namespace pw::skin

@@ -278,23 +278,25 @@ TEST(SkinCheckBoxFace, PlacesAndSizes) {
     EXPECT_EQ(AutoSizedBounds({16, 122, 175, 21}, {208, 21}), (Rect{16, 122, 175, 21}));
     EXPECT_EQ(AutoSizedBounds({24, 183, 262, 31}, {259, 32}), (Rect{24, 183, 259, 32}));
     struct Fit {
-        int width, dpi, fontHeight, captionWidth;
+        int width, dpi, fontHeight, captionWidth, overhead;
         int room, height;
     };
     const Fit fits[] = {
-        {175, 96, 11, 152, 152, 11}, // the design's font fits exactly
-        {175, 96, 11, 185, 152, 9},  // a wider stand-in shrinks
-        {262, 144, 16, 261, 228, 13}, {93, 96, 11, 83, 70, 9},
-        {20, 96, 11, 50, 0, 1}, // no room at all: the smallest font, not nothing
+        {175, 96, 11, 152, 0, 152, 11}, // the design's font fits as it is
+        {175, 96, 11, 185, 0, 152, 9},  // a wider stand-in shrinks
+        {262, 144, 16, 261, 0, 228, 13}, {93, 96, 11, 83, 0, 70, 9},
+        {93, 96, 11, 83, 6, 70, 8}, // not in step with the height: one pixel more
+        {20, 96, 11, 50, 0, 0, 1},  // no room at all: the smallest font, not nothing
     };
     for (const Fit& f : fits) {
         const int room = CheckBoxCaptionRoom(f.width, f.dpi);
         EXPECT_EQ(room, f.room);
-        const int height = FittingFontHeight(f.fontHeight, f.captionWidth, room);
-        EXPECT_EQ(height, f.height);
-        // Text width grows with the font height: the shrunk caption fits the room.
+        // The caption's width at a font height: in step with it, plus a fixed part.
+        const auto widthAt = [&](int h) { return f.captionWidth * h / f.fontHeight + f.overhead; };
+        const int height = FittingFontHeight(f.fontHeight, room, widthAt);
+        EXPECT_EQ(height, f.height) << f.width << " " << f.overhead;
         if (room > 0) {
-            EXPECT_LE(f.captionWidth * height / f.fontHeight, room);
+            EXPECT_LE(widthAt(height), room);
         }
     }
 }

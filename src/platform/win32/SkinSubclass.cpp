@@ -123,16 +123,17 @@ HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
         const FontScope scope(dc, static_cast<HFONT>(f));
         return static_cast<int>(MeasureText(dc, caption, DT_SINGLELINE).cx);
     };
-    int measured = measure(font);
-    int height = std::abs(static_cast<int>(design.lfHeight));
-    UniqueGdiObject smaller;
-    // Widths do not follow the height exactly: one step more until it fits.
-    for (int tries = 0; tries < 4 && measured > room && height > 1; ++tries) {
-        height = std::min(skin::FittingFontHeight(height, measured, room), height - 1);
-        design.lfHeight = -height;
+    const int height = std::abs(static_cast<int>(design.lfHeight));
+    UniqueGdiObject smaller; // the last one measured is the one that fits
+    const int fitting = skin::FittingFontHeight(height, room, [&](int h) {
+        if (h == height)
+            return measure(font);
+        design.lfHeight = -h;
         smaller.reset(CreateFontIndirectA(&design));
-        measured = measure(smaller.get());
-    }
+        return measure(smaller.get());
+    });
+    if (fitting == height)
+        return nullptr;
     return static_cast<HFONT>(smaller.release());
 }
 
