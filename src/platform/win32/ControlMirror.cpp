@@ -47,7 +47,7 @@ void ControlMirror::Push(const NativeChild& child, ui::Change what, int index) {
         const auto* box = dynamic_cast<const ui::CheckBox*>(&control);
         ui::Rect r = child.placement.BoundsOnWindow();
         if (box != nullptr && autoSizeCheckBoxes_)
-            r = AutoSizedCheckBox(hwnd, r);
+            r = AutoSizedCheckBox(hwnd, box->Text(), r);
         MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
         if (box != nullptr)
             SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -4,6 +4,7 @@
 #include "skin/ButtonFace.h"
 #include "skin/CheckBoxFace.h"
 #include "skin/Strips.h"
+#include "text/Blanks.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -18,15 +19,12 @@ namespace {
 
 constexpr UINT_PTR kRepeatTimer = 1;
 
-std::string TextOf(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        std::max(0, GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size())))));
-    return text;
+const std::string& TextOf(const ui::Control& control) {
+    return static_cast<const ui::TextControl&>(control).Text();
 }
 
-bool Blank(const std::string& text) {
-    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+HFONT ControlFont(HWND hwnd) {
+    return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
 }
 
 ui::Color FaceColor() {
@@ -52,7 +50,7 @@ void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
     GetClientRect(hwnd, &client);
     const OffscreenCanvas canvas(target, client.right, client.bottom);
     HDC dc = canvas.dc();
-    const std::string caption = TextOf(hwnd);
+    const std::string& caption = TextOf(s.control);
     const auto& button = static_cast<const ui::Button&>(s.control);
     skin::ButtonLookInput in{s.style, client.right, client.bottom, DpiOf(hwnd)};
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
@@ -61,7 +59,7 @@ void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
     in.pressed = s.state.Pressed() || (GetCapture() != hwnd &&
                                        (SendMessageA(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
     in.mouseOver = s.state.MouseOver();
-    in.hasCaption = !Blank(caption);
+    in.hasCaption = !TrimBlanks(caption).empty();
     HBITMAP glyph = button.GlyphId() != 0 ? s.pictures.Get(button.GlyphId()) : nullptr;
     BITMAP glyphInfo{};
     if (glyph != nullptr && GetObjectA(glyph, sizeof(glyphInfo), &glyphInfo) != 0) {
@@ -70,8 +68,7 @@ void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
     }
     const bool bold = in.focused && in.enabled && in.glyphWidth == 0 &&
                       skin::FocusAsBoldCaption(s.style) && s.boldFont != nullptr;
-    auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
-    const FontScope fontScope(dc, bold ? s.boldFont : font);
+    const FontScope fontScope(dc, bold ? s.boldFont : ControlFont(hwnd));
     const UINT prefix = HidesAccelerators(hwnd) ? DT_HIDEPREFIX : 0;
     const UINT flags =
         in.glyphWidth > 0 ? DT_SINGLELINE | prefix : DT_CENTER | DT_WORDBREAK | prefix;
@@ -104,37 +101,33 @@ struct CaptionMetrics {
     int letterHeight;
 };
 
-CaptionMetrics MeasureCaption(HWND hwnd, HDC dc) {
-    const FontScope font(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+CaptionMetrics MeasureCaption(HDC dc, HFONT font, const std::string& caption) {
+    const FontScope scope(dc, font);
     SIZE letter{};
     GetTextExtentPoint32A(dc, "W", 1, &letter);
-    return {MeasureText(dc, TextOf(hwnd), DT_SINGLELINE).cx, letter.cy};
+    return {MeasureText(dc, caption, DT_SINGLELINE).cx, letter.cy};
 }
 
 // A smaller variant of the control's font when its caption would not fit the
 // room the layout gave it; null when it fits as it is.
 HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
-    auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    HFONT font = ControlFont(hwnd);
     LOGFONTA design{};
     if (font == nullptr || GetObjectA(font, sizeof(design), &design) == 0)
         return nullptr;
-    const int room = skin::CheckBoxCaptionRoom(width, DpiOf(hwnd));
-    const auto measure = [&](HGDIOBJ f) {
-        const FontScope scope(dc, static_cast<HFONT>(f));
-        return static_cast<int>(MeasureText(dc, caption, DT_SINGLELINE).cx);
-    };
     const int height = std::abs(static_cast<int>(design.lfHeight));
     UniqueGdiObject smaller; // the last one measured is the one that fits
-    const int fitting = skin::FittingFontHeight(height, room, [&](int h) {
-        if (h == height)
-            return measure(font);
-        design.lfHeight = -h;
-        smaller.reset(CreateFontIndirectA(&design));
-        return measure(smaller.get());
-    });
-    if (fitting == height)
-        return nullptr;
-    return static_cast<HFONT>(smaller.release());
+    const int fitting =
+        skin::FittingFontHeight(height, skin::CheckBoxCaptionRoom(width, DpiOf(hwnd)), [&](int h) {
+            if (h != height) {
+                design.lfHeight = -h;
+                smaller.reset(CreateFontIndirectA(&design));
+            }
+            return MeasureCaption(dc, h == height ? font : static_cast<HFONT>(smaller.get()),
+                                  caption)
+                .width;
+        });
+    return fitting == height ? nullptr : static_cast<HFONT>(smaller.release());
 }
 
 void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
@@ -142,7 +135,10 @@ void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     GetClientRect(hwnd, &client);
     const OffscreenCanvas canvas(target, client.right, client.bottom);
     HDC dc = canvas.dc();
-    const CaptionMetrics metrics = MeasureCaption(hwnd, dc);
+    const std::string& caption = TextOf(s.control);
+    const UniqueGdiObject fitting(FittingFont(hwnd, dc, caption, client.right));
+    HFONT font = fitting ? static_cast<HFONT>(fitting.get()) : ControlFont(hwnd);
+    const CaptionMetrics metrics = MeasureCaption(dc, font, caption);
     skin::CheckBoxLookInput in{client.right, client.bottom, DpiOf(hwnd)};
     in.checked = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
@@ -153,11 +149,7 @@ void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
     DrawPiece(dc, s.pictures.Get(skin::CheckBoxStrip(s.style).resourceId),
               {look.pictureFrom, look.picture}, &skin::kTransparent);
-    const std::string caption = TextOf(hwnd);
-    const UniqueGdiObject fitting(FittingFont(hwnd, dc, caption, client.right));
-    const FontScope font(dc, fitting
-                                 ? static_cast<HFONT>(fitting.get())
-                                 : reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    const FontScope scope(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(look.captionColor));
     RECT r = ToRECT(look.caption);
@@ -330,9 +322,9 @@ void AttachLinkSubclass(HWND hwnd, ui::Label& label) {
     SetWindowSubclass(hwnd, &LinkProc, 0, reinterpret_cast<DWORD_PTR>(&label));
 }
 
-ui::Rect AutoSizedCheckBox(HWND hwnd, const ui::Rect& placed) {
+ui::Rect AutoSizedCheckBox(HWND hwnd, const std::string& caption, const ui::Rect& placed) {
     HDC dc = GetDC(hwnd);
-    const CaptionMetrics metrics = MeasureCaption(hwnd, dc);
+    const CaptionMetrics metrics = MeasureCaption(dc, ControlFont(hwnd), caption);
     ReleaseDC(hwnd, dc);
     return skin::AutoSizedBounds(
         placed, skin::CheckBoxAutoSize(metrics.width, metrics.letterHeight, DpiOf(hwnd)));

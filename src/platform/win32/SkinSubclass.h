@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace pw::win32 {
 
 // A real BUTTON window (push button or check box) that keeps its keyboard
@@ -31,6 +33,6 @@ void AttachLinkSubclass(HWND hwnd, ui::Label& label);
 
 // The bounds a skinned check box takes for its caption in its font: never
 // narrower than placed, so that no caption is clipped and the layout stays.
-ui::Rect AutoSizedCheckBox(HWND hwnd, const ui::Rect& placed);
+ui::Rect AutoSizedCheckBox(HWND hwnd, const std::string& caption, const ui::Rect& placed);
 
 } // namespace pw::win32
