@@ -64,24 +64,28 @@ ui::Size MeasureMenuItem(bool separator, ui::Size caption, int shortcutWidth, in
 MenuItemLook PlanMenuItem(const MenuItemLookInput& in, const MenuColors& colors) {
     MenuItemLook look;
     const ui::Rect& r = in.item;
-    const int bar = ui::ScaleForDpi(kBarWidth, in.dpi);
+    const int bar = std::min(ui::ScaleForDpi(kBarWidth, in.dpi), r.width);
     const int right = r.left + r.width;
-    look.background = r;
-    look.backgroundColor = colors.background;
+    const int line = ui::ScaleForDpi(1, in.dpi);
     if (in.separator || !in.selected || !in.enabled) {
-        look.bar = ui::Rect{r.left, r.top, std::min(bar, r.width), r.height};
-        look.background = {r.left + bar, r.top, std::max(0, r.width - bar), r.height};
+        look.fills = {{{r.left, r.top, bar, r.height}, colors.bar},
+                      {{r.left + bar, r.top, r.width - bar, r.height}, colors.background}};
     } else {
-        look.backgroundColor = colors.selectedFill;
-        look.border = colors.selectedBorder;
-    }
-    if (in.separator) {
-        look.separator =
-            MenuLine{r.left + bar + ui::ScaleForDpi(kCaptionGap, in.dpi),
-                     right - ui::ScaleForDpi(2, in.dpi), r.top + ui::ScaleForDpi(2, in.dpi)};
-        return look;
+        const ui::Color edge = colors.selectedBorder;
+        look.fills = {{r, colors.selectedFill},
+                      {{r.left, r.top, r.width, line}, edge},
+                      {{r.left, r.top + r.height - line, r.width, line}, edge},
+                      {{r.left, r.top, line, r.height}, edge},
+                      {{right - line, r.top, line, r.height}, edge}};
     }
     const int captionLeft = r.left + bar + ui::ScaleForDpi(kCaptionGap, in.dpi);
+    if (in.separator) {
+        const int end = right - ui::ScaleForDpi(2, in.dpi);
+        look.fills.push_back({{captionLeft, r.top + ui::ScaleForDpi(2, in.dpi),
+                               std::max(0, end - captionLeft), line},
+                              colors.separator});
+        return look;
+    }
     look.caption = {captionLeft, r.top, std::max(0, right - captionLeft), r.height};
     const int shortcutRight = right - ui::ScaleForDpi(kShortcutRightMargin, in.dpi);
     look.shortcut = {shortcutRight - in.shortcutWidth, r.top, in.shortcutWidth, r.height};

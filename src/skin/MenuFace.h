@@ -43,19 +43,16 @@ struct MenuItemLookInput {
     int shortcutWidth = 0;
 };
 
-struct MenuLine {
-    int left = 0;
-    int right = 0; // exclusive
-    int y = 0;
-    friend bool operator==(const MenuLine&, const MenuLine&) = default;
+struct ColorRect {
+    ui::Rect at;
+    ui::Color color;
+    friend bool operator==(const ColorRect&, const ColorRect&) = default;
 };
 
 struct MenuItemLook {
-    std::optional<ui::Rect> bar;
-    ui::Rect background;
-    ui::Color backgroundColor;
-    std::optional<ui::Color> border;
-    std::optional<MenuLine> separator;
+    // Filled in this order: the bar and the background, or the highlight and
+    // its frame; a separator's line.
+    std::vector<ColorRect> fills;
     // The caption, one line, vertically centred in it; then the shortcut.
     ui::Rect caption;
     ui::Rect shortcut;

@@ -310,38 +310,39 @@ TEST(SkinMenuFace, MeasuresAndDrawing) {
     EXPECT_EQ(MeasureMenuItem(true, {0, 0}, 0, 192), (ui::Size{132, 10}));
 
     const MenuColors& deepBlue = DeepBlueColors();
-    const ui::Color bar{214, 211, 206}, fill{68, 74, 160}, white{255, 255, 255};
-    // A separator: bar, background, line from bar + 4 to the right edge - 2, 2 below the top.
-    MenuItemLook look = PlanMenuItem({{3, 50, 200, 5}, 96, true}, deepBlue);
-    EXPECT_EQ(look.bar, (Rect{3, 50, 26, 5}));
-    EXPECT_EQ(look.background, (Rect{29, 50, 174, 5}));
-    EXPECT_EQ(look.separator, (MenuLine{33, 201, 52}));
+    const ui::Color bar{214, 211, 206}, blue{68, 74, 160}, white{255, 255, 255};
     EXPECT_EQ(deepBlue.bar, bar);
-    EXPECT_EQ(deepBlue.separator, (ui::Color{132, 130, 132}));
-
+    const ui::Color line{132, 130, 132};
+    EXPECT_EQ(deepBlue.separator, line);
+    // A separator: bar, background, a line from bar + 4 to the right edge - 2, 2 below the top.
+    MenuItemLook look = PlanMenuItem({{3, 50, 200, 5}, 96, true}, deepBlue);
+    EXPECT_EQ(look.fills,
+              (std::vector<ColorRect>{
+                  {{3, 50, 26, 5}, bar}, {{29, 50, 174, 5}, white}, {{33, 52, 168, 1}, line}}));
     // The selected item: filled and framed in dark blue, white text, shortcut 16 from the right.
     look = PlanMenuItem({{3, 71, 200, 21}, 96, false, true, true, false, 40}, deepBlue);
-    EXPECT_FALSE(look.bar.has_value());
-    EXPECT_EQ(look.background, (Rect{3, 71, 200, 21}));
-    EXPECT_EQ(look.backgroundColor, fill);
-    EXPECT_EQ(look.border, fill);
+    EXPECT_EQ(look.fills, (std::vector<ColorRect>{{{3, 71, 200, 21}, blue},
+                                                  {{3, 71, 200, 1}, blue},
+                                                  {{3, 91, 200, 1}, blue},
+                                                  {{3, 71, 1, 21}, blue},
+                                                  {{202, 71, 1, 21}, blue}}));
     EXPECT_EQ(look.textColor, white);
     EXPECT_EQ(look.caption, (Rect{33, 71, 170, 21}));
     EXPECT_EQ(look.shortcut, (Rect{147, 71, 40, 21}));
-    EXPECT_FALSE(look.separator.has_value());
-
     // Disabled under the pointer: no highlight, grey text; checked: the mark at 4, 3.
     look = PlanMenuItem({{0, 0, 200, 21}, 96, false, true, false, true, 0}, deepBlue);
-    EXPECT_EQ(look.bar, (Rect{0, 0, 26, 21}));
-    EXPECT_EQ(look.backgroundColor, white);
-    EXPECT_FALSE(look.border.has_value());
+    EXPECT_EQ(look.fills,
+              (std::vector<ColorRect>{{{0, 0, 26, 21}, bar}, {{26, 0, 174, 21}, white}}));
     EXPECT_EQ(look.textColor, (ui::Color{128, 128, 128}));
     EXPECT_EQ(look.checkMark, (Rect{4, 3, 16, 16}));
+    // At 144 DPI: bar, gaps and the separator line scaled.
     look = PlanMenuItem({{0, 0, 300, 32}, 144, false, false, true, false, 0}, deepBlue);
     EXPECT_EQ(look.textColor, (ui::Color{0, 0, 0}));
-    EXPECT_EQ(look.bar, (Rect{0, 0, 39, 32}));
+    EXPECT_EQ(look.fills.front().at, (Rect{0, 0, 39, 32}));
     EXPECT_EQ(look.caption.left, 45);
     EXPECT_FALSE(look.checkMark.has_value());
+    look = PlanMenuItem({{0, 0, 300, 8}, 144, true}, deepBlue);
+    EXPECT_EQ(look.fills.back().at, (Rect{45, 3, 252, 2}));
 }
 
 TEST(SkinMenuFace, CaptionsAndAccelerators) {

@@ -26,17 +26,6 @@ HFONT CreateMenuFont(int dpi) {
     return CreateFontIndirectA(&metrics.lfMenuFont);
 }
 
-void DrawLine(HDC dc, const skin::MenuLine& line, const ui::Color& color) {
-    Fill(dc, {line.left, line.y, line.right - line.left, 1}, color);
-}
-
-void Frame(HDC dc, const ui::Rect& r, const ui::Color& color) {
-    Fill(dc, {r.left, r.top, r.width, 1}, color);
-    Fill(dc, {r.left, r.top + r.height - 1, r.width, 1}, color);
-    Fill(dc, {r.left, r.top, 1, r.height}, color);
-    Fill(dc, {r.left + r.width - 1, r.top, 1, r.height}, color);
-}
-
 } // namespace
 
 bool FormWindow::MeasureMenuItem(MEASUREITEMSTRUCT& m) {
@@ -81,13 +70,8 @@ bool FormWindow::DrawMenuItem(const DRAWITEMSTRUCT& d) {
         in.checked = (d.itemState & ODS_CHECKED) != 0;
         in.shortcutWidth = text.shortcut.empty() ? 0 : MeasureText(dc, text.shortcut, 0).cx;
         const skin::MenuItemLook look = skin::PlanMenuItem(in, colors);
-        if (look.bar)
-            Fill(dc, *look.bar, colors.bar);
-        Fill(dc, look.background, look.backgroundColor);
-        if (look.border)
-            Frame(dc, look.background, *look.border);
-        if (look.separator)
-            DrawLine(dc, *look.separator, colors.separator);
+        for (const skin::ColorRect& fill : look.fills)
+            Fill(dc, fill.at, fill.color);
         if (!item.IsSeparator()) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, ToColorRef(look.textColor));
