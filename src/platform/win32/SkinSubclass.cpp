@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace pw::win32 {
@@ -211,25 +212,9 @@ bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
 }
 
 // Messages after which the control would draw itself in the system's look.
-bool RedrawsItself(UINT msg) {
-    switch (msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_SETTEXT:
-    case WM_UPDATEUISTATE:
-    case BM_SETSTATE:
-    case BM_SETCHECK:
-    case BM_SETSTYLE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        return true;
-    default:
-        return false;
-    }
-}
+constexpr UINT kRedrawnAfter[] = {WM_SETFOCUS,      WM_KILLFOCUS, WM_ENABLE,   WM_SETTEXT,
+                                  WM_UPDATEUISTATE, BM_SETSTATE,  BM_SETCHECK, BM_SETSTYLE,
+                                  WM_LBUTTONDOWN,   WM_LBUTTONUP, WM_KEYDOWN,  WM_KEYUP};
 
 LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                           DWORD_PTR ref) noexcept {
@@ -267,7 +252,8 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
         }
         const bool changed = TrackMouse(hwnd, msg, lp, s);
         const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        if (changed || RedrawsItself(msg))
+        if (changed || std::find(std::begin(kRedrawnAfter), std::end(kRedrawnAfter), msg) !=
+                           std::end(kRedrawnAfter))
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return result;
     } catch (...) {
