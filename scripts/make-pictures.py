@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's pictures into resources/: the title banner, the about
-box's banner and donation button (JPEG), and the update and menu icons (ICO).
+box's banner and donation button (JPEG), the update and menu icons (ICO), and
+the skinned controls' strips and the Add button's glyph (BMP, magenta
+see-through).
 
 Run from the repository: scripts/make-pictures.py [folder]. The output depends
 on nothing but this script, so running it again gives the same files.
@@ -248,6 +250,104 @@ def menu_lines(fx, fy):
     return 9 <= fx < 23 and any(row <= fy < row + 2.5 for row in (10, 15, 20))
 
 
+# --- the skinned controls' strips ---
+
+MAGENTA = (255, 0, 255)
+
+
+def encode_bmp(width, height, pixel):
+    """pixel(x, y) -> (r, g, b); a 24-bit bottom-up bitmap file."""
+    stride = (width * 3 + 3) // 4 * 4
+    rows = b"".join(
+        b"".join(bytes((b, g, r)) for r, g, b in (pixel(x, y) for x in range(width)))
+        + bytes(stride - width * 3)
+        for y in reversed(range(height)))
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    return struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(rows), 0, 0, 14 + len(header)) + \
+        header + rows
+
+
+def strip(frames, width, draw):
+    """Frames side by side: draw(k, x, y) for frame k from 1."""
+    return lambda x, y: draw(x // width + 1, x % width, y)
+
+
+def rounded_inside(x, y, w, h, r):
+    """Whether the pixel centre lies in a w x h rectangle with corners of radius r."""
+    cx = min(max(x + 0.5, r), w - r)
+    cy = min(max(y + 0.5, r), h - r)
+    return math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= r
+
+
+def rounded_edge(x, y, w, h, r):
+    return rounded_inside(x, y, w, h, r) and not rounded_inside(x - 1, y - 1, w - 2, h - 2, r - 1)
+
+
+def macos_button(k, x, y):
+    """A rounded pill: 1 normal, 2 mouse over, 3 pressed."""
+    w, h = 84, 23
+    if not rounded_inside(x, y, w, h, 10):
+        return MAGENTA
+    if rounded_edge(x, y, w, h, 10):
+        return ((120, 120, 128), (60, 110, 190), (30, 70, 150))[k - 1]
+    t = y / (h - 1)
+    top, bottom = (((252, 252, 252), (214, 214, 220)), ((220, 236, 255), (120, 170, 235)),
+                   ((160, 195, 240), (90, 140, 215)))[k - 1]
+    face = blend(top, bottom, t)
+    if y < h // 2 - 1:  # the glossy upper half
+        face = blend(face, (255, 255, 255), 0.35)
+    return face
+
+
+def winxp_button(k, x, y):
+    """A square button with softened corners: 1 normal, 2 mouse over, 3 pressed."""
+    w, h = 18, 21
+    if not rounded_inside(x, y, w, h, 3):
+        return MAGENTA
+    if rounded_edge(x, y, w, h, 3):
+        return (0, 60, 116)
+    if k == 2 and (x in (1, w - 2) or y in (1, h - 2)):
+        return (248, 179, 48)  # the warm rim under the mouse
+    if k == 3:
+        return blend((205, 202, 195), (228, 226, 220), y / (h - 1))
+    return blend((255, 255, 255), (226, 223, 214), y / (h - 1))
+
+
+def macos_checkbox(k, x, y):
+    """1 checked, 2 unchecked, 3 checked and disabled, 4 unchecked and disabled."""
+    left, top, size = 1, 2, 13
+    bx, by = x - left, y - top
+    if not (0 <= bx < size and 0 <= by < size) or not rounded_inside(bx, by, size, size, 3):
+        return MAGENTA
+    enabled = k <= 2
+    checked = k in (1, 3)
+    if rounded_edge(bx, by, size, size, 3):
+        return (110, 110, 118) if enabled else (170, 170, 170)
+    face = blend((255, 255, 255), (205, 210, 220) if enabled else (230, 230, 230), by / size)
+    if checked:
+        # A tick from (3, 6) down to (5, 9) and up to (10, 3).
+        fx, fy = bx + 0.5, by + 0.5
+        d1 = abs((fy - 6.5) - (fx - 3)) if 3 <= fx <= 5.8 else 99
+        d2 = abs((fy - 9.2) + (fx - 5.5) * 1.25) if 5 <= fx <= 10.5 else 99
+        if min(d1, d2) < 1.1:
+            return (20, 40, 90) if enabled else (150, 150, 150)
+    return face
+
+
+def add_glyph(x, y):
+    """A plus in a circle; the enabled picture, then the disabled one."""
+    enabled = x < 16
+    fx, fy = x % 16 + 0.5, y + 0.5
+    d = math.hypot(fx - 8, fy - 8)
+    if d > 7.2:
+        return MAGENTA
+    if abs(fx - 8) < 1.6 and 3.5 < fy < 12.5 or abs(fy - 8) < 1.6 and 3.5 < fx < 12.5:
+        return (255, 255, 255)
+    if d > 6.2:
+        return (20, 100, 40) if enabled else (128, 128, 128)
+    return blend((90, 200, 90), (30, 140, 50), fy / 16) if enabled else (192, 192, 192)
+
+
 def main(folder):
     out = Path(folder)
     out.mkdir(parents=True, exist_ok=True)
@@ -257,6 +357,10 @@ def main(folder):
     (out / "Update.ico").write_bytes(encode_ico(round_icon((40, 160, 70), down_arrow)))
     (out / "Menu.ico").write_bytes(encode_ico(round_icon((70, 90, 130), menu_lines)))
     (out / "MenuHover.ico").write_bytes(encode_ico(round_icon((230, 120, 20), menu_lines)))
+    (out / "MacOsButton.bmp").write_bytes(encode_bmp(252, 23, strip(3, 84, macos_button)))
+    (out / "WinXpButton.bmp").write_bytes(encode_bmp(54, 21, strip(3, 18, winxp_button)))
+    (out / "MacOsCheckBox.bmp").write_bytes(encode_bmp(60, 17, strip(4, 15, macos_checkbox)))
+    (out / "AddGlyph.bmp").write_bytes(encode_bmp(32, 16, add_glyph))
 
 
 if __name__ == "__main__":

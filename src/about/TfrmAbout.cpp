@@ -34,8 +34,10 @@ TfrmAbout::TfrmAbout(Desktop& desktop) : desktop_(desktop) {
     Image3.SetPicture(JpegResource(desktop_, IDB_ABOUT_DONATE));
     Image3.SetStretch(true);
     Image3.SetHandCursor(true);
-    lbEAddress.SetFontColor({0, 0, 255});
-    lbEAddress.SetLink(true);
+    // Blue whether the mouse is over it or not.
+    lbEAddress.SetLinkColors({0, 0, 255}, {0, 0, 255});
+    SetSkin(ui::VisualStyle::MacOS);
+    bOK.SetModalResult(ui::ModalResult::Ok);
 
     OnCloseRequest = [this] { FormClose(); };
     lbEAddress.OnClick = [this] { lbEAddressClick(); };

@@ -5,6 +5,7 @@
 #include "about/WebAddresses.h"
 #include "app/MainIds.h"
 #include "platform/Product.h"
+#include "skin/SkinIds.h"
 
 #include <initializer_list>
 #include <string>
@@ -55,6 +56,12 @@ void TfrmMain::Design() {
         label->SetBackColor(kBanner);
     lTitle.SetFontColor(kWhite);
     lTitleHint.SetFontColor(kWhite);
+    constexpr ui::Color kHover{255, 0, 0};
+    lUpdate.SetLinkColors(kWhite, kHover);
+    bDonate.SetLinkColors({0, 0, 255}, kHover);
+    SetSkin(ui::VisualStyle::MacOS);
+    suiPopupMenu1.SetSkin(ui::VisualStyle::DeepBlue);
+    bAdd.SetGlyphId(IDB_ADD_GLYPH);
 
     ListView1.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
 

@@ -92,7 +92,6 @@ void TfrmMain::miSaveConfigurationAsClick() {
 // --- lifecycle ---
 
 void TfrmMain::FormCreate() {
-    lUpdate.SetFontColor({255, 255, 255});
     // The hotkey record list starts empty with the next id at 1000: the
     // registry is built that way with the window.
     ShowDocumentTitle();

@@ -52,6 +52,9 @@ TfrmOptions::TfrmOptions(HotkeyRows& rows, HotkeyRegistry& hotkeys, Desktop& des
     Place(bOK, nullptr, IDC_OPTIONS_OK, {170, 267, 80, 27}, "OK");
     Place(bCancel, nullptr, IDC_OPTIONS_CANCEL, {264, 267, 80, 27}, "Cancel");
 
+    SetSkin(ui::VisualStyle::MacOS);
+    bCancel.SetModalResult(ui::ModalResult::Cancel);
+
     OnShow = [this] { FormShow(); };
     OnCloseRequest = [this] { FormClose(); };
     bOK.OnClick = [this] { bOKClick(); };

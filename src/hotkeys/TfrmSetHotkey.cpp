@@ -31,6 +31,9 @@ TfrmSetHotkey::TfrmSetHotkey(HotkeyRows& rows, HotkeyRegistry& hotkeys, Desktop&
     Place(bUnregisterHotkey, nullptr, IDC_SETHOTKEY_UNREGISTER, {26, 153, 97, 27},
           "Unregister Hotkey");
 
+    SetSkin(ui::VisualStyle::WinXP);
+    bCancel.SetModalResult(ui::ModalResult::Cancel);
+
     OnShow = [this] { FormShow(); };
     OnCloseRequest = [this] { FormClose(); };
     bOK.OnClick = [this] { bOKClick(); };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/VisualStyle.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,9 +35,13 @@ public:
     const std::string& Name() const { return name_; }
     void Add(MenuItem& item) { items_.push_back(&item); }
     const std::vector<MenuItem*>& Items() const { return items_; }
+    // Drawn by the program in that style; none for the system's menus.
+    std::optional<VisualStyle> Skin() const { return skin_; }
+    void SetSkin(VisualStyle style) { skin_ = style; }
 
 private:
     std::string name_;
+    std::optional<VisualStyle> skin_;
     std::vector<MenuItem*> items_;
 };
 

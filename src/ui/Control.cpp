@@ -42,8 +42,28 @@ void TextControl::SetText(std::string text) {
     Notify(Change::Text);
 }
 
+void Label::SetLinkColors(Color link, Color hover) {
+    linkColor_ = link;
+    hoverColor_ = hover;
+    SetFontColor(link);
+}
+
+void Label::MouseEnter() {
+    if (hoverColor_ && fontColor_ != hoverColor_)
+        SetFontColor(*hoverColor_);
+}
+
+void Label::MouseLeave() {
+    if (linkColor_ && fontColor_ != linkColor_)
+        SetFontColor(*linkColor_);
+}
+
 void Button::Click() {
-    if (Enabled() && OnClick)
+    if (!Enabled())
+        return;
+    if (modalResult_ != ModalResult::None && OnModalResult)
+        OnModalResult(modalResult_);
+    if (OnClick)
         OnClick();
 }
 

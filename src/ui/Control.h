@@ -27,6 +27,9 @@ struct Color {
     friend bool operator==(const Color&, const Color&) = default;
 };
 
+// How a modal window was closed; None while it is open.
+enum class ModalResult { None, Ok, Cancel };
+
 // What changed in a control, so the native mirror can update only that.
 enum class Change { State, Text, Items, Item, Selection, Columns };
 
@@ -112,18 +115,22 @@ public:
     }
     std::function<void()> OnClick;
 
+    // A link: underlined, under a pointing hand, in the hover colour while
+    // the mouse is over it and in the link colour otherwise.
+    void SetLinkColors(Color link, Color hover);
+    bool IsLink() const { return hoverColor_.has_value(); }
+    void MouseEnter();
+    void MouseLeave();
+
     // Unset: the window's background shows through.
     std::optional<Color> BackColor() const { return backColor_; }
     void SetBackColor(Color c) { backColor_ = c; }
 
-    // A web link: underlined, with the pointing hand over it.
-    bool IsLink() const { return link_; }
-    void SetLink(bool on) { link_ = on; }
-
 private:
-    bool link_ = false;
     std::optional<Color> fontColor_;
     std::optional<Color> backColor_;
+    std::optional<Color> linkColor_;
+    std::optional<Color> hoverColor_;
 };
 
 class GroupBox : public TextControl {
@@ -194,7 +201,24 @@ public:
     explicit Button(std::string name) : TextControl(std::move(name), Kind::Button) {}
     std::function<void()> OnClick;
     // A disabled button ignores clicks, whatever the native control reports.
+    // Otherwise the window gets the button's modal result before the handler runs.
     void Click();
+
+    ModalResult GetModalResult() const { return modalResult_; }
+    void SetModalResult(ModalResult result) { modalResult_ = result; }
+    // Set by the window that holds the button.
+    std::function<void(ModalResult)> OnModalResult;
+
+    // A bitmap from the program's resources beside the caption, 0 for none.
+    int GlyphId() const { return glyphId_; }
+    void SetGlyphId(int id) { glyphId_ = id; }
+
+    // Fired every so often while the left button is held on the button.
+    std::function<void()> OnMouseRepeat;
+
+private:
+    ModalResult modalResult_ = ModalResult::None;
+    int glyphId_ = 0;
 };
 
 class Edit : public TextControl {

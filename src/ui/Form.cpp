@@ -22,6 +22,8 @@ void Form::Place(Control& control, Control* parent, int id, Rect bounds, std::st
             t->SetText(std::move(text));
     if (!hint.empty())
         control.SetHint(std::move(hint));
+    if (auto* button = dynamic_cast<Button*>(&control))
+        button->OnModalResult = [this](ModalResult result) { SetModalResult(result); };
     controls_.push_back({&control, parent, id, bounds});
 }
 

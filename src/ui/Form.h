@@ -2,6 +2,7 @@
 
 #include "ui/Action.h"
 #include "ui/Control.h"
+#include "ui/VisualStyle.h"
 #include "ui/WindowPlacement.h"
 
 #include <cstdint>
@@ -19,9 +20,6 @@ struct Size {
     int height = 0;
     friend bool operator==(const Size&, const Size&) = default;
 };
-
-// How a modal window was closed; None while it is open.
-enum class ModalResult { None, Ok, Cancel };
 
 // Window-level services of the one native window behind a form. The platform
 // binding implements it; tests use a recording fake.
@@ -122,6 +120,9 @@ public:
             OnShow();
     }
 
+    // The look of the window's buttons and check boxes; none for the system's.
+    std::optional<VisualStyle> Skin() const { return skin_; }
+
     const std::vector<Placement>& Controls() const { return controls_; }
     const std::vector<Action*>& Actions() const { return actions_; }
 
@@ -151,6 +152,7 @@ protected:
     void SetWindowClass(std::string name) { windowClass_ = std::move(name); }
     void SetDesignPosition(int left, int top) { designPosition_ = Rect{left, top, 0, 0}; }
     void SetCentredOnOwner() { centredOnOwner_ = true; }
+    void SetSkin(VisualStyle style) { skin_ = style; }
     // One row of the window design: where the control sits and what it says.
     void Place(Control& control, Control* parent, int id, Rect bounds, std::string text = {},
                std::string hint = {});
@@ -167,6 +169,7 @@ private:
     bool designSizeIsClient_ = false;
     std::optional<Rect> designPosition_;
     bool centredOnOwner_ = false;
+    std::optional<VisualStyle> skin_;
     ModalResult modalResult_ = ModalResult::None;
     std::vector<Placement> controls_;
     std::vector<Action*> actions_;

@@ -34,17 +34,17 @@ TEST(AboutBox, HoverImageOpensTheMenuWhoseAboutShowsAFreshModalBoxEachTime) {
     POINT point{};
     ASSERT_TRUE(app.pointAtControl(image, 0, point));
     // Resting over it shows its hint.
-    ASSERT_TRUE(mouseAt(point, 0) && mouseAt({point.x + 1, point.y}, 0));
+    ASSERT_TRUE(moveMouseTo(point) && moveMouseTo({point.x + 1, point.y}));
     EXPECT_TRUE(waitUntil([&] {
         return findVisibleTopLevel(app.processId(), TOOLTIPS_CLASSA) != nullptr;
     })) << "no hint";
     const RECT before = screenRectOf(image);
-    ASSERT_TRUE(mouseAt(point, MOUSEEVENTF_LEFTDOWN));
+    ASSERT_TRUE(leftButtonAt(point, true));
     EXPECT_TRUE(waitUntil([&] {
         const RECT held = screenRectOf(image);
         return held.left == before.left + 2 && held.top == before.top + 2;
     })) << "the image does not sink while pressed";
-    ASSERT_TRUE(mouseAt(point, MOUSEEVENTF_LEFTUP));
+    ASSERT_TRUE(leftButtonAt(point, false));
     EXPECT_TRUE(waitUntil([&] {
         const RECT now = screenRectOf(image);
         return EqualRect(&before, &now) != FALSE;

@@ -38,22 +38,26 @@ bool send(std::vector<INPUT>& inputs) {
            inputs.size();
 }
 
-LONG absoluteX(LONG x) {
-    // Absolute coordinates run from 0 to 65535 across the primary screen.
-    return MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-}
-LONG absoluteY(LONG y) {
-    return MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-}
 constexpr DWORD kAbsoluteMove = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+
+// Absolute coordinates run from 0 to 65535 across the primary screen.
+bool absolute(POINT point, LONG& x, LONG& y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 1 || height <= 1) {
+        return false;
+    }
+    x = MulDiv(point.x, 65535, width - 1);
+    y = MulDiv(point.y, 65535, height - 1);
+    return true;
+}
 
 // Moves the pointer to the point, then presses and lets go of a button `clicks` times.
 bool clickWith(DWORD down, DWORD up, POINT point, int clicks) {
-    if (GetSystemMetrics(SM_CXSCREEN) <= 1 || GetSystemMetrics(SM_CYSCREEN) <= 1) {
+    LONG x = 0, y = 0;
+    if (!absolute(point, x, y)) {
         return false;
     }
-    const LONG x = absoluteX(point.x);
-    const LONG y = absoluteY(point.y);
     std::vector<INPUT> inputs{mouseInput(kAbsoluteMove, x, y)};
     for (int click = 0; click < clicks; ++click) {
         inputs.push_back(mouseInput(kAbsoluteMove | down, x, y));
@@ -130,12 +134,19 @@ bool rightClickAt(POINT point) {
     return clickWith(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, point, 1);
 }
 
-bool mouseAt(POINT point, DWORD buttons) {
-    if (GetSystemMetrics(SM_CXSCREEN) <= 1 || GetSystemMetrics(SM_CYSCREEN) <= 1) {
+bool moveMouseTo(POINT point) {
+    LONG x = 0, y = 0;
+    std::vector<INPUT> inputs{mouseInput(kAbsoluteMove, x, y)};
+    return absolute(point, inputs[0].mi.dx, inputs[0].mi.dy) && send(inputs);
+}
+
+bool leftButtonAt(POINT point, bool down) {
+    LONG x = 0, y = 0;
+    if (!absolute(point, x, y)) {
         return false;
     }
     std::vector<INPUT> inputs{
-        mouseInput(kAbsoluteMove | buttons, absoluteX(point.x), absoluteY(point.y))};
+        mouseInput(kAbsoluteMove | (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP), x, y)};
     return send(inputs);
 }
 

@@ -27,8 +27,8 @@ bool clickCentre(HWND window);
 bool clickAt(POINT point, int clicks = 1);
 // A right click there, as opens a context menu.
 bool rightClickAt(POINT point);
-// Moves the real mouse pointer there with these button flags (MOUSEEVENTF_LEFTDOWN, ...; 0 to
-// move only), for a press held across checks.
-bool mouseAt(POINT point, DWORD buttons);
+// The real pointer moved there; the left button pressed or let go there.
+bool moveMouseTo(POINT point);
+bool leftButtonAt(POINT point, bool down);
 
 } // namespace e2e

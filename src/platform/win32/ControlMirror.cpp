@@ -1,5 +1,6 @@
 #include "platform/win32/ControlMirror.h"
 
+#include "platform/win32/SkinSubclass.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -47,10 +48,13 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
             EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
         if (std::exchange(pushed.visible, control.Visible()) != control.Visible())
             ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
-        const ui::Rect r = child.placement.BoundsOnWindow();
+        const auto* box = dynamic_cast<const ui::CheckBox*>(&control);
+        ui::Rect r = child.placement.BoundsOnWindow();
+        if (box != nullptr && autoSizeCheckBoxes_)
+            r = AutoSizedCheckBox(hwnd, box->Text(), r);
         if (std::exchange(pushed.bounds, r) != r)
             MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
-        if (auto* box = dynamic_cast<const ui::CheckBox*>(&control))
+        if (box != nullptr)
             SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
         InvalidateRect(hwnd, nullptr, TRUE);
         break;
@@ -58,6 +62,8 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
     case ui::Change::Text:
         if (auto* t = dynamic_cast<const ui::TextControl*>(&control))
             SetWindowTextA(hwnd, t->Text().c_str());
+        if (control.GetKind() == ui::Kind::CheckBox && autoSizeCheckBoxes_)
+            Push(child, ui::Change::State, index);
         break;
     case ui::Change::Items:
         if (list != nullptr) {

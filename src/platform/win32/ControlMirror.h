@@ -33,6 +33,8 @@ public:
     // Follows every object from now on and brings its control up to date.
     void Attach();
     void Detach();
+    // Skinned check boxes take the size their captions need.
+    void AutoSizeCheckBoxes() { autoSizeCheckBoxes_ = true; }
     // What the user did, from the controls' notifications.
     void TakeText(const NativeChild& child);
     void TakeChecked(const NativeChild& child);
@@ -51,6 +53,7 @@ private:
 
     std::vector<NativeChild>& children_;
     bool syncing_ = false;
+    bool autoSizeCheckBoxes_ = false;
 };
 
 } // namespace pw::win32

@@ -51,6 +51,7 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
 void FormWindow::Teardown() {
     mirror_.Detach();
     children_.clear(); // the child windows went with their parent
+    skinned_.clear();
     form_.OnCaptionChanged = nullptr;
     form_.AttachSite(nullptr);
     hwnd_ = nullptr;
@@ -73,10 +74,25 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     if (HandleMessage(msg, wp, lp, result))
         return result;
     switch (msg) {
-    case WM_COMMAND:
     case WM_NOTIFY:
+        if (CustomDraw(*reinterpret_cast<const NMHDR*>(lp), result))
+            return result;
+        [[fallthrough]];
+    case WM_COMMAND:
         if (RouteNotification(msg, wp, lp))
             return 0;
+        break;
+    case WM_MEASUREITEM:
+        if (wp == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
+            return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (wp == 0 && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)))
+            return TRUE;
+        break;
+    case WM_MENUCHAR:
+        if (shownMenu_ != nullptr && shownMenu_->Skin())
+            return MenuChar(static_cast<char>(LOWORD(wp)));
         break;
     case WM_CONTEXTMENU:
         if (OnContextMenu(reinterpret_cast<HWND>(wp), lp))
@@ -88,14 +104,8 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
                 return result;
         break;
     case WM_SETCURSOR:
+        // A child's window passes the question on to its parent.
         CreateTooltips();
-        // A label's window passes the question on to its parent.
-        if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(wp)))
-            if (const auto* label = dynamic_cast<const ui::Label*>(child->placement.control);
-                label != nullptr && label->IsLink()) {
-                SetCursor(LoadCursor(nullptr, IDC_HAND));
-                return TRUE;
-            }
         break;
     case kCaptureKey:
         if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp));

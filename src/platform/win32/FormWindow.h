@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/ControlMirror.h"
+#include "platform/win32/SkinSubclass.h"
 #include "platform/win32/Unique.h"
 #include "ui/Form.h"
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -112,9 +114,16 @@ private:
     void CreateControls(int dpi);
     HWND CreateControl(const ui::Placement& p, const NativeChild::Pushed& state);
     void CreateTooltips();
-    // The design font at this DPI, and the same underlined for links.
-    void CreateFonts(int dpi);
+    // The design font for the DPI, with its bold and underlined variants.
+    void MakeFonts(int dpi);
     HFONT FontFor(const ui::Control& control) const;
+    // Skinned push buttons, check boxes and link labels.
+    void Skin(HWND hwnd, ui::Control& control);
+    // The owner-drawn items of a skinned popup menu.
+    bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
+    bool DrawMenuItem(const DRAWITEMSTRUCT& item);
+    LRESULT MenuChar(char key) const;
+    bool CustomDraw(const NMHDR& header, LRESULT& result);
     const NativeChild* FindChild(HWND hwnd) const;
     // WM_NCDESTROY: the window is gone, the form and its objects stay.
     void Teardown();
@@ -126,7 +135,13 @@ private:
     HWND hwnd_ = nullptr;
     std::vector<NativeChild> children_;
     UniqueGdiObject font_;
+    UniqueGdiObject boldFont_;
     UniqueGdiObject linkFont_;
+    UniqueGdiObject menuFont_;
+    SkinPictures pictures_;
+    std::vector<std::unique_ptr<SkinnedControl>> skinned_;
+    // The popup menu on the screen, while it is.
+    const ui::PopupMenu* shownMenu_ = nullptr;
     ControlMirror mirror_{children_};
     // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;

@@ -52,7 +52,7 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 } // namespace
 
 void FormWindow::CreateControls(int dpi) {
-    CreateFonts(dpi);
+    MakeFonts(dpi);
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
         // Made in their state, place and size: each call the mirror would
@@ -115,6 +115,7 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
     if (hwnd == nullptr)
         return nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+    Skin(hwnd, *p.control);
     if (image != nullptr)
         AttachImageSubclass(hwnd, *image);
     // Snippets have no length limit: the control's own would cut typed and pasted texts.
@@ -125,6 +126,52 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
     if (control.GetKind() == ui::Kind::ListView)
         AddColumns(hwnd, static_cast<const ui::ListView&>(control));
     return hwnd;
+}
+
+void FormWindow::MakeFonts(int dpi) {
+    font_.reset(CreateDesignFont(dpi));
+    LOGFONTA design{};
+    GetObjectA(font_.get(), sizeof(design), &design);
+    LOGFONTA variant = design;
+    variant.lfWeight = FW_BOLD;
+    boldFont_.reset(CreateFontIndirectA(&variant));
+    variant = design;
+    variant.lfUnderline = TRUE;
+    linkFont_.reset(CreateFontIndirectA(&variant));
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_)
+        s->boldFont = static_cast<HFONT>(boldFont_.get());
+}
+
+HFONT FormWindow::FontFor(const ui::Control& control) const {
+    const auto* label = dynamic_cast<const ui::Label*>(&control);
+    return static_cast<HFONT>(label != nullptr && label->IsLink() ? linkFont_.get() : font_.get());
+}
+
+void FormWindow::Skin(HWND hwnd, ui::Control& control) {
+    if (auto* label = dynamic_cast<ui::Label*>(&control); label != nullptr && label->IsLink())
+        AttachLinkSubclass(hwnd, *label);
+    const ui::Kind kind = control.GetKind();
+    if (!form_.Skin() || (kind != ui::Kind::Button && kind != ui::Kind::CheckBox))
+        return;
+    skinned_.push_back(std::make_unique<SkinnedControl>(SkinnedControl{
+        hwnd, control, *form_.Skin(), pictures_, static_cast<HFONT>(boldFont_.get()), {}}));
+    AttachSkinSubclass(*skinned_.back());
+    mirror_.AutoSizeCheckBoxes();
+}
+
+// Whatever makes the control draw itself outside its own painting (a state
+// change drawn at once) reaches the window as custom drawing: the skin again.
+bool FormWindow::CustomDraw(const NMHDR& header, LRESULT& result) {
+    if (header.code != NM_CUSTOMDRAW)
+        return false;
+    const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_)
+        if (s->hwnd == header.hwndFrom && draw.dwDrawStage == CDDS_PREPAINT &&
+            PaintSkinned(draw.hdc, *s)) {
+            result = CDRF_SKIPDEFAULT;
+            return true;
+        }
+    return false;
 }
 
 const NativeChild* FormWindow::FindChild(HWND hwnd) const {

@@ -19,20 +19,10 @@ int DpiOf(HWND window) {
     return dpi > 0 ? dpi : ui::kDesignDpi;
 }
 
-HFONT CreateDesignFont(int dpi, bool underlined) {
-    return CreateFontA(-ui::ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE,
+HFONT CreateDesignFont(int dpi) {
+    return CreateFontA(-ui::ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-}
-
-void FormWindow::CreateFonts(int dpi) {
-    font_.reset(CreateDesignFont(dpi));
-    linkFont_.reset(CreateDesignFont(dpi, true));
-}
-
-HFONT FormWindow::FontFor(const ui::Control& control) const {
-    const auto* label = dynamic_cast<const ui::Label*>(&control);
-    return static_cast<HFONT>(label != nullptr && label->IsLink() ? linkFont_.get() : font_.get());
 }
 
 ui::Size FormWindow::OuterSize() const {
@@ -57,7 +47,7 @@ void FormWindow::SetOuterSize(ui::Size size) {
 }
 
 void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
-    CreateFonts(dpi);
+    MakeFonts(dpi);
     for (const NativeChild& c : children_)
         SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*c.placement.control)),
                      TRUE);

@@ -13,6 +13,6 @@ namespace pw::win32 {
 int DpiOf(HWND window);
 
 // The controls' font as designed (MS Sans Serif, 8 points), for this DPI.
-HFONT CreateDesignFont(int dpi, bool underlined = false);
+HFONT CreateDesignFont(int dpi);
 
 } // namespace pw::win32

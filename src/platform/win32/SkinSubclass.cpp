@@ -1,0 +1,318 @@
+#include "platform/win32/SkinSubclass.h"
+
+#include "platform/win32/WindowDpi.h"
+#include "skin/ButtonFace.h"
+#include "skin/CheckBoxFace.h"
+#include "skin/Strips.h"
+#include "text/Blanks.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <string>
+
+namespace pw::win32 {
+
+namespace {
+
+constexpr UINT_PTR kRepeatTimer = 1;
+
+const std::string& TextOf(const ui::Control& control) {
+    return static_cast<const ui::TextControl&>(control).Text();
+}
+
+HFONT ControlFont(HWND hwnd) {
+    return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+}
+
+ui::Color FaceColor() {
+    const COLORREF c = GetSysColor(COLOR_BTNFACE);
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+// Selects a font into a DC for the scope.
+class FontScope {
+public:
+    FontScope(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
+    ~FontScope() { SelectObject(dc_, old_); }
+    FontScope(const FontScope&) = delete;
+    FontScope& operator=(const FontScope&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const OffscreenCanvas canvas(target, client.right, client.bottom);
+    HDC dc = canvas.dc();
+    const std::string& caption = TextOf(s.control);
+    const auto& button = static_cast<const ui::Button&>(s.control);
+    skin::ButtonLookInput in{s.style, client.right, client.bottom, DpiOf(hwnd)};
+    in.enabled = IsWindowEnabled(hwnd) != FALSE;
+    in.focused = GetFocus() == hwnd;
+    // Space held on the focused button presses it as the mouse does.
+    in.pressed = s.state.Pressed() || (GetCapture() != hwnd &&
+                                       (SendMessageA(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
+    in.mouseOver = s.state.MouseOver();
+    in.hasCaption = !TrimBlanks(caption).empty();
+    HBITMAP glyph = button.GlyphId() != 0 ? s.pictures.Get(button.GlyphId()) : nullptr;
+    BITMAP glyphInfo{};
+    if (glyph != nullptr && GetObjectA(glyph, sizeof(glyphInfo), &glyphInfo) != 0) {
+        in.glyphWidth = glyphInfo.bmWidth;
+        in.glyphHeight = glyphInfo.bmHeight;
+    }
+    const bool bold = in.focused && in.enabled && in.glyphWidth == 0 &&
+                      skin::FocusAsBoldCaption(s.style) && s.boldFont != nullptr;
+    const FontScope fontScope(dc, bold ? s.boldFont : ControlFont(hwnd));
+    const UINT prefix = HidesAccelerators(hwnd) ? DT_HIDEPREFIX : 0;
+    const UINT flags =
+        in.glyphWidth > 0 ? DT_SINGLELINE | prefix : DT_CENTER | DT_WORDBREAK | prefix;
+    const SIZE extent = MeasureText(dc, caption, flags, client.right);
+    in.captionWidth = extent.cx;
+    in.captionHeight = extent.cy;
+
+    const skin::ButtonLook look = skin::PlanButton(in);
+    Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
+    HBITMAP strip = s.pictures.Get(skin::ButtonStrip(s.style).resourceId);
+    for (const skin::Slice& slice : look.slices)
+        DrawPiece(dc, strip, slice, &skin::kTransparent);
+    if (look.glyph)
+        DrawPiece(dc, glyph, *look.glyph, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    for (const skin::CaptionDraw& draw : look.captions) {
+        RECT r = ToRECT(draw.at);
+        SetTextColor(dc, ToColorRef(draw.color));
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, flags | DT_NOCLIP);
+    }
+    if (look.focusRect) {
+        const RECT r = ToRECT(*look.focusRect);
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawFocusRect(dc, &r);
+    }
+}
+
+struct CaptionMetrics {
+    int width;
+    int letterHeight;
+};
+
+CaptionMetrics MeasureCaption(HDC dc, HFONT font, const std::string& caption) {
+    const FontScope scope(dc, font);
+    SIZE letter{};
+    GetTextExtentPoint32A(dc, "W", 1, &letter);
+    return {MeasureText(dc, caption, DT_SINGLELINE).cx, letter.cy};
+}
+
+// A smaller variant of the control's font when its caption would not fit the
+// room the layout gave it; null when it fits as it is.
+HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
+    HFONT font = ControlFont(hwnd);
+    LOGFONTA design{};
+    if (font == nullptr || GetObjectA(font, sizeof(design), &design) == 0)
+        return nullptr;
+    const int height = std::abs(static_cast<int>(design.lfHeight));
+    UniqueGdiObject smaller; // the last one measured is the one that fits
+    const int fitting =
+        skin::FittingFontHeight(height, skin::CheckBoxCaptionRoom(width, DpiOf(hwnd)), [&](int h) {
+            if (h != height) {
+                design.lfHeight = -h;
+                smaller.reset(CreateFontIndirectA(&design));
+            }
+            return MeasureCaption(dc, h == height ? font : static_cast<HFONT>(smaller.get()),
+                                  caption)
+                .width;
+        });
+    return fitting == height ? nullptr : static_cast<HFONT>(smaller.release());
+}
+
+void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const OffscreenCanvas canvas(target, client.right, client.bottom);
+    HDC dc = canvas.dc();
+    const std::string& caption = TextOf(s.control);
+    const UniqueGdiObject fitting(FittingFont(hwnd, dc, caption, client.right));
+    HFONT font = fitting ? static_cast<HFONT>(fitting.get()) : ControlFont(hwnd);
+    const CaptionMetrics metrics = MeasureCaption(dc, font, caption);
+    skin::CheckBoxLookInput in{client.right, client.bottom, DpiOf(hwnd)};
+    in.checked = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    in.enabled = IsWindowEnabled(hwnd) != FALSE;
+    in.focused = GetFocus() == hwnd;
+    in.captionWidth = metrics.width;
+    in.letterHeight = metrics.letterHeight;
+    const skin::CheckBoxLook look = skin::PlanCheckBox(in);
+    Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
+    DrawPiece(dc, s.pictures.Get(skin::CheckBoxStrip(s.style).resourceId),
+              {look.pictureFrom, look.picture}, &skin::kTransparent);
+    const FontScope scope(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(look.captionColor));
+    RECT r = ToRECT(look.caption);
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
+              DT_SINGLELINE | DT_NOCLIP | (HidesAccelerators(hwnd) ? DT_HIDEPREFIX : 0));
+    if (look.focusRect) {
+        const RECT focus = ToRECT(*look.focusRect);
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+bool Inside(HWND hwnd, LPARAM lp) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    return PtInRect(&r, at) != FALSE;
+}
+
+// Where the pointer really is: a click sent as a message (BM_CLICK) comes
+// with a made-up position.
+bool PointerOver(HWND hwnd) {
+    POINT at{};
+    return GetCursorPos(&at) != FALSE && WindowFromPoint(at) == hwnd;
+}
+
+// The mouse's comings and goings, to the state; true when the look changed.
+bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
+    bool changed = false;
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        if (!s.state.MouseOver() && Inside(hwnd, lp)) {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+            TrackMouseEvent(&track);
+        }
+        changed = s.state.MouseMove(Inside(hwnd, lp));
+        break;
+    case WM_MOUSELEAVE:
+        changed = s.state.MouseLeave();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        changed = s.state.LeftDown();
+        SetTimer(hwnd, kRepeatTimer, skin::ButtonState::kRepeatIntervalMs, nullptr);
+        break;
+    case WM_LBUTTONUP:
+        changed = true;
+        s.state.LeftUp(PointerOver(hwnd)); // the control's own handling clicks
+        break;
+    case WM_CAPTURECHANGED:
+        changed = s.state.Cancel();
+        break;
+    default:
+        return false;
+    }
+    if (!s.state.Repeating())
+        KillTimer(hwnd, kRepeatTimer);
+    return changed;
+}
+
+// Messages after which the control would draw itself in the system's look.
+constexpr UINT kRedrawnAfter[] = {WM_SETFOCUS,      WM_KILLFOCUS, WM_ENABLE,   WM_SETTEXT,
+                                  WM_UPDATEUISTATE, BM_SETSTATE,  BM_SETCHECK, BM_SETSTYLE,
+                                  WM_LBUTTONDOWN,   WM_LBUTTONUP, WM_KEYDOWN,  WM_KEYUP};
+
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                          DWORD_PTR ref) noexcept {
+    auto& s = *reinterpret_cast<SkinnedControl*>(ref);
+    if (msg == WM_NCDESTROY) {
+        KillTimer(hwnd, kRepeatTimer);
+        RemoveWindowSubclass(hwnd, &SkinProc, 0);
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    if (HighContrastOn())
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    try {
+        switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(hwnd, &ps);
+            PaintSkinned(dc, s);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintSkinned(reinterpret_cast<HDC>(wp), s);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_TIMER:
+            if (wp != kRepeatTimer)
+                break;
+            if (auto* button = dynamic_cast<ui::Button*>(&s.control);
+                button != nullptr && button->OnMouseRepeat)
+                button->OnMouseRepeat();
+            return 0;
+        default:
+            break;
+        }
+        const bool changed = TrackMouse(hwnd, msg, lp, s);
+        const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        if (changed || std::find(std::begin(kRedrawnAfter), std::end(kRedrawnAfter), msg) !=
+                           std::end(kRedrawnAfter))
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return result;
+    } catch (...) {
+        // A repeat handler failed; the control goes on as usual.
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK LinkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                          DWORD_PTR ref) noexcept {
+    auto& label = *reinterpret_cast<ui::Label*>(ref);
+    switch (msg) {
+    case WM_SETCURSOR:
+        SetCursor(LoadCursor(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_MOUSEMOVE: {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+        TrackMouseEvent(&track);
+        label.MouseEnter();
+        break;
+    }
+    case WM_MOUSELEAVE:
+        label.MouseLeave();
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &LinkProc, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+} // namespace
+
+void AttachSkinSubclass(SkinnedControl& skinned) {
+    SetWindowSubclass(skinned.hwnd, &SkinProc, 0, reinterpret_cast<DWORD_PTR>(&skinned));
+}
+
+bool PaintSkinned(HDC dc, SkinnedControl& s) {
+    if (HighContrastOn())
+        return false;
+    if (s.control.GetKind() == ui::Kind::CheckBox)
+        PaintCheckBox(s.hwnd, dc, s);
+    else
+        PaintButton(s.hwnd, dc, s);
+    return true;
+}
+
+void AttachLinkSubclass(HWND hwnd, ui::Label& label) {
+    SetWindowSubclass(hwnd, &LinkProc, 0, reinterpret_cast<DWORD_PTR>(&label));
+}
+
+ui::Rect AutoSizedCheckBox(HWND hwnd, const std::string& caption, const ui::Rect& placed) {
+    HDC dc = GetDC(hwnd);
+    const CaptionMetrics metrics = MeasureCaption(dc, ControlFont(hwnd), caption);
+    ReleaseDC(hwnd, dc);
+    return skin::AutoSizedBounds(
+        placed, skin::CheckBoxAutoSize(metrics.width, metrics.letterHeight, DpiOf(hwnd)));
+}
+
+} // namespace pw::win32

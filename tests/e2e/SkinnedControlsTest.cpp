@@ -1,0 +1,302 @@
+// The skinned controls as they look on the screen: pictures of the real windows, taken while
+// the real pointer moves over them.
+#include "Input.h"
+#include "PastewiseApp.h"
+#include "Poll.h"
+#include "ScreenDpi.h"
+#include "Screenshot.h"
+#include "WindowQuery.h"
+
+#include "app/MainIds.h"
+#include "skin/SkinIds.h"
+
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+
+namespace e2e {
+namespace {
+
+POINT centreOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The frame of a button as drawn above its caption: what changes with the mouse, and not with
+// the focus, which shows in the caption.
+std::vector<COLORREF> frameOf(const Screenshot& shot) {
+    return shot.rows(1, 6);
+}
+
+// Waits until the button's picture passes the test; the last picture taken.
+Screenshot waitForLook(HWND button, const std::function<bool(const Screenshot&)>& test) {
+    Screenshot shot;
+    waitUntil([&] {
+        shot = Screenshot::of(button);
+        return !shot.empty() && test(shot);
+    });
+    return shot;
+}
+
+TEST(SkinnedControls, ButtonShowsHoverAndPressAndDraggingOutDoesNotClick) {
+    PastewiseApp app;
+    const HWND exitButton = app.control(IDC_BUTTON_EXIT);
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    const POINT over = centreOf(exitButton);
+    const POINT away{over.x, over.y - 60}; // over the list
+    ASSERT_TRUE(moveMouseTo(away));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    const Screenshot rest = Screenshot::of(exitButton);
+    rest.keep("exit-rest");
+
+    ASSERT_TRUE(moveMouseTo(over));
+    const Screenshot hover =
+        waitForLook(exitButton, [&](const Screenshot& s) { return frameOf(s) != frameOf(rest); });
+    hover.keep("exit-hover");
+    ASSERT_NE(frameOf(hover), frameOf(rest)) << "the pointer over the button changes nothing";
+
+    ASSERT_TRUE(leftButtonAt(over, true));
+    const Screenshot pressed = waitForLook(exitButton, [&](const Screenshot& s) {
+        return frameOf(s) != frameOf(hover) && frameOf(s) != frameOf(rest);
+    });
+    pressed.keep("exit-pressed");
+    EXPECT_NE(frameOf(pressed), frameOf(hover)) << "pressing changes nothing";
+
+    // Dragged out while held, the button is back to its normal frame; let go out there, it
+    // does not click, and the program goes on.
+    ASSERT_TRUE(moveMouseTo(away));
+    const Screenshot dragged =
+        waitForLook(exitButton, [&](const Screenshot& s) { return frameOf(s) == frameOf(rest); });
+    dragged.keep("exit-dragged-out");
+    EXPECT_EQ(frameOf(dragged), frameOf(rest));
+    // The caption (bold now: the press gave the button the focus) went one pixel down and
+    // right while pressed.
+    const RECT captionPressed = pressed.bounds(isDark);
+    const RECT captionReleased = dragged.bounds(isDark);
+    EXPECT_EQ(captionPressed.top, captionReleased.top + 1);
+    EXPECT_EQ(captionPressed.left, captionReleased.left + 1);
+    ASSERT_TRUE(leftButtonAt(away, false));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    EXPECT_FALSE(waitUntil([&] { return !app.process().running(); }, milliseconds{500}))
+        << "releasing outside the button clicked it";
+}
+
+TEST(SkinnedControls, DisabledCaptionIsGreyOverAWhiteShadowAndCheckBoxesFitTheirCaptions) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    const HWND editButton = app.control(IDC_BUTTON_EDIT);
+    ASSERT_TRUE(app.waitForEnabled(IDC_BUTTON_EDIT, false)); // nothing selected
+    const Screenshot shot = Screenshot::of(editButton);
+    shot.keep("edit-disabled");
+    const int shadowed = shot.count([&](int x, int y) {
+        return isColour(shot.at(x, y), 128, 128, 128) &&
+               isColour(shot.at(x + 1, y + 1), 255, 255, 255);
+    });
+    EXPECT_GT(shadowed, 10);
+    EXPECT_EQ(shot.count([&](int x, int y) { return isDark(shot.at(x, y)); }), 0)
+        << "a disabled caption is never black";
+
+    // Each check box sizes itself to its caption.
+    int widths[2] = {};
+    int i = 0;
+    for (const int id : {IDC_CHECK_ALWAYSONTOP, IDC_CHECK_AUTOCOPY}) {
+        const Screenshot box = Screenshot::of(app.control(id));
+        box.keep("checkbox-" + std::to_string(id));
+        widths[i++] = box.width();
+        // The caption's last pixel stands clear of the right edge: nothing is clipped.
+        const RECT caption = box.bounds(isDark);
+        ASSERT_GE(caption.right, caption.left) << id << " shows no caption";
+        EXPECT_LE(caption.right, box.width() - 3) << id;
+        EXPECT_GT(caption.left, 15) << id << ": the caption after the picture";
+    }
+    EXPECT_LT(widths[0], widths[1]) << "Always on Top is narrower than auto copy";
+}
+
+TEST(SkinnedControls, MainMenuItemUnderThePointerIsDarkBlueAndLinksTurnRed) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(clickAt(centreOf(app.control(IDC_LABEL_MENU))));
+    const HWND menu = pollFor([&] { return findVisibleTopLevel(app.processId(), "#32768"); });
+    ASSERT_NE(menu, nullptr) << "no main menu";
+    // The pointer onto the first item, "Home Page", below the menu's border, and moved a
+    // little while nothing shows, as a person would if the menu was still opening.
+    int nudge = 0;
+    const Screenshot shot = waitForLook(menu, [&](const Screenshot& s) {
+        RECT r{};
+        GetWindowRect(menu, &r);
+        moveMouseTo({r.left + 60 + nudge++ % 3, r.top + 12});
+        return s.count([&](int x, int y) { return isColour(s.at(x, y), 68, 74, 160); }) > 0;
+    });
+    shot.keep("main-menu");
+    const RECT selected = shot.bounds([](COLORREF c) { return isColour(c, 68, 74, 160); });
+    ASSERT_GE(selected.right, selected.left) << "no dark blue item";
+    EXPECT_GE(selected.bottom - selected.top + 1, 20);
+    const int whiteText = shot.count([&](int x, int y) {
+        return x > selected.left && x < selected.right && y > selected.top && y < selected.bottom &&
+               isColour(shot.at(x, y), 255, 255, 255);
+    });
+    EXPECT_GT(whiteText, 10);
+    // The bar at the left of the other items.
+    EXPECT_TRUE(isColour(shot.at(10, selected.bottom + 10), 214, 211, 206));
+    ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(menu) == 0; }));
+
+    // The donation link beside the menu: blue and underlined, red under the pointer.
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    const HWND donate = app.control(IDC_LABEL_DONATE);
+    const auto colourCount = [](const Screenshot& s, int r, int g, int b) {
+        return s.count([&](int x, int y) { return isColour(s.at(x, y), r, g, b); });
+    };
+    const Screenshot link =
+        waitForLook(donate, [&](const Screenshot& s) { return colourCount(s, 0, 0, 255) > 0; });
+    link.keep("donate");
+    // The underline: one row of blue under the whole caption.
+    const RECT text = link.bounds([](COLORREF c) { return isColour(c, 0, 0, 255); });
+    ASSERT_GE(text.right, text.left) << "no blue link";
+    EXPECT_EQ(link.count([&](int x, int y) {
+        return y == text.bottom && x >= text.left && x <= text.right &&
+               isColour(link.at(x, y), 0, 0, 255);
+    }),
+              text.right - text.left + 1);
+
+    ASSERT_TRUE(moveMouseTo(centreOf(donate)));
+    const Screenshot hover =
+        waitForLook(donate, [&](const Screenshot& s) { return colourCount(s, 255, 0, 0) > 0; });
+    hover.keep("donate-hover");
+    EXPECT_GT(colourCount(hover, 255, 0, 0), 20);
+    EXPECT_EQ(colourCount(hover, 0, 0, 255), 0);
+}
+
+// What assistive technology is told about a control: its name and state.
+struct Accessible {
+    std::wstring name;
+    long state = 0;
+};
+
+std::optional<Accessible> accessibleOf(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return std::nullopt;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Accessible result;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        result.name = name;
+        SysFreeString(name);
+    }
+    VARIANT state{};
+    if (SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4) {
+        result.state = state.lVal;
+    }
+    object->Release();
+    return result;
+}
+
+TEST(SkinnedControls, ControlsKeepTheirNamesStatesAndKeyboard) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    PastewiseApp app;
+    const struct {
+        int id;
+        const wchar_t* name;
+        bool unavailable;
+    } controls[] = {{IDC_BUTTON_ADD, L"Add", false},
+                    {IDC_BUTTON_EDIT, L"Edit", true}, // nothing selected
+                    {IDC_BUTTON_EXIT, L"Exit", false},
+                    {IDC_CHECK_AUTOCOPY, L"Enable auto copy from clipboard", false},
+                    {IDC_CHECK_ALWAYSONTOP, L"Always on Top", false}};
+    for (const auto& c : controls) {
+        const std::optional<Accessible> seen = accessibleOf(app.control(c.id));
+        ASSERT_TRUE(seen) << c.id;
+        EXPECT_EQ(seen->name, c.name);
+        EXPECT_EQ((seen->state & STATE_SYSTEM_UNAVAILABLE) != 0, c.unavailable) << c.id;
+    }
+    // Still the system's check box (which is how it is announced, with its state) and still
+    // worked from the keyboard: Tab from the entry box past Add, then Space.
+    const HWND autoCopy = app.control(IDC_CHECK_AUTOCOPY);
+    EXPECT_EQ(windowClass(autoCopy), "Button");
+    EXPECT_EQ(GetWindowLongA(autoCopy, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    ASSERT_EQ(sendTo(autoCopy, BM_GETCHECK), BST_UNCHECKED);
+    ASSERT_TRUE(app.typeEntry("x"));
+    ASSERT_TRUE(pressKeys({VK_TAB}));
+    ASSERT_TRUE(pressKeys({VK_TAB}));
+    ASSERT_TRUE(pressKeys({VK_SPACE}));
+    EXPECT_TRUE(waitUntil([&] { return sendTo(autoCopy, BM_GETCHECK) == BST_CHECKED; }));
+    CoUninitialize();
+}
+
+// The colours of the first frame of a strip in the program's resources.
+std::set<COLORREF> frameColours(int resourceId, int frameWidth) {
+    std::set<COLORREF> colours;
+    HMODULE program = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    auto* strip = static_cast<HBITMAP>(
+        LoadImageA(program, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    DIBSECTION dib{};
+    if (strip != nullptr && GetObjectA(strip, sizeof(dib), &dib) == sizeof(dib) &&
+        dib.dsBm.bmBitsPixel == 24) {
+        const auto* bits = static_cast<const BYTE*>(dib.dsBm.bmBits);
+        for (int y = 0; y < dib.dsBm.bmHeight; ++y) {
+            for (int x = 0; x < frameWidth; ++x) {
+                const BYTE* p = bits + y * dib.dsBm.bmWidthBytes + x * 3;
+                colours.insert(RGB(p[2], p[1], p[0]));
+            }
+        }
+    }
+    if (strip != nullptr) {
+        DeleteObject(strip);
+    }
+    if (program != nullptr) {
+        FreeLibrary(program);
+    }
+    return colours;
+}
+
+TEST(SkinnedControls, At144DpiFramesAreScaledWithoutBlendingAndCaptionsFit) {
+    const ScreenDpi screen(144);
+    ASSERT_TRUE(screen.set());
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    ASSERT_TRUE(waitUntil([&] {
+        RECT r{};
+        return GetWindowRect(app.control(IDC_BUTTON_ADD), &r) && r.bottom - r.top == 40;
+    }));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    std::set<COLORREF> allowed = frameColours(IDB_MACOS_BUTTON, 84);
+    ASSERT_GT(allowed.size(), 3u);
+    allowed.erase(RGB(255, 0, 255)); // see-through: the window's own colour shows instead
+    allowed.insert(GetSysColor(COLOR_BTNFACE));
+    // The window's top part is on the screen whatever its size: the Add button.
+    const Screenshot addButton = Screenshot::of(app.control(IDC_BUTTON_ADD));
+    addButton.keep("add-144");
+    // Above the glyph and caption there is only the frame: every pixel a colour of the picture,
+    // none a blend of two, and the rounded corner as wide as the picture's at 96 DPI and a half.
+    const int stray = addButton.count(
+        [&](int x, int y) { return y < 7 && allowed.count(addButton.at(x, y)) == 0; });
+    EXPECT_EQ(stray, 0);
+    int corner = 0;
+    while (corner < addButton.width() && addButton.at(corner, 0) == GetSysColor(COLOR_BTNFACE)) {
+        ++corner;
+    }
+    EXPECT_GE(corner, 6);
+    EXPECT_LE(corner, 12);
+    for (const int id : {IDC_CHECK_AUTOCOPY, IDC_CHECK_AUTOADD, IDC_CHECK_ALWAYSONTOP}) {
+        const Screenshot box = Screenshot::of(app.control(id));
+        box.keep("checkbox-144-" + std::to_string(id));
+        const RECT caption = box.bounds(isDark);
+        ASSERT_GE(caption.right, caption.left) << id;
+        EXPECT_LE(caption.right, box.width() - 3) << id;
+    }
+}
+
+} // namespace
+} // namespace e2e
