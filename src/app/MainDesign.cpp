@@ -55,7 +55,11 @@ void TfrmMain::Design() {
     for (ui::Label* label : {&lTitle, &lTitleHint, &lUpdate})
         label->SetBackColor(kBanner);
     lTitle.SetFontColor(kWhite);
+    lTitle.SetBold(true);
     lTitleHint.SetFontColor(kWhite);
+    lMenu.SetFontColor({0, 0, 255});
+    lMenu.SetBold(true);
+    lMenu.SetUnderlined(true);
     constexpr ui::Color kHover{255, 0, 0};
     lUpdate.SetLinkColors(kWhite, kHover);
     bDonate.SetLinkColors({0, 0, 255}, kHover);

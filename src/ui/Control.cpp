@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pw::ui {
@@ -10,6 +11,7 @@ Rect CentredIn(const Rect& area, int width, int height) {
 }
 
 void Control::SetBounds(Rect r) {
+    r = Fitted(r);
     if (r == bounds_)
         return;
     bounds_ = r;
@@ -40,6 +42,16 @@ void TextControl::SetText(std::string text) {
         return;
     text_ = std::move(text);
     Notify(Change::Text);
+}
+
+void Label::SetTextWidth(int width) {
+    textWidth_ = width;
+    SetBounds(Bounds());
+}
+
+Rect Label::Fitted(Rect r) const {
+    r.width = std::max(r.width, textWidth_);
+    return r;
 }
 
 void Label::SetLinkColors(Color link, Color hover) {

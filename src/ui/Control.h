@@ -81,6 +81,8 @@ public:
 
 protected:
     void Notify(Change what, int index = -1) const;
+    // The bounds a kind of control takes when given these.
+    virtual Rect Fitted(Rect r) const { return r; }
 
 private:
     std::string name_;
@@ -126,7 +128,25 @@ public:
     std::optional<Color> BackColor() const { return backColor_; }
     void SetBackColor(Color c) { backColor_ = c; }
 
+    bool Bold() const { return bold_; }
+    void SetBold(bool on) { bold_ = on; }
+    // Links are underlined too.
+    bool Underlined() const { return underlined_ || IsLink(); }
+    void SetUnderlined(bool on) { underlined_ = on; }
+
+    // The width of the caption in the font it is shown in, as the platform
+    // measures it. A label is never narrower: it sizes itself to its caption,
+    // so no font the system puts in for the design's clips it.
+    int TextWidth() const { return textWidth_; }
+    void SetTextWidth(int width);
+
+protected:
+    Rect Fitted(Rect r) const override;
+
 private:
+    bool bold_ = false;
+    bool underlined_ = false;
+    int textWidth_ = 0;
     std::optional<Color> fontColor_;
     std::optional<Color> backColor_;
     std::optional<Color> linkColor_;

@@ -224,5 +224,18 @@ TEST(MainLayout, ShowingLaysOutTheBannerForTheScreen) {
     EXPECT_EQ(w.frm.lUpdate.Bounds().left, 804 - 144 - 15);
 }
 
+// A caption wider in the system's font than in the design's: the label takes
+// its width, and the update link stays anchored to the right with its icon.
+TEST(MainLayout, LabelsTakeTheWidthOfTheirCaptions) {
+    Window w(96, {536, 440});
+    w.frm.lUpdate.SetTextWidth(130);
+    w.frm.lTitle.SetTextWidth(40); // narrower than designed: the design's width stays
+    w.frm.FormResize();
+    EXPECT_EQ(w.frm.lUpdate.Bounds().width, 130);
+    EXPECT_EQ(w.frm.lUpdate.Bounds().left, 536 - 130 - 10);
+    EXPECT_EQ(w.frm.iUpdate.Bounds().left, 536 - 130 - 10 - 20);
+    EXPECT_EQ(w.frm.lTitle.Bounds(), (Rect{49, 8, 81, 16}));
+}
+
 } // namespace
 } // namespace pw

@@ -1,6 +1,7 @@
 #include "platform/win32/ControlMirror.h"
 
 #include "platform/win32/SkinSubclass.h"
+#include "platform/win32/Unique.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -62,6 +63,7 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
     case ui::Change::Text:
         if (auto* t = dynamic_cast<const ui::TextControl*>(&control))
             SetWindowTextA(hwnd, t->Text().c_str());
+        FitLabel(child);
         if (control.GetKind() == ui::Kind::CheckBox && autoSizeCheckBoxes_)
             Push(child, ui::Change::State, index);
         break;
@@ -85,6 +87,21 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
                          list->Columns()[i].width);
         break;
     }
+}
+
+void ControlMirror::FitLabel(NativeChild& child) {
+    auto* label = dynamic_cast<ui::Label*>(child.placement.control);
+    if (label == nullptr)
+        return;
+    const WindowDc dc(child.hwnd);
+    if (dc.get() == nullptr)
+        return;
+    const FontScope font(dc.get(),
+                         reinterpret_cast<HFONT>(SendMessageA(child.hwnd, WM_GETFONT, 0, 0)));
+    RECT r{};
+    // As the label draws it: an '&' marks a mnemonic and takes no room.
+    DrawTextA(dc.get(), label->Text().c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    label->SetTextWidth(r.right);
 }
 
 void ControlMirror::PushSelection(const NativeChild& child) {

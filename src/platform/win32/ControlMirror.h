@@ -39,6 +39,9 @@ public:
     void TakeText(const NativeChild& child);
     void TakeChecked(const NativeChild& child);
     void TakeSelection(const NativeChild& child);
+    // Measures a label's caption in its window's font, so that the label
+    // takes the width its caption needs; for a new caption or font.
+    void FitLabel(NativeChild& child);
 
 private:
     // While native state goes into the objects, or the mirror moves the

@@ -137,6 +137,7 @@ private:
     UniqueGdiObject font_;
     UniqueGdiObject boldFont_;
     UniqueGdiObject linkFont_;
+    UniqueGdiObject boldLinkFont_;
     UniqueGdiObject menuFont_;
     SkinPictures pictures_;
     std::vector<std::unique_ptr<SkinnedControl>> skinned_;

@@ -138,13 +138,18 @@ void FormWindow::MakeFonts(int dpi) {
     variant = design;
     variant.lfUnderline = TRUE;
     linkFont_.reset(CreateFontIndirectA(&variant));
+    variant.lfWeight = FW_BOLD;
+    boldLinkFont_.reset(CreateFontIndirectA(&variant));
     for (const std::unique_ptr<SkinnedControl>& s : skinned_)
         s->boldFont = static_cast<HFONT>(boldFont_.get());
 }
 
 HFONT FormWindow::FontFor(const ui::Control& control) const {
     const auto* label = dynamic_cast<const ui::Label*>(&control);
-    return static_cast<HFONT>(label != nullptr && label->IsLink() ? linkFont_.get() : font_.get());
+    if (label == nullptr)
+        return static_cast<HFONT>(font_.get());
+    const UniqueGdiObject* fonts[2][2] = {{&font_, &linkFont_}, {&boldFont_, &boldLinkFont_}};
+    return static_cast<HFONT>(fonts[label->Bold()][label->Underlined()]->get());
 }
 
 void FormWindow::Skin(HWND hwnd, ui::Control& control) {

@@ -33,19 +33,6 @@ ui::Color FaceColor() {
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
-// Selects a font into a DC for the scope.
-class FontScope {
-public:
-    FontScope(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
-    ~FontScope() { SelectObject(dc_, old_); }
-    FontScope(const FontScope&) = delete;
-    FontScope& operator=(const FontScope&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
     RECT client{};
     GetClientRect(hwnd, &client);

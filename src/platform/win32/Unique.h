@@ -78,6 +78,36 @@ private:
     bool open_;
 };
 
+// Selects a font into a DC for the scope.
+class FontScope {
+public:
+    FontScope(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
+    ~FontScope() { SelectObject(dc_, old_); }
+    FontScope(const FontScope&) = delete;
+    FontScope& operator=(const FontScope&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// A window's DC, released however the scope is left.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr)
+            ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
 // A locked global memory block, unlocked however the scope is left.
 template <typename T> class GlobalLock {
 public:

@@ -48,9 +48,11 @@ void FormWindow::SetOuterSize(ui::Size size) {
 
 void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
     MakeFonts(dpi);
-    for (const NativeChild& c : children_)
+    for (NativeChild& c : children_) {
         SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*c.placement.control)),
                      TRUE);
+        mirror_.FitLabel(c);
+    }
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
