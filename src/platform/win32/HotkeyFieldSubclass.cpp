@@ -1,8 +1,8 @@
 #include "platform/win32/HotkeyFieldSubclass.h"
 
 #include "hotkeys/HotkeyField.h"
+#include "platform/win32/ControlHook.h"
 
-#include <commctrl.h>
 #include <imm.h>
 
 namespace pw::win32 {
@@ -15,13 +15,13 @@ bool TakesKey(WPARAM vk) {
 
 // Every key press, Alt combinations included, goes to the form window, whose
 // procedure hands it to the object; no character, paste or edit gets in.
-LRESULT CALLBACK HotkeyFieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                 DWORD_PTR) noexcept {
+LRESULT HotkeyFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp,
+                        LPARAM lp) noexcept {
     switch (msg) {
     case WM_GETDLGCODE: {
         const auto* pending = reinterpret_cast<const MSG*>(lp);
         if (pending != nullptr && pending->message == WM_KEYDOWN && !TakesKey(pending->wParam))
-            return DefSubclassProc(hwnd, msg, wp, lp) & ~DLGC_WANTTAB;
+            return hook.Next(hwnd, msg, wp, lp) & ~DLGC_WANTTAB;
         return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
     }
     case WM_KEYDOWN:
@@ -46,19 +46,16 @@ LRESULT CALLBACK HotkeyFieldProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
     case WM_UNDO:
     case WM_CONTEXTMENU:
         return 0;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, &HotkeyFieldProc, 0);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return hook.Next(hwnd, msg, wp, lp);
 }
 
 } // namespace
 
 void AttachHotkeyFieldSubclass(HWND edit) {
-    SetWindowSubclass(edit, &HotkeyFieldProc, 0, 0);
+    ControlHook::Attach(edit, &HotkeyFieldProc, nullptr);
     // Only key presses may reach the field: an input method composing into it
     // would slip characters past the subclass.
     ImmAssociateContext(edit, nullptr);
@@ -66,9 +63,7 @@ void AttachHotkeyFieldSubclass(HWND edit) {
 
 HWND FocusedHotkeyField() {
     HWND focus = GetFocus();
-    DWORD_PTR unused = 0;
-    return focus != nullptr && GetWindowSubclass(focus, &HotkeyFieldProc, 0, &unused) ? focus
-                                                                                      : nullptr;
+    return ControlHook::Of(focus, &HotkeyFieldProc) != nullptr ? focus : nullptr;
 }
 
 } // namespace pw::win32

@@ -1,5 +1,7 @@
 #include "platform/win32/ImageSubclass.h"
 
+#include "platform/win32/ControlHook.h"
+
 #include "platform/win32/Unique.h"
 
 #include <commctrl.h>
@@ -62,9 +64,8 @@ void Release(HWND hwnd, ui::Image& image, bool left, LPARAM lp) {
                      reinterpret_cast<LPARAM>(hwnd));
 }
 
-LRESULT CALLBACK ImageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                           DWORD_PTR ref) noexcept {
-    auto& image = *reinterpret_cast<ui::Image*>(ref);
+LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    auto& image = hook.Ref<ui::Image>();
     try {
         switch (msg) {
         case WM_PAINT:
@@ -108,22 +109,19 @@ LRESULT CALLBACK ImageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
         case WM_CAPTURECHANGED: // taken away while held: back in place, no click
             image.MouseUp(false);
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, &ImageProc, 0);
-            break;
         default:
             break;
         }
     } catch (...) {
         // A notification handler failed; the control itself goes on as usual.
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return hook.Next(hwnd, msg, wp, lp);
 }
 
 } // namespace
 
 void AttachImageSubclass(HWND control, ui::Image& image) {
-    SetWindowSubclass(control, &ImageProc, 0, reinterpret_cast<DWORD_PTR>(&image));
+    ControlHook::Attach(control, &ImageProc, &image);
 }
 
 } // namespace pw::win32

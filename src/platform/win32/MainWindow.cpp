@@ -24,7 +24,6 @@ constexpr MessageRoute kRoutes[] = {
          else
              form.HotkeyPressed(static_cast<std::int32_t>(wp));
      }},
-    {WM_DRAWCLIPBOARD, [](TfrmMain& form, WPARAM, LPARAM) { form.ClipboardChanged(); }},
     {WM_CHANGECBCHAIN,
      [](TfrmMain& form, WPARAM wp, LPARAM lp) {
          form.ClipboardChainChanged(static_cast<WindowRef>(wp), static_cast<WindowRef>(lp));
@@ -44,6 +43,10 @@ bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     result = 0;
     if (HandleSizing(msg, wp, lp) || HandleWindowStates(msg, wp, lp))
         return true;
+    if (msg == WM_DRAWCLIPBOARD) {
+        desktop_.HandleDrawNotice(wp, lp, [this] { form_.ClipboardChanged(); });
+        return true;
+    }
     for (const MessageRoute& route : kRoutes) {
         if (route.message == msg) {
             route.handle(form_, wp, lp);

@@ -2,13 +2,15 @@
 
 #include "app/TfrmMain.h"
 #include "platform/win32/FormWindow.h"
+#include "platform/win32/Win32Desktop.h"
 
 namespace pw::win32 {
 
 // The main window's own messages on top of the common binding.
 class MainWindow : public FormWindow {
 public:
-    explicit MainWindow(TfrmMain& form) : FormWindow(form), form_(form) {}
+    MainWindow(TfrmMain& form, Win32Desktop& desktop)
+        : FormWindow(form), form_(form), desktop_(desktop) {}
 
 protected:
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -22,6 +24,7 @@ private:
     bool HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp);
 
     TfrmMain& form_;
+    Win32Desktop& desktop_;
     // Sent to every top-level window when the shell (re)creates the taskbar.
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 };

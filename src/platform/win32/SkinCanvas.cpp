@@ -1,5 +1,8 @@
 #include "platform/win32/SkinCanvas.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace pw::win32 {
 
 bool HighContrastOn() {
@@ -9,13 +12,95 @@ bool HighContrastOn() {
            (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+namespace {
+
+// The kept surface: painting happens on the one window thread, one canvas at a time.
+struct KeptSurface {
+    HDC dc = nullptr;
+    UniqueGdiObject bitmap;
+    int width = 0;
+    int height = 0;
+    bool busy = false;
+};
+
+KeptSurface& Kept() {
+    static KeptSurface kept;
+    return kept;
+}
+
+HBITMAP NewSurface(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER),
+                      std::max(width, 1),
+                      -std::max(height, 1),
+                      1,
+                      32,
+                      BI_RGB,
+                      0,
+                      0,
+                      0,
+                      0,
+                      0};
+    void* bits = nullptr;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+// A memory DC with `bitmap` selected for the scope.
+class SourceDc {
+public:
+    SourceDc(HDC like, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(like)), old_(SelectObject(dc_, bitmap)) {}
+    ~SourceDc() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    SourceDc(const SourceDc&) = delete;
+    SourceDc& operator=(const SourceDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+} // namespace
+
 OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
-    : target_(target), width_(width), height_(height), dc_(CreateCompatibleDC(target)),
-      bitmap_(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1)),
-      old_(SelectObject(dc_, bitmap_.get())) {}
+    : target_(target), width_(width), height_(height) {
+    KeptSurface& kept = Kept();
+    shared_ = !kept.busy;
+    if (shared_ && (width > kept.width || height > kept.height)) {
+        const int w = std::max(width, kept.width);
+        const int h = std::max(height, kept.height);
+        if (kept.dc == nullptr)
+            kept.dc = CreateCompatibleDC(nullptr);
+        UniqueGdiObject grown(NewSurface(w, h));
+        if (grown && kept.dc != nullptr) {
+            SelectObject(kept.dc, grown.get());
+            kept.bitmap = std::move(grown);
+            kept.width = w;
+            kept.height = h;
+        } else {
+            shared_ = false;
+        }
+    }
+    if (shared_) {
+        kept.busy = true;
+        dc_ = kept.dc;
+        old_ = nullptr;
+        return;
+    }
+    dc_ = CreateCompatibleDC(target);
+    own_.reset(NewSurface(width, height));
+    old_ = SelectObject(dc_, own_.get());
+}
 
 OffscreenCanvas::~OffscreenCanvas() {
     BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    if (shared_) {
+        Kept().busy = false;
+        return;
+    }
     SelectObject(dc_, old_);
     DeleteDC(dc_);
 }
@@ -31,24 +116,51 @@ HBITMAP SkinPictures::Get(int resourceId) {
     return static_cast<HBITMAP>(it->second.get());
 }
 
+HBITMAP SkinPictures::OnFace(int resourceId, const ui::Color& transparent, const ui::Color& face) {
+    const auto key = std::make_pair(resourceId, ToColorRef(face));
+    if (auto it = onFace_.find(key); it != onFace_.end())
+        return static_cast<HBITMAP>(it->second.get());
+    HBITMAP strip = Get(resourceId);
+    BITMAP info{};
+    if (strip == nullptr || GetObjectA(strip, sizeof(info), &info) == 0)
+        return nullptr;
+    UniqueGdiObject laid(NewSurface(info.bmWidth, info.bmHeight));
+    if (!laid)
+        return nullptr;
+    {
+        const SourceDc from(nullptr, strip);
+        const SourceDc to(nullptr, static_cast<HBITMAP>(laid.get()));
+        Fill(to.get(), {0, 0, info.bmWidth, info.bmHeight}, face);
+        GdiTransparentBlt(to.get(), 0, 0, info.bmWidth, info.bmHeight, from.get(), 0, 0,
+                          info.bmWidth, info.bmHeight, ToColorRef(transparent));
+    }
+    return static_cast<HBITMAP>(onFace_.emplace(key, std::move(laid)).first->second.get());
+}
+
 void Fill(HDC dc, const ui::Rect& r, const ui::Color& color) {
     const RECT rect = ToRECT(r);
     SetBkColor(dc, ToColorRef(color));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice, const ui::Color* transparent) {
+void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice) {
     if (bitmap == nullptr)
         return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    const COLORREF key = transparent != nullptr ? ToColorRef(*transparent) : GetPixel(source, 0, 0);
-    // Plain stretching keeps the see-through colour exact at every scale.
+    const SourceDc source(dc, bitmap);
+    // Plain stretching keeps every pixel one of the picture's at every scale.
     SetStretchBltMode(dc, COLORONCOLOR);
-    GdiTransparentBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height, source,
-                      slice.from.left, slice.from.top, slice.from.width, slice.from.height, key);
-    SelectObject(source, old);
-    DeleteDC(source);
+    StretchBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height, source.get(),
+               slice.from.left, slice.from.top, slice.from.width, slice.from.height, SRCCOPY);
+}
+
+void DrawKeyedPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice) {
+    if (bitmap == nullptr)
+        return;
+    const SourceDc source(dc, bitmap);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    GdiTransparentBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height,
+                      source.get(), slice.from.left, slice.from.top, slice.from.width,
+                      slice.from.height, GetPixel(source.get(), 0, 0));
 }
 
 SIZE MeasureText(HDC dc, const std::string& text, UINT flags, int width) {

@@ -23,7 +23,9 @@ inline COLORREF ToColorRef(const ui::Color& c) {
 bool HighContrastOn();
 
 // A picture of the target's size drawn off the screen and copied onto it in
-// one go when the scope ends, so that nothing flickers.
+// one go when the scope ends, so that nothing flickers. The drawing surface is
+// kept from one painting to the next (a new one costs the window system a
+// look at the displays each time); the painter covers all of it.
 class OffscreenCanvas {
 public:
     OffscreenCanvas(HDC target, int width, int height);
@@ -37,23 +39,31 @@ private:
     int width_;
     int height_;
     HDC dc_;
-    UniqueGdiObject bitmap_;
     HGDIOBJ old_;
+    bool shared_;
+    UniqueGdiObject own_; // when the kept surface is busy or too small to grow
 };
 
-// The skins' bitmaps, loaded once per window.
+// The skins' bitmaps, loaded once per window, and each strip as it looks laid
+// on the window's face: the skins' see-through colour only ever shows the
+// plain face beneath, and a copy that already has it there draws with a plain
+// stretch instead of a colour-keyed copy per piece.
 class SkinPictures {
 public:
     HBITMAP Get(int resourceId);
+    HBITMAP OnFace(int resourceId, const ui::Color& transparent, const ui::Color& face);
 
 private:
     std::map<int, UniqueGdiObject> bitmaps_;
+    std::map<std::pair<int, COLORREF>, UniqueGdiObject> onFace_;
 };
 
 void Fill(HDC dc, const ui::Rect& r, const ui::Color& color);
-// A piece of a bitmap, stretched, with the pixels of one colour left out; the
-// colour of the bitmap's top-left pixel when none is given.
-void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice, const ui::Color* transparent);
+// A piece of a bitmap, stretched.
+void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice);
+// A piece of a bitmap, stretched, with the pixels of its top-left pixel's
+// colour left out.
+void DrawKeyedPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice);
 // Text extent as DrawText would lay it out: within `width` with DT_WORDBREAK.
 SIZE MeasureText(HDC dc, const std::string& text, UINT flags, int width = 0);
 // Whether the window hides mnemonics' underlines until Alt is used.

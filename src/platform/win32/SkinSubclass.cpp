@@ -1,5 +1,6 @@
 #include "platform/win32/SkinSubclass.h"
 
+#include "platform/win32/ControlHook.h"
 #include "platform/win32/WindowDpi.h"
 #include "skin/ButtonFace.h"
 #include "skin/CheckBoxFace.h"
@@ -66,11 +67,12 @@ void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
 
     const skin::ButtonLook look = skin::PlanButton(in);
     Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
-    HBITMAP strip = s.pictures.Get(skin::ButtonStrip(s.style).resourceId);
+    HBITMAP strip =
+        s.pictures.OnFace(skin::ButtonStrip(s.style).resourceId, skin::kTransparent, FaceColor());
     for (const skin::Slice& slice : look.slices)
-        DrawPiece(dc, strip, slice, &skin::kTransparent);
+        DrawPiece(dc, strip, slice);
     if (look.glyph)
-        DrawPiece(dc, glyph, *look.glyph, nullptr);
+        DrawKeyedPiece(dc, glyph, *look.glyph);
     SetBkMode(dc, TRANSPARENT);
     for (const skin::CaptionDraw& draw : look.captions) {
         RECT r = ToRECT(draw.at);
@@ -135,8 +137,10 @@ void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     in.letterHeight = metrics.letterHeight;
     const skin::CheckBoxLook look = skin::PlanCheckBox(in);
     Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
-    DrawPiece(dc, s.pictures.Get(skin::CheckBoxStrip(s.style).resourceId),
-              {look.pictureFrom, look.picture}, &skin::kTransparent);
+    DrawPiece(
+        dc,
+        s.pictures.OnFace(skin::CheckBoxStrip(s.style).resourceId, skin::kTransparent, FaceColor()),
+        {look.pictureFrom, look.picture});
     const FontScope scope(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(look.captionColor));
@@ -203,16 +207,14 @@ constexpr UINT kRedrawnAfter[] = {WM_SETFOCUS,      WM_KILLFOCUS, WM_ENABLE,   W
                                   WM_UPDATEUISTATE, BM_SETSTATE,  BM_SETCHECK, BM_SETSTYLE,
                                   WM_LBUTTONDOWN,   WM_LBUTTONUP, WM_KEYDOWN,  WM_KEYUP};
 
-LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                          DWORD_PTR ref) noexcept {
-    auto& s = *reinterpret_cast<SkinnedControl*>(ref);
+LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    auto& s = hook.Ref<SkinnedControl>();
     if (msg == WM_NCDESTROY) {
         KillTimer(hwnd, kRepeatTimer);
-        RemoveWindowSubclass(hwnd, &SkinProc, 0);
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return hook.Next(hwnd, msg, wp, lp);
     }
     if (HighContrastOn())
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return hook.Next(hwnd, msg, wp, lp);
     try {
         switch (msg) {
         case WM_PAINT: {
@@ -238,7 +240,7 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
             break;
         }
         const bool changed = TrackMouse(hwnd, msg, lp, s);
-        const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        const LRESULT result = hook.Next(hwnd, msg, wp, lp);
         if (changed || std::find(std::begin(kRedrawnAfter), std::end(kRedrawnAfter), msg) !=
                            std::end(kRedrawnAfter))
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -246,12 +248,11 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     } catch (...) {
         // A repeat handler failed; the control goes on as usual.
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return hook.Next(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK LinkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                          DWORD_PTR ref) noexcept {
-    auto& label = *reinterpret_cast<ui::Label*>(ref);
+LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    auto& label = hook.Ref<ui::Label>();
     switch (msg) {
     case WM_SETCURSOR:
         SetCursor(LoadCursor(nullptr, IDC_HAND));
@@ -265,19 +266,16 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     case WM_MOUSELEAVE:
         label.MouseLeave();
         return 0;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, &LinkProc, 0);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return hook.Next(hwnd, msg, wp, lp);
 }
 
 } // namespace
 
 void AttachSkinSubclass(SkinnedControl& skinned) {
-    SetWindowSubclass(skinned.hwnd, &SkinProc, 0, reinterpret_cast<DWORD_PTR>(&skinned));
+    ControlHook::Attach(skinned.hwnd, &SkinProc, &skinned);
 }
 
 bool PaintSkinned(HDC dc, SkinnedControl& s) {
@@ -291,7 +289,7 @@ bool PaintSkinned(HDC dc, SkinnedControl& s) {
 }
 
 void AttachLinkSubclass(HWND hwnd, ui::Label& label) {
-    SetWindowSubclass(hwnd, &LinkProc, 0, reinterpret_cast<DWORD_PTR>(&label));
+    ControlHook::Attach(hwnd, &LinkProc, &label);
 }
 
 ui::Rect AutoSizedCheckBox(HWND hwnd, const std::string& caption, const ui::Rect& placed) {

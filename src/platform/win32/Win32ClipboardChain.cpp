@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Desktop.h"
 
-#include <commctrl.h>
-
 namespace pw::win32 {
 
 namespace {
@@ -38,27 +36,12 @@ bool Win32Desktop::ClipboardHoldsOwnText() {
     return main_ != nullptr && GetClipboardOwner() == main_;
 }
 
-// The portable side hears of a clipboard change without its parameters; the
-// desktop keeps them, from a subclass of the main window, to pass them on.
-LRESULT CALLBACK Win32Desktop::KeepDrawNotice(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                              DWORD_PTR self) noexcept {
-    if (msg != WM_DRAWCLIPBOARD)
-        return DefSubclassProc(hwnd, msg, wp, lp);
-    auto& desktop = *reinterpret_cast<Win32Desktop*>(self);
-    const auto outer = std::exchange(desktop.drawNotice_, {wp, lp}); // changes nest
-    const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-    desktop.drawNotice_ = outer;
-    return result;
-}
-
 WindowRef Win32Desktop::JoinClipboardViewerChain() {
-    SetWindowSubclass(main_, KeepDrawNotice, 0, reinterpret_cast<DWORD_PTR>(this));
     return ToRef(SetClipboardViewer(main_));
 }
 
 void Win32Desktop::LeaveClipboardViewerChain(WindowRef successor) {
     ChangeClipboardChain(main_, ToHandle(successor));
-    RemoveWindowSubclass(main_, KeepDrawNotice, 0);
 }
 
 void Win32Desktop::SendDrawClipboard(WindowRef to) {

@@ -56,10 +56,18 @@ public:
     void AskShellToOpen(const std::string& url) override;
     std::string_view ProgramResource(int id) override;
 
-private:
-    static LRESULT CALLBACK KeepDrawNotice(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                           DWORD_PTR self) noexcept;
+    // The main window handles each clipboard change through here, so that the
+    // notice it passes down the chain carries the parameters it came with.
+    template <typename Handler> void HandleDrawNotice(WPARAM wp, LPARAM lp, Handler&& handle) {
+        struct Restore {
+            std::pair<WPARAM, LPARAM>& notice;
+            std::pair<WPARAM, LPARAM> outer;
+            ~Restore() { notice = outer; }
+        } const restore{drawNotice_, std::exchange(drawNotice_, {wp, lp})}; // changes nest
+        handle();
+    }
 
+private:
     HWND main_ = nullptr;
     // The clipboard change the main window is handling, as it came.
     std::pair<WPARAM, LPARAM> drawNotice_{};

@@ -19,7 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     pw::win32::Win32Desktop desktop;
     pw::TfrmMain form(desktop);
-    pw::win32::MainWindow window(form);
+    pw::win32::MainWindow window(form, desktop);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PASTEWISE));
     if (!window.Create(icon, nullptr, WS_OVERLAPPEDWINDOW, 0)) {
         MessageBoxA(nullptr, "The main window could not be created.", pw::kMessageCaption,

@@ -1,0 +1,51 @@
+#include "platform/win32/ControlHook.h"
+
+#include <memory>
+
+namespace pw::win32 {
+
+namespace {
+
+ControlHook* Stored(HWND hwnd) {
+    return reinterpret_cast<ControlHook*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+} // namespace
+
+bool ControlHook::Attach(HWND control, Proc proc, void* ref) {
+    // Only child controls: a form window keeps its own object in its user data.
+    if (control == nullptr || (GetWindowLongPtrW(control, GWL_STYLE) & WS_CHILD) == 0 ||
+        Stored(control) != nullptr)
+        return false;
+    auto hook = std::make_unique<ControlHook>(proc, ref);
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(hook.get()));
+    hook->next_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Thunk)));
+    if (hook->next_ == nullptr) {
+        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+        return false;
+    }
+    hook.release(); // the window owns it now; freed at WM_NCDESTROY
+    return true;
+}
+
+const ControlHook* ControlHook::Of(HWND control, Proc proc) {
+    if (control == nullptr || (GetWindowLongPtrW(control, GWL_STYLE) & WS_CHILD) == 0)
+        return nullptr;
+    const ControlHook* hook = Stored(control);
+    return hook != nullptr && hook->proc_ == proc ? hook : nullptr;
+}
+
+LRESULT CALLBACK ControlHook::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    ControlHook* hook = Stored(hwnd);
+    if (hook == nullptr)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    const LRESULT result = hook->proc_(*hook, hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        const std::unique_ptr<ControlHook> owned(hook);
+    }
+    return result;
+}
+
+} // namespace pw::win32
