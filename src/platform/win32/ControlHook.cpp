@@ -10,6 +10,17 @@ ControlHook* Stored(HWND hwnd) {
     return reinterpret_cast<ControlHook*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+// Whether the window has anything outside its client area: a border, an edge
+// or a scroll bar.
+bool HasFrame(HWND hwnd) {
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    return window.right - window.left != client.right ||
+           window.bottom - window.top != client.bottom;
+}
+
 } // namespace
 
 bool ControlHook::Attach(HWND control, Proc proc, void* ref) {
@@ -29,6 +40,15 @@ bool ControlHook::Attach(HWND control, Proc proc, void* ref) {
     return true;
 }
 
+bool ControlHook::AttachPlain(HWND control) {
+    return Attach(
+        control,
+        [](const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+            return hook.Next(hwnd, msg, wp, lp);
+        },
+        nullptr);
+}
+
 const ControlHook* ControlHook::Of(HWND control, Proc proc) {
     if (control == nullptr || (GetWindowLongPtrW(control, GWL_STYLE) & WS_CHILD) == 0)
         return nullptr;
@@ -40,6 +60,11 @@ LRESULT CALLBACK ControlHook::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) n
     ControlHook* hook = Stored(hwnd);
     if (hook == nullptr)
         return DefWindowProcW(hwnd, msg, wp, lp);
+    // A control without a frame has nothing there to paint, and the system's
+    // handling would still ask the window server about the displays several
+    // times over for each control at each showing.
+    if (msg == WM_NCPAINT && !HasFrame(hwnd))
+        return 0;
     const LRESULT result = hook->proc_(*hook, hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -9,7 +9,8 @@ namespace pw::win32 {
 // owner, and goes with the window. The common controls' subclassing keeps its
 // chain in window properties instead, and a property lookup (three for every
 // message) is a request to the window server on some systems: painting the
-// skinned controls cost several times as much.
+// skinned controls cost several times as much. Every hook also answers the
+// frame painting of a control that has no frame.
 class ControlHook {
 public:
     using Proc = LRESULT (*)(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -17,6 +18,8 @@ public:
     // Puts `proc` in front of the control's procedure; `ref` (which must
     // outlive the window) is handed to it as Ref(). A control takes one hook.
     static bool Attach(HWND control, Proc proc, void* ref);
+    // A hook that only spares the control the work every hook spares it.
+    static bool AttachPlain(HWND control);
     // The hook with `proc` on the control, if it has one.
     static const ControlHook* Of(HWND control, Proc proc);
 

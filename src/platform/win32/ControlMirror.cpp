@@ -22,15 +22,28 @@ int ShownSelection(HWND list) {
 } // namespace
 
 void ControlMirror::Attach() {
+    placedInPass_.assign(children_.size(), 0);
     for (std::size_t slot = 0; slot < children_.size(); ++slot) {
         children_[slot].placement.control->SetObserver([this, slot](ui::Change what, int index) {
-            if (!syncing_)
+            if (syncing_)
+                return;
+            if (passes_ > 0 && what == ui::Change::State)
+                placedInPass_[slot] = 1;
+            else
                 Push(children_[slot], what, index);
         });
         // The text after creation: a window name at creation has a length limit.
         for (ui::Change what : {ui::Change::State, ui::Change::Text, ui::Change::Items})
             Push(children_[slot], what, -1);
     }
+}
+
+ControlMirror::LayoutPass::~LayoutPass() {
+    if (--mirror_.passes_ > 0)
+        return;
+    for (std::size_t slot = 0; slot < mirror_.placedInPass_.size(); ++slot)
+        if (std::exchange(mirror_.placedInPass_[slot], 0) != 0)
+            mirror_.Push(mirror_.children_[slot], ui::Change::State, -1);
 }
 
 void ControlMirror::Detach() {
@@ -53,15 +66,19 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
         ui::Rect r = child.placement.BoundsOnWindow();
         if (box != nullptr && autoSizeCheckBoxes_)
             r = AutoSizedCheckBox(hwnd, box->Text(), r);
+        // A window not shown yet is painted whole when it is.
+        const BOOL shown = IsWindowVisible(hwnd);
         if (std::exchange(pushed.bounds, r) != r)
-            MoveWindow(hwnd, r.left, r.top, r.width, r.height, TRUE);
+            MoveWindow(hwnd, r.left, r.top, r.width, r.height, shown);
         if (box != nullptr)
             SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-        InvalidateRect(hwnd, nullptr, TRUE);
+        if (shown)
+            InvalidateRect(hwnd, nullptr, TRUE);
         break;
     }
     case ui::Change::Text:
-        if (auto* t = dynamic_cast<const ui::TextControl*>(&control))
+        if (auto* t = dynamic_cast<const ui::TextControl*>(&control);
+            t != nullptr && !std::exchange(child.createdWithText, false))
             SetWindowTextA(hwnd, t->Text().c_str());
         FitLabel(child);
         if (control.GetKind() == ui::Kind::CheckBox && autoSizeCheckBoxes_)

@@ -22,6 +22,8 @@ struct NativeChild {
         ui::Rect bounds{-1, -1, -1, -1};
     };
     Pushed pushed;
+    // Made with its object's text, the control needs it again only when it changes.
+    bool createdWithText = false;
 };
 
 // Keeps each real control showing what its object holds, and takes the user's
@@ -32,6 +34,20 @@ public:
 
     // Follows every object from now on and brings its control up to date.
     void Attach();
+
+    // Controls placed while a layout pass runs move once, at its end: a pass
+    // places many controls twice, and a pass at an unchanged size puts every
+    // one back where it was.
+    class LayoutPass {
+    public:
+        explicit LayoutPass(ControlMirror& mirror) : mirror_(mirror) { ++mirror_.passes_; }
+        ~LayoutPass();
+        LayoutPass(const LayoutPass&) = delete;
+        LayoutPass& operator=(const LayoutPass&) = delete;
+
+    private:
+        ControlMirror& mirror_;
+    };
     void Detach();
     // Skinned check boxes take the size their captions need.
     void AutoSizeCheckBoxes() { autoSizeCheckBoxes_ = true; }
@@ -55,6 +71,8 @@ private:
     void PushSelection(const NativeChild& child);
 
     std::vector<NativeChild>& children_;
+    int passes_ = 0;
+    std::vector<char> placedInPass_;
     bool syncing_ = false;
     bool autoSizeCheckBoxes_ = false;
 };

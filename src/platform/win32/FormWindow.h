@@ -99,6 +99,7 @@ protected:
     // WM_CLOSE: return false to keep the window.
     virtual bool OnClose();
     virtual void OnDestroy() {}
+    ControlMirror& Mirror() { return mirror_; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -113,6 +114,7 @@ private:
     // font, with its hint as a tooltip; the mirror gives each its state.
     void CreateControls(int dpi);
     HWND CreateControl(const ui::Placement& p, const NativeChild::Pushed& state);
+    static const char* CreationText(const ui::Control& control);
     void CreateTooltips();
     // The design font for the DPI, with its bold and underlined variants.
     void MakeFonts(int dpi);

@@ -8,17 +8,21 @@ bool MainWindow::HandleSizing(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_SIZE:
         // A minimized window keeps its layout for its return.
-        if (wp != SIZE_MINIMIZED)
+        if (wp != SIZE_MINIMIZED) {
+            const ControlMirror::LayoutPass pass(Mirror());
             form_.FormResize();
+        }
         return true;
     case WM_GETMINMAXINFO: {
         const ui::Size minimum = MainMinimumSize(Dpi());
         reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {minimum.width, minimum.height};
         return true;
     }
-    case WM_DPICHANGED:
+    case WM_DPICHANGED: {
+        const ControlMirror::LayoutPass pass(Mirror());
         ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
         form_.DpiChanged();
+    }
         return true;
     default:
         return false;

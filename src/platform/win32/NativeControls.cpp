@@ -1,5 +1,6 @@
 #include "platform/win32/FormWindow.h"
 
+#include "platform/win32/ControlHook.h"
 #include "platform/win32/HotkeyFieldSubclass.h"
 #include "platform/win32/WindowDpi.h"
 #include "platform/win32/ImageSubclass.h"
@@ -51,6 +52,15 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 
 } // namespace
 
+// A short text goes in with the window, which spares setting it again; a long
+// one waits for the mirror, as an edit control takes no more than its default
+// limit at creation. Null when the text waits.
+const char* FormWindow::CreationText(const ui::Control& control) {
+    constexpr std::size_t kLongest = 255;
+    const auto* text = dynamic_cast<const ui::TextControl*>(&control);
+    return text != nullptr && text->Text().size() <= kLongest ? text->Text().c_str() : nullptr;
+}
+
 void FormWindow::CreateControls(int dpi) {
     MakeFonts(dpi);
     children_.reserve(form_.Controls().size());
@@ -61,7 +71,7 @@ void FormWindow::CreateControls(int dpi) {
                                         p.BoundsOnWindow()};
         HWND hwnd = CreateControl(p, state);
         if (hwnd != nullptr)
-            children_.push_back({p, hwnd, state});
+            children_.push_back({p, hwnd, state, CreationText(*p.control) != nullptr});
     }
     // Group frames and pictures lie under the controls drawn on them. Going
     // backwards keeps the first of them (the banner) lowest.
@@ -109,9 +119,11 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind->style |
                         (state.visible ? WS_VISIBLE : 0) | (state.enabled ? 0 : WS_DISABLED);
     const ui::Rect& r = state.bounds;
-    HWND hwnd = CreateWindowExA(
-        kind->exStyle, kind->className, "", style, r.left, r.top, r.width, r.height, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), GetModuleHandleA(nullptr), nullptr);
+    const char* text = CreationText(control);
+    HWND hwnd = CreateWindowExA(kind->exStyle, kind->className, text != nullptr ? text : "", style,
+                                r.left, r.top, r.width, r.height, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+                                GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
@@ -125,6 +137,7 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
         AttachHotkeyFieldSubclass(hwnd);
     if (control.GetKind() == ui::Kind::ListView)
         AddColumns(hwnd, static_cast<const ui::ListView&>(control));
+    ControlHook::AttachPlain(hwnd); // unless it has a hook of its own
     return hwnd;
 }
 
