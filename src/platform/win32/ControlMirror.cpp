@@ -2,6 +2,7 @@
 
 #include "platform/win32/SkinSubclass.h"
 #include "platform/win32/Unique.h"
+#include "platform/win32/WindowDpi.h"
 #include "ui/ListView.h"
 
 #include <commctrl.h>
@@ -65,7 +66,8 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
         const auto* box = dynamic_cast<const ui::CheckBox*>(&control);
         ui::Rect r = child.placement.BoundsOnWindow();
         if (box != nullptr && autoSizeCheckBoxes_)
-            r = AutoSizedCheckBox(hwnd, box->Text(), r);
+            r = AutoSizedCheckBox(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)),
+                                  DpiOf(hwnd), box->Text(), r);
         // A window not shown yet is painted whole when it is.
         const BOOL shown = IsWindowVisible(hwnd);
         if (std::exchange(pushed.bounds, r) != r)
@@ -107,18 +109,18 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
 }
 
 void ControlMirror::FitLabel(NativeChild& child) {
-    auto* label = dynamic_cast<ui::Label*>(child.placement.control);
-    if (label == nullptr)
-        return;
-    const WindowDc dc(child.hwnd);
-    if (dc.get() == nullptr)
-        return;
-    const FontScope font(dc.get(),
-                         reinterpret_cast<HFONT>(SendMessageA(child.hwnd, WM_GETFONT, 0, 0)));
+    if (auto* label = dynamic_cast<ui::Label*>(child.placement.control))
+        label->SetTextWidth(CaptionWidth(
+            reinterpret_cast<HFONT>(SendMessageA(child.hwnd, WM_GETFONT, 0, 0)), label->Text()));
+}
+
+int CaptionWidth(HFONT font, const std::string& caption) {
+    HDC dc = MeasuringDc();
+    const FontScope scope(dc, font);
     RECT r{};
     // As the label draws it: an '&' marks a mnemonic and takes no room.
-    DrawTextA(dc.get(), label->Text().c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
-    label->SetTextWidth(r.right);
+    DrawTextA(dc, caption.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    return r.right;
 }
 
 void ControlMirror::PushSelection(const NativeChild& child) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -76,5 +77,8 @@ private:
     bool syncing_ = false;
     bool autoSizeCheckBoxes_ = false;
 };
+
+// The width a label's caption takes in `font`.
+int CaptionWidth(HFONT font, const std::string& caption);
 
 } // namespace pw::win32

@@ -12,6 +12,18 @@
 namespace pw::win32 {
 
 bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
+    if (!CreateFrame(icon, owner, style, exStyle))
+        return false;
+    CreateControls();
+    return true;
+}
+
+void FormWindow::CreateControls() {
+    CreateControls(frameDpi_);
+    mirror_.Attach();
+}
+
+bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     const char* className = form_.WindowClass().c_str();
     WNDCLASSEXA wc{};
@@ -43,8 +55,7 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
     form_.AttachSite(this);
     form_.OnCaptionChanged = [this] { SetWindowTextA(hwnd_, form_.Caption().c_str()); };
     form_.ScaleToDpi(dpi);
-    CreateControls(dpi);
-    mirror_.Attach();
+    frameDpi_ = dpi;
     return true;
 }
 

@@ -35,6 +35,11 @@ public:
     // Registers the class on first use and creates the window with its
     // controls, hidden. Returns false when the system refused.
     bool Create(HICON icon, HWND owner, DWORD style, DWORD exStyle);
+    // The window alone, for a form that sizes and places it before its
+    // controls are made (in their final places, so none is moved twice);
+    // CreateControls then makes them.
+    bool CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle);
+    void CreateControls();
     HWND Handle() const { return hwnd_; }
     // Drops the native window; the form stays.
     void Destroy() {
@@ -113,8 +118,10 @@ private:
     // A child window for each control object of the design, in the design's
     // font, with its hint as a tooltip; the mirror gives each its state.
     void CreateControls(int dpi);
+    int frameDpi_ = 0;
     HWND CreateControl(const ui::Placement& p, const NativeChild::Pushed& state);
     static const char* CreationText(const ui::Control& control);
+    ui::Rect BoundsAtCreation(const ui::Placement& p, int dpi) const;
     void CreateTooltips();
     // The design font for the DPI, with its bold and underlined variants.
     void MakeFonts(int dpi);

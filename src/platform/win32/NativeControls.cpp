@@ -52,6 +52,17 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 
 } // namespace
 
+// Labels as wide as their captions, skinned check boxes as large as theirs.
+ui::Rect FormWindow::BoundsAtCreation(const ui::Placement& p, int dpi) const {
+    if (auto* label = dynamic_cast<ui::Label*>(p.control))
+        label->SetTextWidth(CaptionWidth(FontFor(*label), label->Text()));
+    const ui::Rect placed = p.BoundsOnWindow();
+    const auto* box = dynamic_cast<const ui::CheckBox*>(p.control);
+    return box != nullptr && form_.Skin()
+               ? AutoSizedCheckBox(FontFor(*box), dpi, box->Text(), placed)
+               : placed;
+}
+
 // A short text goes in with the window, which spares setting it again; a long
 // one waits for the mirror, as an edit control takes no more than its default
 // limit at creation. Null when the text waits.
@@ -63,12 +74,14 @@ const char* FormWindow::CreationText(const ui::Control& control) {
 
 void FormWindow::CreateControls(int dpi) {
     MakeFonts(dpi);
+    if (form_.Skin())
+        mirror_.AutoSizeCheckBoxes();
     children_.reserve(form_.Controls().size());
     for (const ui::Placement& p : form_.Controls()) {
         // Made in their state, place and size: each call the mirror would
         // need to put them there costs a round trip to the window system.
         const NativeChild::Pushed state{p.control->Enabled(), p.control->Visible(),
-                                        p.BoundsOnWindow()};
+                                        BoundsAtCreation(p, dpi)};
         HWND hwnd = CreateControl(p, state);
         if (hwnd != nullptr)
             children_.push_back({p, hwnd, state, CreationText(*p.control) != nullptr});
@@ -174,7 +187,6 @@ void FormWindow::Skin(HWND hwnd, ui::Control& control) {
     skinned_.push_back(std::make_unique<SkinnedControl>(SkinnedControl{
         hwnd, control, *form_.Skin(), pictures_, static_cast<HFONT>(boldFont_.get()), {}}));
     AttachSkinSubclass(*skinned_.back());
-    mirror_.AutoSizeCheckBoxes();
 }
 
 // Whatever makes the control draw itself outside its own painting (a state

@@ -163,6 +163,15 @@ void DrawKeyedPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice) {
                       slice.from.height, GetPixel(source.get(), 0, 0));
 }
 
+HDC MeasuringDc() {
+    struct Kept {
+        HDC dc = CreateCompatibleDC(nullptr);
+        ~Kept() { DeleteDC(dc); }
+    };
+    static const Kept kept;
+    return kept.dc;
+}
+
 SIZE MeasureText(HDC dc, const std::string& text, UINT flags, int width) {
     RECT r{0, 0, width, 0};
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);

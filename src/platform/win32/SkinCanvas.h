@@ -64,6 +64,9 @@ void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice);
 // A piece of a bitmap, stretched, with the pixels of its top-left pixel's
 // colour left out.
 void DrawKeyedPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice);
+// A device context for measuring text before or without a window: measures as
+// a window's own would, without asking the window server for the window's.
+HDC MeasuringDc();
 // Text extent as DrawText would lay it out: within `width` with DT_WORDBREAK.
 SIZE MeasureText(HDC dc, const std::string& text, UINT flags, int width = 0);
 // Whether the window hides mnemonics' underlines until Alt is used.

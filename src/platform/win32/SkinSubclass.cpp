@@ -292,12 +292,11 @@ void AttachLinkSubclass(HWND hwnd, ui::Label& label) {
     ControlHook::Attach(hwnd, &LinkProc, &label);
 }
 
-ui::Rect AutoSizedCheckBox(HWND hwnd, const std::string& caption, const ui::Rect& placed) {
-    HDC dc = GetDC(hwnd);
-    const CaptionMetrics metrics = MeasureCaption(dc, ControlFont(hwnd), caption);
-    ReleaseDC(hwnd, dc);
-    return skin::AutoSizedBounds(
-        placed, skin::CheckBoxAutoSize(metrics.width, metrics.letterHeight, DpiOf(hwnd)));
+ui::Rect AutoSizedCheckBox(HFONT font, int dpi, const std::string& caption,
+                           const ui::Rect& placed) {
+    const CaptionMetrics metrics = MeasureCaption(MeasuringDc(), font, caption);
+    return skin::AutoSizedBounds(placed,
+                                 skin::CheckBoxAutoSize(metrics.width, metrics.letterHeight, dpi));
 }
 
 } // namespace pw::win32

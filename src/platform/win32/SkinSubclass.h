@@ -33,6 +33,6 @@ void AttachLinkSubclass(HWND hwnd, ui::Label& label);
 
 // The bounds a skinned check box takes for its caption in its font: never
 // narrower than placed, so that no caption is clipped and the layout stays.
-ui::Rect AutoSizedCheckBox(HWND hwnd, const std::string& caption, const ui::Rect& placed);
+ui::Rect AutoSizedCheckBox(HFONT font, int dpi, const std::string& caption, const ui::Rect& placed);
 
 } // namespace pw::win32

@@ -21,13 +21,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     pw::TfrmMain form(desktop);
     pw::win32::MainWindow window(form, desktop);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PASTEWISE));
-    if (!window.Create(icon, nullptr, WS_OVERLAPPEDWINDOW, 0)) {
+    if (!window.CreateFrame(icon, nullptr, WS_OVERLAPPEDWINDOW, 0)) {
         MessageBoxA(nullptr, "The main window could not be created.", pw::kMessageCaption,
                     MB_ICONERROR | MB_OK);
         return 1;
     }
     desktop.SetMainWindow(window.Handle());
+    // The stored list, size and place first: the controls are then made
+    // where they belong and show what they hold from the start.
     form.FormCreate();
+    window.CreateControls();
 
     // Showing runs the show handler, as every later showing does.
     ShowWindow(window.Handle(), window.InitialShowCommand());
