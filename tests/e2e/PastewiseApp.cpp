@@ -73,11 +73,11 @@ Process startWith(PastewiseApp::Settings settings) {
 PastewiseApp::PastewiseApp(Settings settings) : process_(startWith(settings)) {
     main_ =
         pollFor([&] { return findTopLevel(process_.id(), pw::kMainWindowClass); }, kStartTimeout);
-    // The main window exists before its children: wait for the last ones it creates too.
+    // The main window exists before its children: wait for the last ones it
+    // creates too, or for a message the start shows before it makes them.
     const bool ready =
         main_ != nullptr && waitUntil([&] {
-            return control(IDC_LISTVIEW) != nullptr && control(IDC_EDIT_CLIPSTRING) != nullptr &&
-                   control(IDC_BUTTON_ADD) != nullptr && control(IDC_BUTTON_EXIT) != nullptr;
+            return controlsMade() || findTopLevel(process_.id(), "#32770") != nullptr;
         }) &&
         process_.waitForInputIdle();
     if (!ready) {
@@ -91,6 +91,15 @@ PastewiseApp::~PastewiseApp() {
     if (process_.running() && !exit()) {
         process_.terminate();
     }
+}
+
+bool PastewiseApp::controlsMade() const {
+    return control(IDC_LISTVIEW) != nullptr && control(IDC_EDIT_CLIPSTRING) != nullptr &&
+           control(IDC_BUTTON_ADD) != nullptr && control(IDC_BUTTON_EXIT) != nullptr;
+}
+
+bool PastewiseApp::waitForControls() const {
+    return waitUntil([&] { return controlsMade(); }) && waitForQueuedMessages();
 }
 
 HWND PastewiseApp::control(int id) const {

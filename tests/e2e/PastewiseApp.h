@@ -72,6 +72,8 @@ public:
     // Returns once the program has handled the messages already queued for it, such as the
     // WM_HOTKEY of a key just pressed: a message posted behind them has taken effect.
     bool waitForQueuedMessages() const;
+    // After a message the start showed before the window made its controls.
+    bool waitForControls() const;
     // Presses Ctrl+key as a user does: the keys stay down until the program has handled the
     // hotkey. (Wine injects one SendInput key by key, so keys let go at once could come
     // between the program's own Ctrl down and V down, and its paste would type a "v".)
@@ -119,6 +121,7 @@ public:
     HWND visibleMenu() const;
 
 private:
+    bool controlsMade() const;
     // Selects the row, brings the main window to the front and finds a point inside the row
     // where nothing covers the list.
     ::testing::AssertionResult pointAtRow(int row, POINT& point) const;

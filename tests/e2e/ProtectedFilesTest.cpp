@@ -87,6 +87,7 @@ TEST(ProtectedFiles, ASettingsFileLockedAtTheStartIsLeftAsItIsAtExit) {
                          BoxButtons::Ok, IDOK);
     CloseHandle(lock);
     EXPECT_TRUE(answered);
+    ASSERT_TRUE(app.waitForControls());
     ASSERT_TRUE(app.addSnippet("added while the file was unknown"));
     ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
     EXPECT_EQ(readFileBytes(path), stored);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
 #include <utility>
 
 namespace pw::win32 {
@@ -11,6 +13,14 @@ namespace pw::win32 {
 // The desktop for Windows: each call is a thin translation to the Win32 API.
 class Win32Desktop : public Desktop {
 public:
+    Win32Desktop();
+    ~Win32Desktop() override;
+    Win32Desktop(const Win32Desktop&) = delete;
+    Win32Desktop& operator=(const Win32Desktop&) = delete;
+
+    // Starts the application-data folder's lookup for the settings read at
+    // start-up, which takes it from there.
+    void LookUpAppDataFolderAhead();
     // Hotkeys are registered for this window; set before the first registration.
     void SetMainWindow(HWND hwnd) { main_ = hwnd; }
 
@@ -68,6 +78,9 @@ public:
     }
 
 private:
+    class AppDataLookup;
+
+    std::unique_ptr<AppDataLookup> appDataAhead_;
     HWND main_ = nullptr;
     // The clipboard change the main window is handling, as it came.
     std::pair<WPARAM, LPARAM> drawNotice_{};

@@ -242,21 +242,6 @@ bool Win32Desktop::FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string Win32Desktop::AppDataFolder() {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(main_, CSIDL_APPDATA, &items)) || items == nullptr)
-        return {};
-    char path[MAX_PATH] = {};
-    const BOOL ok = SHGetPathFromIDListA(items, path);
-    ILFree(items);
-    if (!ok || path[0] == '\0')
-        return {};
-    std::string folder(path);
-    if (folder.back() != '\\')
-        folder += '\\';
-    return folder;
-}
-
 std::string Win32Desktop::ProgramFolder() {
     std::vector<char> path(32768, '\0');
     const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));

@@ -18,6 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&icc);
 
     pw::win32::Win32Desktop desktop;
+    desktop.LookUpAppDataFolderAhead();
     pw::TfrmMain form(desktop);
     pw::win32::MainWindow window(form, desktop);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PASTEWISE));
