@@ -7,6 +7,7 @@
 
 #include "Input.h"
 #include "PastewiseApp.h"
+#include "Screenshot.h"
 #include "WindowQuery.h"
 #include "about/AboutIds.h"
 #include "app/MainIds.h"
@@ -20,6 +21,19 @@ RECT screenRectOf(HWND window) {
     return r;
 }
 
+// Whether `held` shows what `rest` showed in its top-left square of `size`, two pixels
+// further right and down.
+bool sunkByTwo(const Screenshot& rest, const Screenshot& held, int size) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (rest.at(x, y) != held.at(x + 2, y + 2)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 HWND waitForAboutBox(const PastewiseApp& app) {
     return waitForWindowWithChild(app.processId(), PastewiseApp::kAboutBoxClass, IDC_ABOUT_OK);
 }
@@ -30,25 +44,25 @@ HWND waitForAboutBox(const PastewiseApp& app) {
 TEST(AboutBox, HoverImageOpensTheMenuWhoseAboutShowsAFreshModalBoxEachTime) {
     PastewiseApp app;
     const HWND main = app.mainWindow();
-    const HWND image = app.control(IDC_IMAGE_MENU);
     POINT point{};
-    ASSERT_TRUE(app.pointAtControl(image, 0, point));
+    ASSERT_TRUE(app.pointAtDrawn(IDC_IMAGE_MENU, 0, point));
     // Resting over it shows its hint.
     ASSERT_TRUE(moveMouseTo(point) && moveMouseTo({point.x + 1, point.y}));
     EXPECT_TRUE(waitUntil([&] {
         return findVisibleTopLevel(app.processId(), TOOLTIPS_CLASSA) != nullptr;
     })) << "no hint";
-    const RECT before = screenRectOf(image);
+    // The picture and the two pixels it sinks into.
+    RECT area = app.drawnPlace(IDC_IMAGE_MENU);
+    const int size = area.right - area.left;
+    area.right += 2;
+    area.bottom += 2;
+    const Screenshot rest = Screenshot::of(area);
+    ASSERT_FALSE(rest.empty());
     ASSERT_TRUE(leftButtonAt(point, true));
-    EXPECT_TRUE(waitUntil([&] {
-        const RECT held = screenRectOf(image);
-        return held.left == before.left + 2 && held.top == before.top + 2;
-    })) << "the image does not sink while pressed";
+    EXPECT_TRUE(waitUntil([&] { return sunkByTwo(rest, Screenshot::of(area), size); }))
+        << "the image does not sink while pressed";
     ASSERT_TRUE(leftButtonAt(point, false));
-    EXPECT_TRUE(waitUntil([&] {
-        const RECT now = screenRectOf(image);
-        return EqualRect(&before, &now) != FALSE;
-    }));
+    EXPECT_TRUE(waitUntil([&] { return Screenshot::of(area) == rest; }));
     ASSERT_TRUE(app.pressInPopupMenu('A', "main menu"));
 
     HWND about = waitForAboutBox(app);

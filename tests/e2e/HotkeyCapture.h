@@ -16,8 +16,8 @@ namespace e2e {
 ::testing::AssertionResult focusCaptureField(HWND dialog, HWND field);
 
 // Presses the keys in the field as a user does, each once the field shows the one before,
-// holding them until the field shows `expected`. Wine may drop a modifier held while the focus settles, so a press that
-// does not show up is tried again.
+// holding them until the field shows `expected`. Wine may drop a modifier held while the focus
+// settles, so a press that does not show up is tried again.
 ::testing::AssertionResult pressInCaptureField(HWND dialog, HWND field,
                                                std::initializer_list<WORD> keys,
                                                const std::string& expected);

@@ -328,6 +328,58 @@ HWND PastewiseApp::visibleMenu() const {
     return ::testing::AssertionSuccess();
 }
 
+RECT PastewiseApp::drawnPlace(int id) const {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    const int dpi = dpiForWindow != nullptr ? static_cast<int>(dpiForWindow(main_)) : 96;
+    const auto px = [dpi](int design) { return MulDiv(design, dpi, 96); };
+    RECT list{};
+    GetWindowRect(control(IDC_LISTVIEW), &list);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&list), 2);
+    RECT client{};
+    GetClientRect(main_, &client);
+    const int belowList = list.bottom + px(8);
+    RECT r{};
+    switch (id) {
+    case IDC_IMAGE_TITLE:
+        r = {0, 0, client.right, px(50)};
+        break;
+    case IDC_IMAGE_MENU:
+        r = {px(11), belowList, px(11) + px(32), belowList + px(32)};
+        break;
+    case IDC_LABEL_MENU:
+        r = {px(45), belowList + px(17), px(45) + px(32), belowList + px(17) + px(13)};
+        break;
+    case IDC_LABEL_DONATE:
+        r = {px(96), belowList + px(17), px(96) + px(44), belowList + px(17) + px(13)};
+        break;
+    default:
+        return r;
+    }
+    MapWindowPoints(main_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+::testing::AssertionResult PastewiseApp::pointAtDrawn(int id, int dx, POINT& point) const {
+    const RECT rect = drawnPlace(id);
+    if (rect.right <= rect.left) {
+        return ::testing::AssertionFailure() << "no such label or picture";
+    }
+    if (!bringToFront(main_)) {
+        return ::testing::AssertionFailure()
+               << "the main window did not come to the front; foreground "
+               << windowClass(GetForegroundWindow());
+    }
+    point = {(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
+    if (!waitUntil([&] { return WindowFromPoint(point) == main_; })) {
+        return ::testing::AssertionFailure()
+               << "control " << id << " is not visible at (" << point.x << ", " << point.y
+               << "), there is a " << windowClass(WindowFromPoint(point));
+    }
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult PastewiseApp::chooseFromMainMenu(WORD mnemonic,
                                                             MenuEffect effect) const {
     constexpr int kAttempts = 3;
@@ -341,7 +393,7 @@ HWND PastewiseApp::visibleMenu() const {
         // make a double-click, which does not open the menu: the next click is 10 pixels away.
         const int dx = menuClicks_++ % 2 == 0 ? -5 : 5;
         POINT point{};
-        if (auto found = pointAtControl(control(IDC_LABEL_MENU), dx, point); !found) {
+        if (auto found = pointAtDrawn(IDC_LABEL_MENU, dx, point); !found) {
             return found;
         }
         if (!clickAt(point)) {

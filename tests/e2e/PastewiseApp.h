@@ -114,6 +114,12 @@ public:
     // Brings the main window to the front and finds a point of the control, `dx` pixels right
     // of its centre, checking that nothing covers it there.
     ::testing::AssertionResult pointAtControl(HWND control, int dx, POINT& point) const;
+    // Where the main window draws one of its labels or pictures, on the screen. They have no
+    // windows of their own: their places follow from the layout's rules at the window's DPI
+    // and from the list view above them.
+    RECT drawnPlace(int id) const;
+    // As pointAtControl, for a label or picture the main window draws.
+    ::testing::AssertionResult pointAtDrawn(int id, int dx, POINT& point) const;
     // Waits for a popup menu of the program to be up, presses the mnemonic key and waits for
     // the menu to close.
     ::testing::AssertionResult pressInPopupMenu(WORD mnemonic, const std::string& which) const;

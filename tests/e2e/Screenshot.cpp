@@ -6,9 +6,13 @@
 namespace e2e {
 
 Screenshot Screenshot::of(HWND window) {
-    Screenshot shot;
     RECT r{};
-    if (!GetWindowRect(window, &r) || r.right <= r.left || r.bottom <= r.top) {
+    return GetWindowRect(window, &r) ? of(r) : Screenshot{};
+}
+
+Screenshot Screenshot::of(const RECT& r) {
+    Screenshot shot;
+    if (r.right <= r.left || r.bottom <= r.top) {
         return shot;
     }
     const int width = r.right - r.left;

@@ -14,6 +14,8 @@ class Screenshot {
 public:
     // Copies the window's place on the screen; empty if that fails.
     static Screenshot of(HWND window);
+    // Copies a rectangle of the screen.
+    static Screenshot of(const RECT& screen);
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "PastewiseApp.h"
+#include "Screenshot.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
 
@@ -65,8 +66,21 @@ TEST(WindowLayout, ResizingLaysOutTheControlsAndColumnsAndStopsAtTheMinimum) {
     EXPECT_EQ(add.right, list.right - 12);
     EXPECT_EQ(add.left - placeOf(app, IDC_EDIT_CLIPSTRING).right, 12);
     EXPECT_EQ(placeOf(app, IDC_CHECK_ALWAYSONTOP).right, width - 20);
-    EXPECT_EQ(placeOf(app, IDC_IMAGE_TITLE).right, width);
-    EXPECT_EQ(placeOf(app, IDC_LABEL_MENU).top, list.bottom + 8 + 17);
+    // The banner reaches the right edge; the Menu label's blue caption sits on its row.
+    const RECT banner = app.drawnPlace(IDC_IMAGE_TITLE);
+    const Screenshot bannerEnd =
+        Screenshot::of({banner.right - 2, banner.top, banner.right, banner.bottom});
+    EXPECT_EQ(bannerEnd.count(
+                  [&](int x, int y) { return bannerEnd.at(x, y) == GetSysColor(COLOR_BTNFACE); }),
+              0);
+    // The Menu label's blue caption lies in its row, 8 + 17 pixels below the list.
+    RECT below{45, list.bottom, 45 + 32, list.bottom + 60};
+    MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&below), 2);
+    const Screenshot band = Screenshot::of(below);
+    const RECT blue = band.bounds([](COLORREF c) { return isColour(c, 0, 0, 255); });
+    ASSERT_GE(blue.right, blue.left) << "no Menu label below the list";
+    EXPECT_GE(blue.top, 8 + 17);
+    EXPECT_LT(blue.bottom, 8 + 17 + 13);
 
     // Asked to shrink far below it, the window keeps its minimum size.
     SetWindowPos(main, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

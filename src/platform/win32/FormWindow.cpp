@@ -21,6 +21,7 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
 void FormWindow::CreateControls() {
     CreateControls(frameDpi_);
     mirror_.Attach();
+    drawn_.Attach();
 }
 
 bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
@@ -61,6 +62,8 @@ bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle)
 
 void FormWindow::Teardown() {
     mirror_.Detach();
+    drawn_.Detach();
+    drawn_.Clear();
     children_.clear(); // the child windows went with their parent
     skinned_.clear();
     form_.OnCaptionChanged = nullptr;
@@ -117,6 +120,32 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
         // A child's window passes the question on to its parent.
         CreateTooltips();
+        if (reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT && HandOver()) {
+            SetCursor(LoadCursor(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    case WM_PAINT:
+        if (drawsLabelsAndPictures_) {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(hwnd_, &ps);
+            drawn_.Paint(dc, ps.rcPaint);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (drawn_.Mouse(msg, wp, lp))
+            return 0;
         break;
     case kCaptureKey:
         if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp));
@@ -135,6 +164,12 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     }
     return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+bool FormWindow::HandOver() const {
+    POINT at{};
+    return GetCursorPos(&at) != FALSE && ScreenToClient(hwnd_, &at) != FALSE &&
+           drawn_.WantsHand(at);
 }
 
 LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/ControlMirror.h"
+#include "platform/win32/DrawnControls.h"
 #include "platform/win32/SkinSubclass.h"
 #include "platform/win32/Unique.h"
 #include "ui/Form.h"
@@ -105,6 +106,8 @@ protected:
     virtual bool OnClose();
     virtual void OnDestroy() {}
     ControlMirror& Mirror() { return mirror_; }
+    // Labels and pictures drawn by the window itself, without windows of their own.
+    void DrawLabelsAndPictures() { drawsLabelsAndPictures_ = true; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -123,6 +126,8 @@ private:
     static const char* CreationText(const ui::Control& control);
     ui::Rect BoundsAtCreation(const ui::Placement& p, int dpi) const;
     void CreateTooltips();
+    // Whether the pointer is over a drawn link or an image that opens something.
+    bool HandOver() const;
     // The design font for the DPI, with its bold and underlined variants.
     void MakeFonts(int dpi);
     HFONT FontFor(const ui::Control& control) const;
@@ -157,6 +162,8 @@ private:
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
     bool errorReported_ = false;
     bool tooltipsMade_ = false;
+    bool drawsLabelsAndPictures_ = false;
+    DrawnControls drawn_{hwnd_, [this](const ui::Control& control) { return FontFor(control); }};
     int initialShow_ = SW_SHOW;
 };
 

@@ -29,28 +29,7 @@ void Paint(HWND hwnd, const ui::Image& image) {
     const PaintScope paint(hwnd);
     RECT r{};
     GetClientRect(hwnd, &r);
-    if (const std::optional<ui::Color> fill = image.Fill()) {
-        const UniqueGdiObject brush(CreateSolidBrush(RGB(fill->r, fill->g, fill->b)));
-        FillRect(paint.dc(), &r, static_cast<HBRUSH>(brush.get()));
-    } else {
-        FillRect(paint.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
-    }
-    const ui::Picture& picture = image.GetPicture();
-    if (const ui::Bitmap* b = picture.Pixels()) {
-        BITMAPINFO info{};
-        info.bmiHeader = {
-            sizeof(BITMAPINFOHEADER), b->width, -b->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        SetStretchBltMode(paint.dc(), HALFTONE);
-        SetBrushOrgEx(paint.dc(), 0, 0, nullptr);
-        StretchDIBits(paint.dc(), 0, 0, image.Stretch() ? r.right : b->width,
-                      image.Stretch() ? r.bottom : b->height, 0, 0, b->width, b->height,
-                      b->bgra.data(), &info, DIB_RGB_COLORS, SRCCOPY);
-    } else if (picture.IconId() != 0) {
-        auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                   MAKEINTRESOURCEA(picture.IconId()), IMAGE_ICON,
-                                                   r.right, r.bottom, LR_SHARED));
-        DrawIconEx(paint.dc(), 0, 0, icon, r.right, r.bottom, 0, nullptr, DI_NORMAL);
-    }
+    DrawImage(paint.dc(), r, image);
 }
 
 void Release(HWND hwnd, ui::Image& image, bool left, LPARAM lp) {
@@ -119,6 +98,32 @@ LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 } // namespace
+
+void DrawImage(HDC dc, const RECT& r, const ui::Image& image) {
+    if (const std::optional<ui::Color> fill = image.Fill()) {
+        const UniqueGdiObject brush(CreateSolidBrush(RGB(fill->r, fill->g, fill->b)));
+        FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
+    } else {
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    const ui::Picture& picture = image.GetPicture();
+    if (const ui::Bitmap* b = picture.Pixels()) {
+        BITMAPINFO info{};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), b->width, -b->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, r.left, r.top, nullptr);
+        StretchDIBits(dc, r.left, r.top, image.Stretch() ? r.right - r.left : b->width,
+                      image.Stretch() ? r.bottom - r.top : b->height, 0, 0, b->width, b->height,
+                      b->bgra.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    } else if (picture.IconId() != 0) {
+        auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                   MAKEINTRESOURCEA(picture.IconId()), IMAGE_ICON,
+                                                   r.right - r.left, r.bottom - r.top, LR_SHARED));
+        DrawIconEx(dc, r.left, r.top, icon, r.right - r.left, r.bottom - r.top, 0, nullptr,
+                   DI_NORMAL);
+    }
+}
 
 void AttachImageSubclass(HWND control, ui::Image& image) {
     ControlHook::Attach(control, &ImageProc, &image);

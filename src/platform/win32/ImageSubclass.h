@@ -12,4 +12,7 @@ namespace pw::win32 {
 // STN_CLICKED when the button is released, after the object has moved back.
 void AttachImageSubclass(HWND control, ui::Image& image);
 
+// The image's fill and picture in `r`.
+void DrawImage(HDC dc, const RECT& r, const ui::Image& image);
+
 } // namespace pw::win32

@@ -10,7 +10,9 @@ namespace pw::win32 {
 class MainWindow : public FormWindow {
 public:
     MainWindow(TfrmMain& form, Win32Desktop& desktop)
-        : FormWindow(form), form_(form), desktop_(desktop) {}
+        : FormWindow(form), form_(form), desktop_(desktop) {
+        DrawLabelsAndPictures();
+    }
 
 protected:
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -118,6 +118,7 @@ void FormWindow::CreateTooltips() {
         tool.lpszText = const_cast<char*>(child.placement.control->Hint().c_str());
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    drawn_.AddTools(tooltip);
 }
 
 HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed& state) {
@@ -129,6 +130,10 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
     auto* image = dynamic_cast<ui::Image*>(p.control);
     if (kind == nullptr || (image != nullptr && !image->HasPicture()))
         return nullptr; // an image shows nothing until its picture exists
+    if (drawsLabelsAndPictures_ && DrawnControls::Draws(control)) {
+        drawn_.Add(p);
+        return nullptr;
+    }
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind->style |
                         (state.visible ? WS_VISIBLE : 0) | (state.enabled ? 0 : WS_DISABLED);
     const ui::Rect& r = state.bounds;

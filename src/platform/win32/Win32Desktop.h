@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "platform/win32/TrayMessenger.h"
 
 #include <windows.h>
 
@@ -81,6 +82,7 @@ private:
     class AppDataLookup;
 
     std::unique_ptr<AppDataLookup> appDataAhead_;
+    TrayMessenger trayMessenger_;
     HWND main_ = nullptr;
     // The clipboard change the main window is handling, as it came.
     std::pair<WPARAM, LPARAM> drawNotice_{};

@@ -22,7 +22,7 @@ void Win32Desktop::SetTrayIcon(TrayChange change, const std::string& tip) {
     icon.uCallbackMessage = kTrayCallback;
     icon.hIcon = reinterpret_cast<HICON>(GetClassLongPtrA(main_, GCLP_HICON));
     tip.copy(icon.szTip, std::min(tip.size(), kTrayTipLength));
-    Shell_NotifyIconA(change == TrayChange::Add ? NIM_ADD : NIM_DELETE, &icon);
+    trayMessenger_.Send(change == TrayChange::Add ? NIM_ADD : NIM_DELETE, icon);
 }
 
 std::optional<ScreenRect> Win32Desktop::NotificationArea() {

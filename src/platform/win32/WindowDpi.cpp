@@ -53,6 +53,7 @@ void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
                      TRUE);
         mirror_.FitLabel(c);
     }
+    drawn_.FitLabels();
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

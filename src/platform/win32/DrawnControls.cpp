@@ -1,0 +1,226 @@
+#include "platform/win32/DrawnControls.h"
+
+#include "platform/win32/ControlMirror.h"
+#include "platform/win32/ImageSubclass.h"
+#include "platform/win32/SkinCanvas.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace pw::win32 {
+
+namespace {
+
+RECT ToRect(const ui::Rect& r) {
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+ui::Color SystemColor(int index) {
+    const COLORREF c = GetSysColor(index);
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+// As a static control with SS_LEFT draws its caption: wrapped at words, '&'
+// marking a mnemonic, over its background colour or the window's.
+void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool hidePrefix) {
+    Fill(dc, {r.left, r.top, r.right - r.left, r.bottom - r.top},
+         label.BackColor().value_or(SystemColor(COLOR_BTNFACE)));
+    const ui::Color text = label.FontColor().value_or(
+        SystemColor(label.Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    SetTextColor(dc, ToColorRef(text));
+    SetBkMode(dc, TRANSPARENT);
+    const FontScope scope(dc, font);
+    RECT box = r;
+    DrawTextA(dc, label.Text().c_str(), static_cast<int>(label.Text().size()), &box,
+              DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | (hidePrefix ? DT_HIDEPREFIX : 0));
+}
+
+} // namespace
+
+void DrawnControls::Attach() {
+    for (Drawn& drawn : drawn_) {
+        drawn.shown = drawn.placement.BoundsOnWindow();
+        drawn.placement.control->SetObserver([this, &drawn](ui::Change, int) { Changed(drawn); });
+    }
+}
+
+void DrawnControls::Detach() {
+    for (const Drawn& drawn : drawn_)
+        drawn.placement.control->SetObserver(nullptr);
+    hover_ = pressed_ = nullptr;
+    tooltip_ = nullptr;
+}
+
+void DrawnControls::Changed(Drawn& drawn) {
+    const ui::Rect now = drawn.placement.BoundsOnWindow();
+    const bool moved = now != drawn.shown;
+    // A window not shown yet is painted whole when it is.
+    if (IsWindowVisible(form_)) {
+        const RECT was = ToRect(drawn.shown);
+        const RECT is = ToRect(now);
+        // In place, the control covers all it drew before: no erasing, no flicker.
+        InvalidateRect(form_, &was, moved ? TRUE : FALSE);
+        if (moved)
+            InvalidateRect(form_, &is, TRUE);
+    }
+    drawn.shown = now;
+    if (moved && tooltip_ != nullptr) {
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = form_;
+        tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
+        tool.rect = ToRect(now);
+        SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
+    const bool hidePrefix = (SendMessageA(form_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    for (const bool labels : {false, true}) {
+        for (const Drawn& drawn : drawn_) {
+            const ui::Control& control = *drawn.placement.control;
+            const RECT r = ToRect(drawn.shown);
+            RECT touched{};
+            if (!control.Visible() || (control.GetKind() == ui::Kind::Label) != labels ||
+                !IntersectRect(&touched, &r, &dirty))
+                continue;
+            const int saved = SaveDC(dc);
+            IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+            if (labels)
+                DrawLabel(dc, r, static_cast<const ui::Label&>(control), fontFor_(control),
+                          hidePrefix);
+            else
+                DrawImage(dc, r, static_cast<const ui::Image&>(control));
+            RestoreDC(dc, saved);
+        }
+    }
+}
+
+const DrawnControls::Drawn* DrawnControls::At(POINT client) const {
+    // Labels lie over pictures, and a later control over an earlier one.
+    for (const bool labels : {true, false})
+        for (auto it = drawn_.rbegin(); it != drawn_.rend(); ++it) {
+            const ui::Control& control = *it->placement.control;
+            const RECT r = ToRect(it->shown);
+            if (control.Visible() && (control.GetKind() == ui::Kind::Label) == labels &&
+                PtInRect(&r, client) != FALSE)
+                return &*it;
+        }
+    return nullptr;
+}
+
+bool DrawnControls::WantsHand(POINT client) const {
+    const Drawn* over = At(client);
+    if (over == nullptr)
+        return false;
+    const ui::Control& control = *over->placement.control;
+    if (const auto* label = dynamic_cast<const ui::Label*>(&control))
+        return label->IsLink();
+    return static_cast<const ui::Image&>(control).HandCursor();
+}
+
+void DrawnControls::Hover(const Drawn* over) {
+    if (over == hover_)
+        return;
+    const Drawn* left = std::exchange(hover_, over);
+    auto tell = [](const Drawn* drawn, bool entering) {
+        if (drawn == nullptr)
+            return;
+        ui::Control& control = *drawn->placement.control;
+        if (auto* label = dynamic_cast<ui::Label*>(&control))
+            entering ? label->MouseEnter() : label->MouseLeave();
+        else if (auto* image = dynamic_cast<ui::Image*>(&control))
+            entering ? image->MouseEnter() : image->MouseLeave();
+    };
+    tell(left, false);
+    tell(over, true);
+}
+
+void DrawnControls::Press(const Drawn& drawn, bool left) {
+    ui::Control& control = *drawn.placement.control;
+    if (auto* label = dynamic_cast<ui::Label*>(&control)) {
+        // A label answers the press, as a static control with SS_NOTIFY does.
+        if (left && label->Enabled() && label->OnClick)
+            label->OnClick();
+        return;
+    }
+    SetCapture(form_);
+    pressed_ = &drawn;
+    static_cast<ui::Image&>(control).MouseDown();
+}
+
+void DrawnControls::Release(bool left, POINT client) {
+    const Drawn* pressed = std::exchange(pressed_, nullptr);
+    if (pressed == nullptr)
+        return;
+    auto& image = static_cast<ui::Image&>(*pressed->placement.control);
+    const RECT r = ToRect(pressed->shown);
+    const bool click = image.MouseUp(left && PtInRect(&r, client) != FALSE);
+    ReleaseCapture();
+    if (click)
+        image.Click();
+}
+
+bool DrawnControls::Mouse(UINT msg, WPARAM, LPARAM lp) {
+    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        if (!tracking_) {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, form_, 0};
+            tracking_ = TrackMouseEvent(&track) != FALSE;
+        }
+        Hover(pressed_ != nullptr ? (At(at) == pressed_ ? pressed_ : nullptr) : At(at));
+        return hover_ != nullptr;
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        Hover(nullptr);
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (const Drawn* over = At(at)) {
+            Press(*over, msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK);
+            return true;
+        }
+        return false;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if (pressed_ == nullptr)
+            return false;
+        Release(msg == WM_LBUTTONUP, at);
+        return true;
+    case WM_CAPTURECHANGED: // taken away while held: back in place, no click
+        if (const Drawn* pressed = std::exchange(pressed_, nullptr))
+            static_cast<ui::Image&>(*pressed->placement.control).MouseUp(false);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void DrawnControls::FitLabels() {
+    for (const Drawn& drawn : drawn_)
+        if (auto* label = dynamic_cast<ui::Label*>(drawn.placement.control))
+            label->SetTextWidth(CaptionWidth(fontFor_(*label), label->Text()));
+}
+
+void DrawnControls::AddTools(HWND tooltip) {
+    tooltip_ = tooltip;
+    for (const Drawn& drawn : drawn_) {
+        const std::string& hint = drawn.placement.control->Hint();
+        if (hint.empty())
+            continue;
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = form_;
+        tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
+        tool.rect = ToRect(drawn.shown);
+        tool.lpszText = const_cast<char*>(hint.c_str());
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+} // namespace pw::win32

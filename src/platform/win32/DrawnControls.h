@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/Form.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+namespace pw::win32 {
+
+// Labels and pictures that the form window draws on itself instead of making
+// a window for each. Every child window costs the start-up its creation and a
+// painting of its own, and these only show something and answer the mouse.
+// They lie under the form's child windows and never overlap them.
+class DrawnControls {
+public:
+    using FontFor = std::function<HFONT(const ui::Control&)>;
+
+    DrawnControls(const HWND& form, FontFor fontFor) : form_(form), fontFor_(std::move(fontFor)) {}
+
+    static bool Draws(const ui::Control& control) {
+        return control.GetKind() == ui::Kind::Label || control.GetKind() == ui::Kind::Image;
+    }
+    void Add(const ui::Placement& placement) { drawn_.push_back({placement, {}}); }
+    // Follows the objects from now on: a change is drawn again.
+    void Attach();
+    void Detach();
+    void Clear() { drawn_.clear(); }
+
+    // WM_PAINT of the form window: the controls the dirty rectangle touches,
+    // pictures under labels.
+    void Paint(HDC dc, const RECT& dirty) const;
+    // The mouse over the form window's own client area; true when the message
+    // was one of a drawn control's.
+    bool Mouse(UINT msg, WPARAM wp, LPARAM lp);
+    // The pointing hand over a link or an image that opens something.
+    bool WantsHand(POINT client) const;
+    // Captions measured again, after a change of font.
+    void FitLabels();
+    // Hints, as tools of the form's tooltip window.
+    void AddTools(HWND tooltip);
+
+private:
+    struct Drawn {
+        ui::Placement placement;
+        ui::Rect shown; // where it was last drawn
+    };
+    const Drawn* At(POINT client) const;
+    void Changed(Drawn& drawn);
+    void Hover(const Drawn* over);
+    void Press(const Drawn& drawn, bool left);
+    void Release(bool left, POINT client);
+
+    const HWND& form_;
+    FontFor fontFor_;
+    std::vector<Drawn> drawn_;
+    const Drawn* hover_ = nullptr;
+    const Drawn* pressed_ = nullptr;
+    bool tracking_ = false;
+    HWND tooltip_ = nullptr;
+};
+
+} // namespace pw::win32
