@@ -84,7 +84,9 @@ PastewiseApp::PastewiseApp(Settings settings) : process_(startWith(settings)) {
         process_.terminate();
         throw std::runtime_error("Pastewise did not show its main window and controls");
     }
-    list_.emplace(control(IDC_LISTVIEW));
+    if (controlsMade()) {
+        list_.emplace(control(IDC_LISTVIEW));
+    }
 }
 
 PastewiseApp::~PastewiseApp() {
@@ -99,7 +101,13 @@ bool PastewiseApp::controlsMade() const {
 }
 
 bool PastewiseApp::waitForControls() const {
-    return waitUntil([&] { return controlsMade(); }) && waitForQueuedMessages();
+    if (!waitUntil([&] { return controlsMade(); }) || !waitForQueuedMessages()) {
+        return false;
+    }
+    if (!list_) {
+        list_.emplace(control(IDC_LISTVIEW));
+    }
+    return true;
 }
 
 HWND PastewiseApp::control(int id) const {

@@ -134,7 +134,8 @@ private:
 
     Process process_;
     HWND main_ = nullptr;
-    std::optional<RemoteListView> list_;
+    // Made once the list view is: a start-up message can come before it.
+    mutable std::optional<RemoteListView> list_;
     // Main menu clicks so far; see chooseFromMainMenu().
     mutable int menuClicks_ = 0;
 };

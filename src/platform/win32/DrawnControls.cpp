@@ -161,8 +161,14 @@ void DrawnControls::Release(bool left, POINT client) {
         image.Click();
 }
 
-bool DrawnControls::Mouse(UINT msg, WPARAM, LPARAM lp) {
+bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
     const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    // Handed on rather than letting the tooltip subclass the form window,
+    // which would cost every message of the window a look-up.
+    if (tooltip_ != nullptr && msg != WM_MOUSELEAVE && msg != WM_CAPTURECHANGED) {
+        MSG relayed{form_, msg, wp, lp, 0, {}};
+        SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
     switch (msg) {
     case WM_MOUSEMOVE:
         if (!tracking_) {
@@ -214,7 +220,6 @@ void DrawnControls::AddTools(HWND tooltip) {
             continue;
         TOOLINFOA tool{};
         tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = form_;
         tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
         tool.rect = ToRect(drawn.shown);
