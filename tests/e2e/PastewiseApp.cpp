@@ -322,16 +322,21 @@ HWND PastewiseApp::visibleMenu() const {
     if (control == nullptr || !GetWindowRect(control, &rect)) {
         return ::testing::AssertionFailure() << "no such control";
     }
+    return pointAt(rect, control, GetDlgCtrlID(control), dx, point);
+}
+
+::testing::AssertionResult PastewiseApp::pointAt(const RECT& rect, HWND shownBy, int id, int dx,
+                                                 POINT& point) const {
     if (!bringToFront(main_)) {
         return ::testing::AssertionFailure()
                << "the main window did not come to the front; foreground "
                << windowClass(GetForegroundWindow());
     }
     point = {(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
-    if (!waitUntil([&] { return WindowFromPoint(point) == control; })) {
+    if (!waitUntil([&] { return WindowFromPoint(point) == shownBy; })) {
         return ::testing::AssertionFailure()
-               << "control " << GetDlgCtrlID(control) << " is not visible at (" << point.x << ", "
-               << point.y << "), there is a " << windowClass(WindowFromPoint(point));
+               << "control " << id << " is not visible at (" << point.x << ", " << point.y
+               << "), there is a " << windowClass(WindowFromPoint(point));
     }
     return ::testing::AssertionSuccess();
 }
@@ -374,18 +379,7 @@ RECT PastewiseApp::drawnPlace(int id) const {
     if (rect.right <= rect.left) {
         return ::testing::AssertionFailure() << "no such label or picture";
     }
-    if (!bringToFront(main_)) {
-        return ::testing::AssertionFailure()
-               << "the main window did not come to the front; foreground "
-               << windowClass(GetForegroundWindow());
-    }
-    point = {(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
-    if (!waitUntil([&] { return WindowFromPoint(point) == main_; })) {
-        return ::testing::AssertionFailure()
-               << "control " << id << " is not visible at (" << point.x << ", " << point.y
-               << "), there is a " << windowClass(WindowFromPoint(point));
-    }
-    return ::testing::AssertionSuccess();
+    return pointAt(rect, main_, id, dx, point);
 }
 
 ::testing::AssertionResult PastewiseApp::chooseFromMainMenu(WORD mnemonic,

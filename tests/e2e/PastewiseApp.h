@@ -128,6 +128,10 @@ public:
 
 private:
     bool controlsMade() const;
+    // A point of `rect`, `dx` right of its centre, once the main window is in front and the
+    // window showing the control there is `shownBy`.
+    ::testing::AssertionResult pointAt(const RECT& rect, HWND shownBy, int id, int dx,
+                                       POINT& point) const;
     // Selects the row, brings the main window to the front and finds a point inside the row
     // where nothing covers the list.
     ::testing::AssertionResult pointAtRow(int row, POINT& point) const;
