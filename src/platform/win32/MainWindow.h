@@ -14,6 +14,11 @@ public:
         DrawLabelsAndPictures();
     }
 
+    // Runs the show handler the first showing posted at once: the window is
+    // visible and active already, and is then painted once, as the handler
+    // leaves it, instead of again for the focus and check boxes it sets.
+    void RunShowHandler();
+
 protected:
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool OnClose() override;

@@ -8,6 +8,12 @@ namespace {
 constexpr UINT kShown = WM_APP + 2;
 } // namespace
 
+void MainWindow::RunShowHandler() {
+    MSG shown{};
+    if (PeekMessageA(&shown, Handle(), kShown, kShown, PM_REMOVE))
+        form_.FormShow();
+}
+
 bool MainWindow::HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_SYSCOMMAND) {
         form_.SystemCommand(static_cast<std::uint32_t>(wp), lp,

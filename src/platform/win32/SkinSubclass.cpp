@@ -43,10 +43,10 @@ void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
     const auto& button = static_cast<const ui::Button&>(s.control);
     skin::ButtonLookInput in{s.style, client.right, client.bottom, DpiOf(hwnd)};
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
-    in.focused = GetFocus() == hwnd;
+    in.focused = s.focused;
     // Space held on the focused button presses it as the mouse does.
-    in.pressed = s.state.Pressed() || (GetCapture() != hwnd &&
-                                       (SendMessageA(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
+    in.pressed = s.state.Pressed() || ((SendMessageA(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0 &&
+                                       GetCapture() != hwnd);
     in.mouseOver = s.state.MouseOver();
     in.hasCaption = !TrimBlanks(caption).empty();
     HBITMAP glyph = button.GlyphId() != 0 ? s.pictures.Get(button.GlyphId()) : nullptr;
@@ -132,7 +132,7 @@ void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
     skin::CheckBoxLookInput in{client.right, client.bottom, DpiOf(hwnd)};
     in.checked = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
-    in.focused = GetFocus() == hwnd;
+    in.focused = s.focused;
     in.captionWidth = metrics.width;
     in.letterHeight = metrics.letterHeight;
     const skin::CheckBoxLook look = skin::PlanCheckBox(in);
@@ -213,6 +213,8 @@ LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
         KillTimer(hwnd, kRepeatTimer);
         return hook.Next(hwnd, msg, wp, lp);
     }
+    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS)
+        s.focused = msg == WM_SETFOCUS; // asking the system costs a round trip per painting
     if (HighContrastOn())
         return hook.Next(hwnd, msg, wp, lp);
     try {

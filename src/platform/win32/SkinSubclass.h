@@ -21,6 +21,7 @@ struct SkinnedControl {
     SkinPictures& pictures;
     HFONT boldFont = nullptr;
     skin::ButtonState state;
+    bool focused = false;
 };
 
 void AttachSkinSubclass(SkinnedControl& skinned);

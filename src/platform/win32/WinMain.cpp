@@ -35,6 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     // Showing runs the show handler, as every later showing does.
     ShowWindow(window.Handle(), window.InitialShowCommand());
+    window.RunShowHandler();
     UpdateWindow(window.Handle());
 
     const int code =
