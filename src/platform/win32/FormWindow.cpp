@@ -153,6 +153,12 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             static_cast<HotkeyField*>(child->placement.control)
                 ->HotkeyPressed(HIWORD(wp), LOWORD(wp));
         return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // High contrast may have come or gone: every control is drawn again in its look.
+        ForgetHighContrast();
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
     case WM_CLOSE:
         if (!OnClose())
             return 0;

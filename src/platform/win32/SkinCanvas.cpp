@@ -1,15 +1,35 @@
 #include "platform/win32/SkinCanvas.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace pw::win32 {
 
+namespace {
+
+// Asked once, and again after the system says its settings or colours changed.
+std::optional<bool>& KnownHighContrast() {
+    static std::optional<bool> known;
+    return known;
+}
+
+} // namespace
+
 bool HighContrastOn() {
-    HIGHCONTRASTA contrast{};
-    contrast.cbSize = sizeof(contrast);
-    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    std::optional<bool>& known = KnownHighContrast();
+    if (!known) {
+        HIGHCONTRASTA contrast{};
+        contrast.cbSize = sizeof(contrast);
+        known = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) !=
+                    FALSE &&
+                (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    }
+    return *known;
+}
+
+void ForgetHighContrast() {
+    KnownHighContrast().reset();
 }
 
 namespace {

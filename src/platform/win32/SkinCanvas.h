@@ -21,6 +21,8 @@ inline COLORREF ToColorRef(const ui::Color& c) {
 
 // With a high-contrast theme on, controls keep the system's look.
 bool HighContrastOn();
+// After a change of the system's settings or colours: asked again at next use.
+void ForgetHighContrast();
 
 // A picture of the target's size drawn off the screen and copied onto it in
 // one go when the scope ends, so that nothing flickers. The drawing surface is
