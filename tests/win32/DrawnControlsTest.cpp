@@ -22,6 +22,7 @@ public:
         Place(link, nullptr, 11, {10, 10, 60, 13}, "Donate...");
         Place(menu, nullptr, 12, {120, 10, 32, 32});
         Place(button, nullptr, 13, {120, 60, 60, 27}, "&Exit");
+        Place(frame, nullptr, 14, {10, 50, 100, 45});
         ui::Bitmap pixels{2, 2, {}};
         for (int i = 0; i < 4; ++i)
             pixels.bgra.insert(pixels.bgra.end(), {0, 0, 255, 255});
@@ -38,6 +39,7 @@ public:
     ui::Label link{"link"};
     TWlmShiftImage menu{"wsiMenu"};
     ui::Button button{"bExit"};
+    ui::GroupBox frame{"GroupBox2"};
     int linkClicks = 0;
     int menuClicks = 0;
 };
@@ -74,11 +76,22 @@ TEST_F(DrawnControlsTest, LabelsAndPicturesHaveNoWindowsAndAreDrawnPicturesUnder
     EXPECT_EQ(GetDlgItem(window.Handle(), 11), nullptr);
     EXPECT_EQ(GetDlgItem(window.Handle(), 12), nullptr);
     EXPECT_NE(GetDlgItem(window.Handle(), 13), nullptr);
+    EXPECT_EQ(GetDlgItem(window.Handle(), 14), nullptr);
     // The picture stretched over its place, the label over the picture with its own fill.
     EXPECT_EQ(PixelAt(90, 35), RGB(255, 0, 0));
     EXPECT_EQ(PixelAt(5, 5), RGB(255, 0, 0));
     EXPECT_EQ(PixelAt(66, 10), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(PixelAt(150, 5), GetSysColor(COLOR_BTNFACE));
+    // The group frame's left edge, inside it nothing.
+    int edge = 0;
+    for (int y = 60; y < 90; ++y)
+        edge += PixelAt(10, y) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+    EXPECT_GT(edge, 20);
+    EXPECT_EQ(PixelAt(50, 75), GetSysColor(COLOR_BTNFACE));
+    // A press inside the frame is no one's.
+    Send(WM_LBUTTONDOWN, 50, 75, MK_LBUTTON);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(form.linkClicks + form.menuClicks, 0);
 }
 
 TEST_F(DrawnControlsTest, TheMouseOverALinkColoursItAndAPressOnItClicksTheLabelNotThePicture) {

@@ -5,6 +5,8 @@
 #include "platform/win32/SkinCanvas.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 #include <windowsx.h>
 
 namespace pw::win32 {
@@ -33,6 +35,30 @@ void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool h
     RECT box = r;
     DrawTextA(dc, label.Text().c_str(), static_cast<int>(label.Text().size()), &box,
               DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | (hidePrefix ? DT_HIDEPREFIX : 0));
+}
+
+// As a group box draws itself: the frame, themed when the window is, from
+// half the caption's height down, and the caption on it.
+void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HWND form) {
+    const FontScope scope(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    RECT frame{r.left, r.top + metrics.tmHeight / 2, r.right, r.bottom};
+    if (HTHEME theme = IsAppThemed() != FALSE ? OpenThemeData(form, L"BUTTON") : nullptr) {
+        DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    }
+    if (box.Text().empty())
+        return;
+    RECT caption{r.left + metrics.tmAveCharWidth, r.top, r.right, r.top + metrics.tmHeight};
+    DrawTextA(dc, box.Text().c_str(), -1, &caption, DT_SINGLELINE | DT_CALCRECT);
+    Fill(dc, {caption.left - 2, caption.top, caption.right - caption.left + 4, metrics.tmHeight},
+         SystemColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(box.Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextA(dc, box.Text().c_str(), -1, &caption, DT_SINGLELINE);
 }
 
 } // namespace
@@ -89,6 +115,9 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
             if (labels)
                 DrawLabel(dc, r, static_cast<const ui::Label&>(control), fontFor_(control),
                           hidePrefix);
+            else if (control.GetKind() == ui::Kind::GroupBox)
+                DrawGroupBox(dc, r, static_cast<const ui::GroupBox&>(control), fontFor_(control),
+                             form_);
             else
                 DrawImage(dc, r, static_cast<const ui::Image&>(control));
             RestoreDC(dc, saved);
@@ -102,8 +131,9 @@ const DrawnControls::Drawn* DrawnControls::At(POINT client) const {
         for (auto it = drawn_.rbegin(); it != drawn_.rend(); ++it) {
             const ui::Control& control = *it->placement.control;
             const RECT r = ToRect(it->shown);
-            if (control.Visible() && (control.GetKind() == ui::Kind::Label) == labels &&
-                PtInRect(&r, client) != FALSE)
+            // A frame takes no part in the mouse, as a group box does not.
+            if (control.Visible() && control.GetKind() != ui::Kind::GroupBox &&
+                (control.GetKind() == ui::Kind::Label) == labels && PtInRect(&r, client) != FALSE)
                 return &*it;
         }
     return nullptr;

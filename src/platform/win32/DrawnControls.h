@@ -9,8 +9,8 @@
 
 namespace pw::win32 {
 
-// Labels and pictures that the form window draws on itself instead of making
-// a window for each. Every child window costs the start-up its creation and a
+// Labels, pictures and group frames that the form window draws on itself
+// instead of making a window for each. Every child window costs the start-up its creation and a
 // painting of its own, and these only show something and answer the mouse.
 // They lie under the form's child windows and never overlap them.
 class DrawnControls {
@@ -20,7 +20,8 @@ public:
     DrawnControls(const HWND& form, FontFor fontFor) : form_(form), fontFor_(std::move(fontFor)) {}
 
     static bool Draws(const ui::Control& control) {
-        return control.GetKind() == ui::Kind::Label || control.GetKind() == ui::Kind::Image;
+        const ui::Kind kind = control.GetKind();
+        return kind == ui::Kind::Label || kind == ui::Kind::Image || kind == ui::Kind::GroupBox;
     }
     void Add(const ui::Placement& placement) { drawn_.push_back({placement, {}}); }
     // Follows the objects from now on: a change is drawn again.
@@ -29,7 +30,7 @@ public:
     void Clear() { drawn_.clear(); }
 
     // WM_PAINT of the form window: the controls the dirty rectangle touches,
-    // pictures under labels.
+    // frames and pictures under labels.
     void Paint(HDC dc, const RECT& dirty) const;
     // The mouse over the form window's own client area; true when the message
     // was one of a drawn control's.
