@@ -130,6 +130,7 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             PAINTSTRUCT ps{};
             HDC dc = BeginPaint(hwnd_, &ps);
             drawn_.Paint(dc, ps.rcPaint);
+            PaintSkinnedChildren(dc, ps.rcPaint);
             EndPaint(hwnd_, &ps);
             return 0;
         }
@@ -170,6 +171,31 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     }
     return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+// A skinned control waiting to be painted whole, within what the window
+// paints now, is painted here and marked as done: its own painting would cost
+// it a round of requests to the window system for the same pixels.
+void FormWindow::PaintSkinnedChildren(HDC dc, const RECT& dirty) {
+    // Only when the whole window is painted, so that nothing it leaves out is marked done.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (HighContrastOn() || !EqualRect(&dirty, &client))
+        return;
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_) {
+        RECT r{};
+        RECT waiting{};
+        if (!IsWindowVisible(s->hwnd) || !GetWindowRect(s->hwnd, &r) ||
+            !GetUpdateRect(s->hwnd, &waiting, FALSE))
+            continue;
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+        const int saved = SaveDC(dc);
+        SetViewportOrgEx(dc, r.left, r.top, nullptr);
+        IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+        PaintSkinned(dc, *s);
+        RestoreDC(dc, saved);
+        ValidateRect(s->hwnd, nullptr);
+    }
 }
 
 bool FormWindow::HandOver() const {

@@ -128,6 +128,7 @@ private:
     void CreateTooltips();
     // Whether the pointer is over a drawn link or an image that opens something.
     bool HandOver() const;
+    void PaintSkinnedChildren(HDC dc, const RECT& dirty);
     // The design font for the DPI, with its bold and underlined variants.
     void MakeFonts(int dpi);
     HFONT FontFor(const ui::Control& control) const;

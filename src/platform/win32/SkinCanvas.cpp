@@ -21,9 +21,9 @@ bool HighContrastOn() {
     if (!known) {
         HIGHCONTRASTA contrast{};
         contrast.cbSize = sizeof(contrast);
-        known = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) !=
-                    FALSE &&
-                (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+        known =
+            SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+            (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
     }
     return *known;
 }

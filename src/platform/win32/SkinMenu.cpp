@@ -18,9 +18,7 @@ HFONT CreateMenuFont(int dpi) {
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) == FALSE)
         return nullptr;
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int systemDpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     if (systemDpi > 0)
         metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, systemDpi);
     return CreateFontIndirectA(&metrics.lfMenuFont);
@@ -34,13 +32,11 @@ bool FormWindow::MeasureMenuItem(MEASUREITEMSTRUCT& m) {
     const auto& item = *reinterpret_cast<const ui::MenuItem*>(m.itemData);
     const int dpi = Dpi();
     menuFont_.reset(CreateMenuFont(dpi));
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, menuFont_.get());
+    HDC dc = MeasuringDc();
+    const FontScope font(dc, static_cast<HFONT>(menuFont_.get()));
     const skin::MenuCaption text = skin::SplitMenuCaption(item.Text());
     const SIZE caption = MeasureText(dc, text.caption, DT_SINGLELINE);
     const int shortcut = text.shortcut.empty() ? 0 : MeasureText(dc, text.shortcut, 0).cx;
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
     const ui::Size size =
         skin::MeasureMenuItem(item.IsSeparator(), {caption.cx, caption.cy}, shortcut, dpi);
     m.itemWidth = static_cast<UINT>(size.width);

@@ -34,11 +34,8 @@ ui::Color FaceColor() {
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
-void PaintButton(HWND hwnd, HDC target, SkinnedControl& s) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    const OffscreenCanvas canvas(target, client.right, client.bottom);
-    HDC dc = canvas.dc();
+// Each draws the whole of `client` on `dc`, an off-screen canvas.
+void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     const std::string& caption = TextOf(s.control);
     const auto& button = static_cast<const ui::Button&>(s.control);
     skin::ButtonLookInput in{s.style, client.right, client.bottom, DpiOf(hwnd)};
@@ -120,11 +117,7 @@ HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
     return fitting == height ? nullptr : static_cast<HFONT>(smaller.release());
 }
 
-void PaintCheckBox(HWND hwnd, HDC target, SkinnedControl& s) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    const OffscreenCanvas canvas(target, client.right, client.bottom);
-    HDC dc = canvas.dc();
+void PaintCheckBox(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     const std::string& caption = TextOf(s.control);
     const UniqueGdiObject fitting(FittingFont(hwnd, dc, caption, client.right));
     HFONT font = fitting ? static_cast<HFONT>(fitting.get()) : ControlFont(hwnd);
@@ -283,10 +276,13 @@ void AttachSkinSubclass(SkinnedControl& skinned) {
 bool PaintSkinned(HDC dc, SkinnedControl& s) {
     if (HighContrastOn())
         return false;
+    RECT client{};
+    GetClientRect(s.hwnd, &client);
+    const OffscreenCanvas canvas(dc, client.right, client.bottom);
     if (s.control.GetKind() == ui::Kind::CheckBox)
-        PaintCheckBox(s.hwnd, dc, s);
+        PaintCheckBox(s.hwnd, canvas.dc(), client, s);
     else
-        PaintButton(s.hwnd, dc, s);
+        PaintButton(s.hwnd, canvas.dc(), client, s);
     return true;
 }
 

@@ -13,9 +13,7 @@ int DpiOf(HWND window) {
     if (window != nullptr && dpiForWindow != nullptr)
         if (const UINT dpi = dpiForWindow(window); dpi != 0)
             return static_cast<int>(dpi);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     return dpi > 0 ? dpi : ui::kDesignDpi;
 }
 
