@@ -39,14 +39,13 @@ void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool h
 
 // As a group box draws itself: the frame, themed when the window is, from
 // half the caption's height down, and the caption on it.
-void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HWND form) {
+void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HTHEME theme) {
     const FontScope scope(dc, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     RECT frame{r.left, r.top + metrics.tmHeight / 2, r.right, r.bottom};
-    if (HTHEME theme = IsAppThemed() != FALSE ? OpenThemeData(form, L"BUTTON") : nullptr) {
+    if (theme != nullptr) {
         DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
-        CloseThemeData(theme);
     } else {
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     }
@@ -70,11 +69,27 @@ void DrawnControls::Attach() {
     }
 }
 
+HTHEME DrawnControls::ButtonTheme() const {
+    if (!themeAsked_) {
+        themeAsked_ = true;
+        theme_ = IsAppThemed() != FALSE ? OpenThemeData(form_, L"BUTTON") : nullptr;
+    }
+    return theme_;
+}
+
+void DrawnControls::ThemeChanged() {
+    if (theme_ != nullptr)
+        CloseThemeData(theme_);
+    theme_ = nullptr;
+    themeAsked_ = false;
+}
+
 void DrawnControls::Detach() {
     for (const Drawn& drawn : drawn_)
         drawn.placement.control->SetObserver(nullptr);
     hover_ = pressed_ = nullptr;
     tooltip_ = nullptr;
+    ThemeChanged();
 }
 
 void DrawnControls::Changed(Drawn& drawn) {
@@ -117,7 +132,7 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
                           hidePrefix);
             else if (control.GetKind() == ui::Kind::GroupBox)
                 DrawGroupBox(dc, r, static_cast<const ui::GroupBox&>(control), fontFor_(control),
-                             form_);
+                             ButtonTheme());
             else
                 DrawImage(dc, r, static_cast<const ui::Image&>(control));
             RestoreDC(dc, saved);

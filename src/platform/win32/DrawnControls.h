@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <uxtheme.h>
+
 #include <functional>
 #include <vector>
 
@@ -41,6 +43,8 @@ public:
     void FitLabels();
     // Hints, as tools of the form's tooltip window.
     void AddTools(HWND tooltip);
+    // WM_THEMECHANGED: the frames' theme is opened again at the next painting.
+    void ThemeChanged();
 
 private:
     struct Drawn {
@@ -53,6 +57,9 @@ private:
     void Press(const Drawn& drawn, bool left);
     void Release(bool left, POINT client);
 
+    // The themed look of a group frame, opened at the first painting.
+    HTHEME ButtonTheme() const;
+
     const HWND& form_;
     FontFor fontFor_;
     std::vector<Drawn> drawn_;
@@ -60,6 +67,8 @@ private:
     const Drawn* pressed_ = nullptr;
     bool tracking_ = false;
     HWND tooltip_ = nullptr;
+    mutable HTHEME theme_ = nullptr;
+    mutable bool themeAsked_ = false;
 };
 
 } // namespace pw::win32

@@ -154,6 +154,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             static_cast<HotkeyField*>(child->placement.control)
                 ->HotkeyPressed(HIWORD(wp), LOWORD(wp));
         return 0;
+    case WM_THEMECHANGED:
+        drawn_.ThemeChanged();
+        [[fallthrough]];
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
         // High contrast may have come or gone: every control is drawn again in its look.
@@ -173,9 +176,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
-// A skinned control waiting to be painted whole, within what the window
-// paints now, is painted here and marked as done: its own painting would cost
-// it a round of requests to the window system for the same pixels.
+// When the window is painted whole, its skinned controls are painted with it
+// and marked as done: their own painting would cost each a round of requests
+// to the window system for the same pixels.
 void FormWindow::PaintSkinnedChildren(HDC dc, const RECT& dirty) {
     // Only when the whole window is painted, so that nothing it leaves out is marked done.
     RECT client{};
@@ -184,9 +187,7 @@ void FormWindow::PaintSkinnedChildren(HDC dc, const RECT& dirty) {
         return;
     for (const std::unique_ptr<SkinnedControl>& s : skinned_) {
         RECT r{};
-        RECT waiting{};
-        if (!IsWindowVisible(s->hwnd) || !GetWindowRect(s->hwnd, &r) ||
-            !GetUpdateRect(s->hwnd, &waiting, FALSE))
+        if (!IsWindowVisible(s->hwnd) || !GetWindowRect(s->hwnd, &r))
             continue;
         MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
         const int saved = SaveDC(dc);

@@ -2,10 +2,15 @@
 
 #include "platform/win32/ControlHook.h"
 
+#include "platform/win32/SkinCanvas.h"
 #include "platform/win32/Unique.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
+
+#include <map>
+#include <tuple>
+#include <utility>
 
 namespace pw::win32 {
 
@@ -97,15 +102,37 @@ LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARA
     return hook.Next(hwnd, msg, wp, lp);
 }
 
+COLORREF ColorOf(const ui::Image& image) {
+    const std::optional<ui::Color> fill = image.Fill();
+    return fill ? RGB(fill->r, fill->g, fill->b) : GetSysColor(COLOR_BTNFACE);
+}
+
+// An icon as it looks on its fill, drawn once for each size and fill: its
+// blending is slow to do at each painting.
+HBITMAP IconOnFill(int id, int width, int height, COLORREF fill) {
+    static std::map<std::tuple<int, int, int, COLORREF>, UniqueGdiObject> drawn;
+    const auto key = std::make_tuple(id, width, height, fill);
+    if (auto it = drawn.find(key); it != drawn.end())
+        return static_cast<HBITMAP>(it->second.get());
+    UniqueGdiObject bitmap(CreateSurface(width, height));
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, bitmap.get());
+    const UniqueGdiObject brush(CreateSolidBrush(fill));
+    const RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(brush.get()));
+    auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                               IMAGE_ICON, width, height, LR_SHARED));
+    DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return static_cast<HBITMAP>(drawn.emplace(key, std::move(bitmap)).first->second.get());
+}
+
 } // namespace
 
 void DrawImage(HDC dc, const RECT& r, const ui::Image& image) {
-    if (const std::optional<ui::Color> fill = image.Fill()) {
-        const UniqueGdiObject brush(CreateSolidBrush(RGB(fill->r, fill->g, fill->b)));
-        FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
-    } else {
-        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    }
+    const UniqueGdiObject brush(CreateSolidBrush(ColorOf(image)));
+    FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
     const ui::Picture& picture = image.GetPicture();
     if (const ui::Bitmap* b = picture.Pixels()) {
         BITMAPINFO info{};
@@ -117,11 +144,14 @@ void DrawImage(HDC dc, const RECT& r, const ui::Image& image) {
                       image.Stretch() ? r.bottom - r.top : b->height, 0, 0, b->width, b->height,
                       b->bgra.data(), &info, DIB_RGB_COLORS, SRCCOPY);
     } else if (picture.IconId() != 0) {
-        auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                   MAKEINTRESOURCEA(picture.IconId()), IMAGE_ICON,
-                                                   r.right - r.left, r.bottom - r.top, LR_SHARED));
-        DrawIconEx(dc, r.left, r.top, icon, r.right - r.left, r.bottom - r.top, 0, nullptr,
-                   DI_NORMAL);
+        const int width = r.right - r.left;
+        const int height = r.bottom - r.top;
+        HDC icon = CreateCompatibleDC(dc);
+        const HGDIOBJ old =
+            SelectObject(icon, IconOnFill(picture.IconId(), width, height, ColorOf(image)));
+        BitBlt(dc, r.left, r.top, width, height, icon, 0, 0, SRCCOPY);
+        SelectObject(icon, old);
+        DeleteDC(icon);
     }
 }
 

@@ -189,8 +189,15 @@ void FormWindow::Skin(HWND hwnd, ui::Control& control) {
     const ui::Kind kind = control.GetKind();
     if (!form_.Skin() || (kind != ui::Kind::Button && kind != ui::Kind::CheckBox))
         return;
-    skinned_.push_back(std::make_unique<SkinnedControl>(SkinnedControl{
-        hwnd, control, *form_.Skin(), pictures_, static_cast<HFONT>(boldFont_.get()), {}}));
+    skinned_.push_back(
+        std::make_unique<SkinnedControl>(SkinnedControl{hwnd,
+                                                        control,
+                                                        *form_.Skin(),
+                                                        pictures_,
+                                                        static_cast<HFONT>(boldFont_.get()),
+                                                        {},
+                                                        false,
+                                                        {}}));
     AttachSkinSubclass(*skinned_.back());
 }
 

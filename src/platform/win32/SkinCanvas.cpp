@@ -48,22 +48,21 @@ KeptSurface& Kept() {
     return kept;
 }
 
-HBITMAP NewSurface(int width, int height) {
+} // namespace
+
+HBITMAP CreateSurface(int width, int height) {
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER),
-                      std::max(width, 1),
-                      -std::max(height, 1),
-                      1,
-                      32,
-                      BI_RGB,
-                      0,
-                      0,
-                      0,
-                      0,
-                      0};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = std::max(width, 1);
+    info.bmiHeader.biHeight = -std::max(height, 1); // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
+
+namespace {
 
 // A memory DC with `bitmap` selected for the scope.
 class SourceDc {
@@ -94,7 +93,7 @@ OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
         const int h = std::max(height, kept.height);
         if (kept.dc == nullptr)
             kept.dc = CreateCompatibleDC(nullptr);
-        UniqueGdiObject grown(NewSurface(w, h));
+        UniqueGdiObject grown(CreateSurface(w, h));
         if (grown && kept.dc != nullptr) {
             SelectObject(kept.dc, grown.get());
             kept.bitmap = std::move(grown);
@@ -111,7 +110,7 @@ OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
         return;
     }
     dc_ = CreateCompatibleDC(target);
-    own_.reset(NewSurface(width, height));
+    own_.reset(CreateSurface(width, height));
     old_ = SelectObject(dc_, own_.get());
 }
 
@@ -123,6 +122,26 @@ OffscreenCanvas::~OffscreenCanvas() {
     }
     SelectObject(dc_, old_);
     DeleteDC(dc_);
+}
+
+SkinPictures::~SkinPictures() {
+    for (const auto& [bitmap, selected] : sources_) {
+        SelectObject(selected.dc, selected.old);
+        DeleteDC(selected.dc);
+    }
+}
+
+HDC SkinPictures::Source(HBITMAP bitmap) {
+    if (bitmap == nullptr)
+        return nullptr;
+    auto it = sources_.find(bitmap);
+    if (it == sources_.end()) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (dc == nullptr)
+            return nullptr;
+        it = sources_.emplace(bitmap, Selected{dc, SelectObject(dc, bitmap)}).first;
+    }
+    return it->second.dc;
 }
 
 HBITMAP SkinPictures::Get(int resourceId) {
@@ -144,7 +163,7 @@ HBITMAP SkinPictures::OnFace(int resourceId, const ui::Color& transparent, const
     BITMAP info{};
     if (strip == nullptr || GetObjectA(strip, sizeof(info), &info) == 0)
         return nullptr;
-    UniqueGdiObject laid(NewSurface(info.bmWidth, info.bmHeight));
+    UniqueGdiObject laid(CreateSurface(info.bmWidth, info.bmHeight));
     if (!laid)
         return nullptr;
     {
@@ -163,24 +182,22 @@ void Fill(HDC dc, const ui::Rect& r, const ui::Color& color) {
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice) {
-    if (bitmap == nullptr)
+void DrawPiece(HDC dc, HDC source, const skin::Slice& slice) {
+    if (source == nullptr)
         return;
-    const SourceDc source(dc, bitmap);
     // Plain stretching keeps every pixel one of the picture's at every scale.
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height, source.get(),
+    StretchBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height, source,
                slice.from.left, slice.from.top, slice.from.width, slice.from.height, SRCCOPY);
 }
 
-void DrawKeyedPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice) {
-    if (bitmap == nullptr)
+void DrawKeyedPiece(HDC dc, HDC source, const skin::Slice& slice) {
+    if (source == nullptr)
         return;
-    const SourceDc source(dc, bitmap);
     SetStretchBltMode(dc, COLORONCOLOR);
-    GdiTransparentBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height,
-                      source.get(), slice.from.left, slice.from.top, slice.from.width,
-                      slice.from.height, GetPixel(source.get(), 0, 0));
+    GdiTransparentBlt(dc, slice.to.left, slice.to.top, slice.to.width, slice.to.height, source,
+                      slice.from.left, slice.from.top, slice.from.width, slice.from.height,
+                      GetPixel(source, 0, 0));
 }
 
 HDC MeasuringDc() {

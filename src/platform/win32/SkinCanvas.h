@@ -52,20 +52,34 @@ private:
 // stretch instead of a colour-keyed copy per piece.
 class SkinPictures {
 public:
+    SkinPictures() = default;
+    ~SkinPictures();
+    SkinPictures(const SkinPictures&) = delete;
+    SkinPictures& operator=(const SkinPictures&) = delete;
+
     HBITMAP Get(int resourceId);
     HBITMAP OnFace(int resourceId, const ui::Color& transparent, const ui::Color& face);
+    // A memory DC with the bitmap selected, kept for the next piece of it.
+    HDC Source(HBITMAP bitmap);
 
 private:
+    struct Selected {
+        HDC dc;
+        HGDIOBJ old;
+    };
     std::map<int, UniqueGdiObject> bitmaps_;
     std::map<std::pair<int, COLORREF>, UniqueGdiObject> onFace_;
+    std::map<HBITMAP, Selected> sources_;
 };
 
+// A 32-bit top-down bitmap of the size, for drawing off the screen.
+HBITMAP CreateSurface(int width, int height);
+
 void Fill(HDC dc, const ui::Rect& r, const ui::Color& color);
-// A piece of a bitmap, stretched.
-void DrawPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice);
-// A piece of a bitmap, stretched, with the pixels of its top-left pixel's
-// colour left out.
-void DrawKeyedPiece(HDC dc, HBITMAP bitmap, const skin::Slice& slice);
+// A piece of the bitmap selected into `source`, stretched.
+void DrawPiece(HDC dc, HDC source, const skin::Slice& slice);
+// The same with the pixels of the bitmap's top-left pixel's colour left out.
+void DrawKeyedPiece(HDC dc, HDC source, const skin::Slice& slice);
 // A device context for measuring text before or without a window: measures as
 // a window's own would, without asking the window server for the window's.
 HDC MeasuringDc();

@@ -64,12 +64,12 @@ void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
 
     const skin::ButtonLook look = skin::PlanButton(in);
     Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
-    HBITMAP strip =
-        s.pictures.OnFace(skin::ButtonStrip(s.style).resourceId, skin::kTransparent, FaceColor());
+    HDC strip = s.pictures.Source(
+        s.pictures.OnFace(skin::ButtonStrip(s.style).resourceId, skin::kTransparent, FaceColor()));
     for (const skin::Slice& slice : look.slices)
         DrawPiece(dc, strip, slice);
     if (look.glyph)
-        DrawKeyedPiece(dc, glyph, *look.glyph);
+        DrawKeyedPiece(dc, s.pictures.Source(glyph), *look.glyph);
     SetBkMode(dc, TRANSPARENT);
     for (const skin::CaptionDraw& draw : look.captions) {
         RECT r = ToRECT(draw.at);
@@ -119,8 +119,16 @@ HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
 
 void PaintCheckBox(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     const std::string& caption = TextOf(s.control);
-    const UniqueGdiObject fitting(FittingFont(hwnd, dc, caption, client.right));
-    HFONT font = fitting ? static_cast<HFONT>(fitting.get()) : ControlFont(hwnd);
+    // Worked out again only for another caption, room or font of the control.
+    SkinnedControl::Fitting& fitting = s.fitting;
+    if (fitting.base != ControlFont(hwnd) || fitting.caption != caption ||
+        fitting.width != client.right) {
+        fitting.font.reset(FittingFont(hwnd, dc, caption, client.right));
+        fitting.base = ControlFont(hwnd);
+        fitting.caption = caption;
+        fitting.width = client.right;
+    }
+    HFONT font = fitting.font ? static_cast<HFONT>(fitting.font.get()) : fitting.base;
     const CaptionMetrics metrics = MeasureCaption(dc, font, caption);
     skin::CheckBoxLookInput in{client.right, client.bottom, DpiOf(hwnd)};
     in.checked = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -130,10 +138,9 @@ void PaintCheckBox(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     in.letterHeight = metrics.letterHeight;
     const skin::CheckBoxLook look = skin::PlanCheckBox(in);
     Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
-    DrawPiece(
-        dc,
-        s.pictures.OnFace(skin::CheckBoxStrip(s.style).resourceId, skin::kTransparent, FaceColor()),
-        {look.pictureFrom, look.picture});
+    HBITMAP picture =
+        s.pictures.OnFace(skin::CheckBoxStrip(s.style).resourceId, skin::kTransparent, FaceColor());
+    DrawPiece(dc, s.pictures.Source(picture), {look.pictureFrom, look.picture});
     const FontScope scope(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(look.captionColor));

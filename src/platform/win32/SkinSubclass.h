@@ -22,6 +22,13 @@ struct SkinnedControl {
     HFONT boldFont = nullptr;
     skin::ButtonState state;
     bool focused = false;
+    // A check box's caption font for its room: null when the control's own fits.
+    struct Fitting {
+        HFONT base = nullptr;
+        std::string caption;
+        int width = -1;
+        UniqueGdiObject font;
+    } fitting;
 };
 
 void AttachSkinSubclass(SkinnedControl& skinned);
