@@ -101,13 +101,17 @@ TEST(SkinnedControls, DisabledCaptionIsGreyOverAWhiteShadowAndCheckBoxesFitTheir
     ASSERT_TRUE(moveMouseTo({0, 0}));
     const HWND editButton = app.control(IDC_BUTTON_EDIT);
     ASSERT_TRUE(app.waitForEnabled(IDC_BUTTON_EDIT, false)); // nothing selected
-    const Screenshot shot = Screenshot::of(editButton);
+    const auto shadowedPixels = [](const Screenshot& s) {
+        return s.count([&](int x, int y) {
+            return isColour(s.at(x, y), 128, 128, 128) &&
+                   isColour(s.at(x + 1, y + 1), 255, 255, 255);
+        });
+    };
+    // Drawn as soon as the window shows, but on the screen a moment later.
+    const Screenshot shot =
+        waitForLook(editButton, [&](const Screenshot& s) { return shadowedPixels(s) > 10; });
     shot.keep("edit-disabled");
-    const int shadowed = shot.count([&](int x, int y) {
-        return isColour(shot.at(x, y), 128, 128, 128) &&
-               isColour(shot.at(x + 1, y + 1), 255, 255, 255);
-    });
-    EXPECT_GT(shadowed, 10);
+    EXPECT_GT(shadowedPixels(shot), 10);
     EXPECT_EQ(shot.count([&](int x, int y) { return isDark(shot.at(x, y)); }), 0)
         << "a disabled caption is never black";
 
@@ -115,7 +119,9 @@ TEST(SkinnedControls, DisabledCaptionIsGreyOverAWhiteShadowAndCheckBoxesFitTheir
     int widths[2] = {};
     int i = 0;
     for (const int id : {IDC_CHECK_ALWAYSONTOP, IDC_CHECK_AUTOCOPY}) {
-        const Screenshot box = Screenshot::of(app.control(id));
+        const Screenshot box = waitForLook(app.control(id), [](const Screenshot& s) {
+            return s.bounds(isDark).right >= s.bounds(isDark).left;
+        });
         box.keep("checkbox-" + std::to_string(id));
         widths[i++] = box.width();
         // The caption's last pixel stands clear of the right edge: nothing is clipped.
@@ -305,7 +311,9 @@ TEST(SkinnedControls, At144DpiFramesAreScaledWithoutBlendingAndCaptionsFit) {
     EXPECT_GE(corner, 6);
     EXPECT_LE(corner, 12);
     for (const int id : {IDC_CHECK_AUTOCOPY, IDC_CHECK_AUTOADD, IDC_CHECK_ALWAYSONTOP}) {
-        const Screenshot box = Screenshot::of(app.control(id));
+        const Screenshot box = waitForLook(app.control(id), [](const Screenshot& s) {
+            return s.bounds(isDark).right >= s.bounds(isDark).left;
+        });
         box.keep("checkbox-144-" + std::to_string(id));
         const RECT caption = box.bounds(isDark);
         ASSERT_GE(caption.right, caption.left) << id;
