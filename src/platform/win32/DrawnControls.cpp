@@ -207,6 +207,8 @@ void DrawnControls::Release(bool left, POINT client) {
 }
 
 bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
+    if (drawn_.empty())
+        return false; // a window that draws none of its controls
     const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     // Handed on rather than letting the tooltip subclass the form window,
     // which would cost every message of the window a look-up.
