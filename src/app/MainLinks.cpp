@@ -7,18 +7,15 @@
 #include "picture/ResourcePicture.h"
 #include "platform/Desktop.h"
 
-#include <optional>
-
 namespace pw {
 
 void TfrmMain::ShowPictures() {
     imgTitle.SetPicture(JpegResource(desktop_, IDB_BANNER));
     imgTitle.SetStretch(true);
     Image1.SetHandCursor(true);
+    // The update icon stands on the banner's edge: without a fill of its own,
+    // its see-through parts show the banner and the window beneath it.
     iUpdate.SetIconId(IDI_UPDATE);
-    // The update icon stands on the banner: its see-through parts show the band.
-    if (const std::optional<ui::Color> band = imgTitle.Fill())
-        iUpdate.SetFill(*band);
     wsiMenu.SetIconId(IDI_MENU);
     wsiMenu.SetNoFocusedPicture(ui::Picture::Icon(IDI_MENU));
     wsiMenu.SetFocusedPicture(ui::Picture::Icon(IDI_MENU_HOVER));

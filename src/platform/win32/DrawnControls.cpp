@@ -99,8 +99,13 @@ void DrawnControls::Changed(Drawn& drawn) {
     if (IsWindowVisible(form_)) {
         const RECT was = ToRect(drawn.shown);
         const RECT is = ToRect(now);
-        // In place, the control covers all it drew before: no erasing, no flicker.
-        InvalidateRect(form_, &was, moved ? TRUE : FALSE);
+        // In place, a control that covers all its place draws over all it drew
+        // before: no erasing, no flicker. A frame, or a picture that lets the
+        // background show through, is drawn on the background afresh.
+        const auto* image = dynamic_cast<const ui::Image*>(drawn.placement.control);
+        const bool covers = drawn.placement.control->GetKind() == ui::Kind::Label ||
+                            (image != nullptr && image->Fill().has_value());
+        InvalidateRect(form_, &was, moved || !covers ? TRUE : FALSE);
         if (moved)
             InvalidateRect(form_, &is, TRUE);
     }
@@ -134,7 +139,7 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
                 DrawGroupBox(dc, r, static_cast<const ui::GroupBox&>(control), fontFor_(control),
                              ButtonTheme());
             else
-                DrawImage(dc, r, static_cast<const ui::Image&>(control));
+                DrawImage(dc, r, static_cast<const ui::Image&>(control), true);
             RestoreDC(dc, saved);
         }
     }

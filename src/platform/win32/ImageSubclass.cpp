@@ -2,15 +2,11 @@
 
 #include "platform/win32/ControlHook.h"
 
-#include "platform/win32/SkinCanvas.h"
+#include "platform/win32/IconDrawing.h"
 #include "platform/win32/Unique.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
-
-#include <map>
-#include <tuple>
-#include <utility>
 
 namespace pw::win32 {
 
@@ -34,7 +30,7 @@ void Paint(HWND hwnd, const ui::Image& image) {
     const PaintScope paint(hwnd);
     RECT r{};
     GetClientRect(hwnd, &r);
-    DrawImage(paint.dc(), r, image);
+    DrawImage(paint.dc(), r, image, false);
 }
 
 void Release(HWND hwnd, ui::Image& image, bool left, LPARAM lp) {
@@ -107,32 +103,16 @@ COLORREF ColorOf(const ui::Image& image) {
     return fill ? RGB(fill->r, fill->g, fill->b) : GetSysColor(COLOR_BTNFACE);
 }
 
-// An icon as it looks on its fill, drawn once for each size and fill: its
-// blending is slow to do at each painting.
-HBITMAP IconOnFill(int id, int width, int height, COLORREF fill) {
-    static std::map<std::tuple<int, int, int, COLORREF>, UniqueGdiObject> drawn;
-    const auto key = std::make_tuple(id, width, height, fill);
-    if (auto it = drawn.find(key); it != drawn.end())
-        return static_cast<HBITMAP>(it->second.get());
-    UniqueGdiObject bitmap(CreateSurface(width, height));
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, bitmap.get());
-    const UniqueGdiObject brush(CreateSolidBrush(fill));
-    const RECT all{0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(brush.get()));
-    auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                               IMAGE_ICON, width, height, LR_SHARED));
-    DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return static_cast<HBITMAP>(drawn.emplace(key, std::move(bitmap)).first->second.get());
-}
-
 } // namespace
 
-void DrawImage(HDC dc, const RECT& r, const ui::Image& image) {
-    const UniqueGdiObject brush(CreateSolidBrush(ColorOf(image)));
-    FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
+void DrawImage(HDC dc, const RECT& r, const ui::Image& image, bool overBackground) {
+    // Drawn over what lies beneath it, an image without a fill of its own lets
+    // that show through the see-through parts of its icon.
+    const bool blend = overBackground && !image.Fill();
+    if (!blend) {
+        const UniqueGdiObject brush(CreateSolidBrush(ColorOf(image)));
+        FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
+    }
     const ui::Picture& picture = image.GetPicture();
     if (const ui::Bitmap* b = picture.Pixels()) {
         BITMAPINFO info{};
@@ -144,14 +124,10 @@ void DrawImage(HDC dc, const RECT& r, const ui::Image& image) {
                       image.Stretch() ? r.bottom - r.top : b->height, 0, 0, b->width, b->height,
                       b->bgra.data(), &info, DIB_RGB_COLORS, SRCCOPY);
     } else if (picture.IconId() != 0) {
-        const int width = r.right - r.left;
-        const int height = r.bottom - r.top;
-        HDC icon = CreateCompatibleDC(dc);
-        const HGDIOBJ old =
-            SelectObject(icon, IconOnFill(picture.IconId(), width, height, ColorOf(image)));
-        BitBlt(dc, r.left, r.top, width, height, icon, 0, 0, SRCCOPY);
-        SelectObject(icon, old);
-        DeleteDC(icon);
+        if (blend)
+            BlendIcon(dc, r, picture.IconId());
+        else
+            DrawIconOnFill(dc, r, picture.IconId(), ColorOf(image));
     }
 }
 

@@ -12,7 +12,9 @@ namespace pw::win32 {
 // STN_CLICKED when the button is released, after the object has moved back.
 void AttachImageSubclass(HWND control, ui::Image& image);
 
-// The image's fill and picture in `r`.
-void DrawImage(HDC dc, const RECT& r, const ui::Image& image);
+// The image's fill and picture in `r`. Over a background already drawn, an
+// image without a fill lets it show through its icon's see-through parts;
+// otherwise they show the fill, or the window's face colour.
+void DrawImage(HDC dc, const RECT& r, const ui::Image& image, bool overBackground);
 
 } // namespace pw::win32
