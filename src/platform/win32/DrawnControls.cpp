@@ -65,6 +65,7 @@ void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HT
 void DrawnControls::Attach() {
     for (Drawn& drawn : drawn_) {
         drawn.shown = drawn.placement.BoundsOnWindow();
+        drawn.placed = false;
         drawn.placement.control->SetObserver([this, &drawn](ui::Change, int) { Changed(drawn); });
     }
 }
@@ -92,7 +93,19 @@ void DrawnControls::Detach() {
     ThemeChanged();
 }
 
+DrawnControls::LayoutPass::~LayoutPass() {
+    if (--drawn_.passes_ > 0)
+        return;
+    for (Drawn& drawn : drawn_.drawn_)
+        if (std::exchange(drawn.placed, false) && drawn.placement.BoundsOnWindow() != drawn.shown)
+            drawn_.Changed(drawn);
+}
+
 void DrawnControls::Changed(Drawn& drawn) {
+    if (passes_ > 0) {
+        drawn.placed = true;
+        return;
+    }
     const ui::Rect now = drawn.placement.BoundsOnWindow();
     const bool moved = now != drawn.shown;
     // A window not shown yet is painted whole when it is.

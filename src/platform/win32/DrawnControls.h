@@ -28,6 +28,20 @@ public:
     void Add(const ui::Placement& placement) { drawn_.push_back({placement, {}}); }
     // Follows the objects from now on: a change is drawn again.
     void Attach();
+
+    // Controls placed while a layout pass runs are drawn again once, at its
+    // end, and only if they ended somewhere else: a pass places many controls
+    // twice, and one at an unchanged size puts each back where it was.
+    class LayoutPass {
+    public:
+        explicit LayoutPass(DrawnControls& drawn) : drawn_(drawn) { ++drawn_.passes_; }
+        ~LayoutPass();
+        LayoutPass(const LayoutPass&) = delete;
+        LayoutPass& operator=(const LayoutPass&) = delete;
+
+    private:
+        DrawnControls& drawn_;
+    };
     void Detach();
     void Clear() { drawn_.clear(); }
 
@@ -49,7 +63,8 @@ public:
 private:
     struct Drawn {
         ui::Placement placement;
-        ui::Rect shown; // where it was last drawn
+        ui::Rect shown;      // where it was last drawn
+        bool placed = false; // in the layout pass under way
     };
     const Drawn* At(POINT client) const;
     void Changed(Drawn& drawn);
@@ -67,6 +82,7 @@ private:
     const Drawn* pressed_ = nullptr;
     bool tracking_ = false;
     HWND tooltip_ = nullptr;
+    int passes_ = 0;
     mutable HTHEME theme_ = nullptr;
     mutable bool themeAsked_ = false;
 };

@@ -106,6 +106,16 @@ protected:
     virtual bool OnClose();
     virtual void OnDestroy() {}
     ControlMirror& Mirror() { return mirror_; }
+    // Controls placed while it lasts move, or are drawn again, once, at its end.
+    class LayoutPass {
+    public:
+        explicit LayoutPass(FormWindow& window)
+            : controls_(window.mirror_), drawn_(window.drawn_) {}
+
+    private:
+        ControlMirror::LayoutPass controls_;
+        DrawnControls::LayoutPass drawn_;
+    };
     // Labels and pictures drawn by the window itself, without windows of their own.
     void DrawLabelsAndPictures() { drawsLabelsAndPictures_ = true; }
 

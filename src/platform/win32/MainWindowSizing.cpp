@@ -9,7 +9,7 @@ bool MainWindow::HandleSizing(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         // A minimized window keeps its layout for its return.
         if (wp != SIZE_MINIMIZED) {
-            const ControlMirror::LayoutPass pass(Mirror());
+            const LayoutPass pass(*this);
             form_.FormResize();
         }
         return true;
@@ -19,7 +19,7 @@ bool MainWindow::HandleSizing(UINT msg, WPARAM wp, LPARAM lp) {
         return true;
     }
     case WM_DPICHANGED: {
-        const ControlMirror::LayoutPass pass(Mirror());
+        const LayoutPass pass(*this);
         ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
         form_.DpiChanged();
     }
