@@ -5,9 +5,15 @@
 namespace pw::win32 {
 
 void FormWindow::Focus(const ui::Control& control) {
+    if (HWND child = ChildOf(control))
+        SetFocus(child);
+}
+
+HWND FormWindow::ChildOf(const ui::Control& control) const {
     for (const NativeChild& c : children_)
         if (c.placement.control == &control)
-            SetFocus(c.hwnd);
+            return c.hwnd;
+    return nullptr;
 }
 
 void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred) {

@@ -106,6 +106,8 @@ protected:
     virtual bool OnClose();
     virtual void OnDestroy() {}
     ControlMirror& Mirror() { return mirror_; }
+    // The control's window, if it has one.
+    HWND ChildOf(const ui::Control& control) const;
     // Controls placed while it lasts move, or are drawn again, once, at its end.
     class LayoutPass {
     public:

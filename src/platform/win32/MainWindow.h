@@ -29,9 +29,12 @@ private:
     bool HandleSizing(UINT msg, WPARAM wp, LPARAM lp);
     // The notification area, the system commands and each showing.
     bool HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp);
+    // WM_ACTIVATE: the keyboard to the control that had it; true when given.
+    bool Activate(WPARAM wp);
 
     TfrmMain& form_;
     Win32Desktop& desktop_;
+    HWND focusedChild_ = nullptr;
     // Sent to every top-level window when the shell (re)creates the taskbar.
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 };

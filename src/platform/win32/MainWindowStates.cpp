@@ -14,12 +14,32 @@ void MainWindow::RunShowHandler() {
         form_.FormShow();
 }
 
+bool MainWindow::Activate(WPARAM wp) {
+    if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusedChild_ = focus != nullptr && IsChild(Handle(), focus) ? focus : nullptr;
+        return false;
+    }
+    // As a dialog does: the control that had the keyboard when the window was
+    // left gets it back, and at first the entry box, which the show handler
+    // gives it anyway. The window itself takes no keys, and giving it the
+    // focus on the way costs a round of focus and input-method messages.
+    HWND target = focusedChild_ != nullptr ? focusedChild_ : ChildOf(form_.eClipString);
+    if (HIWORD(wp) != 0 || target == nullptr || !IsWindow(target) || !IsWindowVisible(target) ||
+        !IsWindowEnabled(target))
+        return false;
+    SetFocus(target);
+    return true;
+}
+
 bool MainWindow::HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_SYSCOMMAND) {
         form_.SystemCommand(static_cast<std::uint32_t>(wp), lp,
                             [&] { DefWindowProcA(Handle(), msg, wp, lp); });
         return true;
     }
+    if (msg == WM_ACTIVATE)
+        return Activate(wp);
     if (msg == kTrayCallback)
         form_.TrayIconMessage(static_cast<unsigned>(lp));
     else if (msg == taskbarCreated_)
