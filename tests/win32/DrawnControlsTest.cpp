@@ -47,7 +47,7 @@ public:
 class DrawingWindow : public FormWindow {
 public:
     explicit DrawingWindow(ui::Form& form) : FormWindow(form) { DrawLabelsAndPictures(); }
-    using FormWindow::Mirror;
+    using FormWindow::LayoutPass;
 };
 
 class DrawnControlsTest : public ::testing::Test {
@@ -142,7 +142,7 @@ TEST_F(DrawnControlsTest, AControlPlacedTwiceInALayoutPassMovesOnceToItsLastPlac
         return p.x;
     };
     {
-        const ControlMirror::LayoutPass pass(window.Mirror());
+        const DrawingWindow::LayoutPass pass(window);
         form.button.SetBounds({20, 60, 60, 27});
         EXPECT_EQ(left(), 120) << "moved within the pass";
         form.button.SetBounds({40, 60, 60, 27});

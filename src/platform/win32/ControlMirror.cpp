@@ -39,12 +39,12 @@ void ControlMirror::Attach() {
     }
 }
 
-ControlMirror::LayoutPass::~LayoutPass() {
-    if (--mirror_.passes_ > 0)
+void ControlMirror::EndPass() {
+    if (--passes_ > 0)
         return;
-    for (std::size_t slot = 0; slot < mirror_.placedInPass_.size(); ++slot)
-        if (std::exchange(mirror_.placedInPass_[slot], 0) != 0)
-            mirror_.Push(mirror_.children_[slot], ui::Change::State, -1);
+    for (std::size_t slot = 0; slot < placedInPass_.size(); ++slot)
+        if (std::exchange(placedInPass_[slot], 0) != 0)
+            Push(children_[slot], ui::Change::State, -1);
 }
 
 void ControlMirror::Detach() {

@@ -38,17 +38,9 @@ public:
 
     // Controls placed while a layout pass runs move once, at its end: a pass
     // places many controls twice, and a pass at an unchanged size puts every
-    // one back where it was.
-    class LayoutPass {
-    public:
-        explicit LayoutPass(ControlMirror& mirror) : mirror_(mirror) { ++mirror_.passes_; }
-        ~LayoutPass();
-        LayoutPass(const LayoutPass&) = delete;
-        LayoutPass& operator=(const LayoutPass&) = delete;
-
-    private:
-        ControlMirror& mirror_;
-    };
+    // one back where it was. Passes nest.
+    void BeginPass() { ++passes_; }
+    void EndPass();
     void Detach();
     // Skinned check boxes take the size their captions need.
     void AutoSizeCheckBoxes() { autoSizeCheckBoxes_ = true; }

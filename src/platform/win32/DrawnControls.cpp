@@ -13,15 +13,6 @@ namespace pw::win32 {
 
 namespace {
 
-RECT ToRect(const ui::Rect& r) {
-    return {r.left, r.top, r.left + r.width, r.top + r.height};
-}
-
-ui::Color SystemColor(int index) {
-    const COLORREF c = GetSysColor(index);
-    return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-
 // As a static control with SS_LEFT draws its caption: wrapped at words, '&'
 // marking a mnemonic, over its background colour or the window's.
 void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool hidePrefix) {
@@ -93,12 +84,12 @@ void DrawnControls::Detach() {
     ThemeChanged();
 }
 
-DrawnControls::LayoutPass::~LayoutPass() {
-    if (--drawn_.passes_ > 0)
+void DrawnControls::EndPass() {
+    if (--passes_ > 0)
         return;
-    for (Drawn& drawn : drawn_.drawn_)
+    for (Drawn& drawn : drawn_)
         if (std::exchange(drawn.placed, false) && drawn.placement.BoundsOnWindow() != drawn.shown)
-            drawn_.Changed(drawn);
+            Changed(drawn);
 }
 
 void DrawnControls::Changed(Drawn& drawn) {
@@ -110,8 +101,8 @@ void DrawnControls::Changed(Drawn& drawn) {
     const bool moved = now != drawn.shown;
     // A window not shown yet is painted whole when it is.
     if (IsWindowVisible(form_)) {
-        const RECT was = ToRect(drawn.shown);
-        const RECT is = ToRect(now);
+        const RECT was = ToRECT(drawn.shown);
+        const RECT is = ToRECT(now);
         // In place, a control that covers all its place draws over all it drew
         // before: no erasing, no flicker. A frame, or a picture that lets the
         // background show through, is drawn on the background afresh.
@@ -128,7 +119,7 @@ void DrawnControls::Changed(Drawn& drawn) {
         tool.cbSize = sizeof(tool);
         tool.hwnd = form_;
         tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
-        tool.rect = ToRect(now);
+        tool.rect = ToRECT(now);
         SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -138,7 +129,7 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
     for (const bool labels : {false, true}) {
         for (const Drawn& drawn : drawn_) {
             const ui::Control& control = *drawn.placement.control;
-            const RECT r = ToRect(drawn.shown);
+            const RECT r = ToRECT(drawn.shown);
             RECT touched{};
             if (!control.Visible() || (control.GetKind() == ui::Kind::Label) != labels ||
                 !IntersectRect(&touched, &r, &dirty))
@@ -163,7 +154,7 @@ const DrawnControls::Drawn* DrawnControls::At(POINT client) const {
     for (const bool labels : {true, false})
         for (auto it = drawn_.rbegin(); it != drawn_.rend(); ++it) {
             const ui::Control& control = *it->placement.control;
-            const RECT r = ToRect(it->shown);
+            const RECT r = ToRECT(it->shown);
             // A frame takes no part in the mouse, as a group box does not.
             if (control.Visible() && control.GetKind() != ui::Kind::GroupBox &&
                 (control.GetKind() == ui::Kind::Label) == labels && PtInRect(&r, client) != FALSE)
@@ -217,7 +208,7 @@ void DrawnControls::Release(bool left, POINT client) {
     if (pressed == nullptr)
         return;
     auto& image = static_cast<ui::Image&>(*pressed->placement.control);
-    const RECT r = ToRect(pressed->shown);
+    const RECT r = ToRECT(pressed->shown);
     const bool click = image.MouseUp(left && PtInRect(&r, client) != FALSE);
     ReleaseCapture();
     if (click)
@@ -287,7 +278,7 @@ void DrawnControls::AddTools(HWND tooltip) {
         tool.cbSize = sizeof(tool);
         tool.hwnd = form_;
         tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
-        tool.rect = ToRect(drawn.shown);
+        tool.rect = ToRECT(drawn.shown);
         tool.lpszText = const_cast<char*>(hint.c_str());
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }

@@ -30,18 +30,9 @@ public:
     void Attach();
 
     // Controls placed while a layout pass runs are drawn again once, at its
-    // end, and only if they ended somewhere else: a pass places many controls
-    // twice, and one at an unchanged size puts each back where it was.
-    class LayoutPass {
-    public:
-        explicit LayoutPass(DrawnControls& drawn) : drawn_(drawn) { ++drawn_.passes_; }
-        ~LayoutPass();
-        LayoutPass(const LayoutPass&) = delete;
-        LayoutPass& operator=(const LayoutPass&) = delete;
-
-    private:
-        DrawnControls& drawn_;
-    };
+    // end, and only if they ended somewhere else (a pass only places them).
+    void BeginPass() { ++passes_; }
+    void EndPass();
     void Detach();
     void Clear() { drawn_.clear(); }
 

@@ -105,20 +105,25 @@ protected:
     // WM_CLOSE: return false to keep the window.
     virtual bool OnClose();
     virtual void OnDestroy() {}
-    ControlMirror& Mirror() { return mirror_; }
     // The control's window, if it has one.
     HWND ChildOf(const ui::Control& control) const;
     // Controls placed while it lasts move, or are drawn again, once, at its end.
     class LayoutPass {
     public:
-        explicit LayoutPass(FormWindow& window)
-            : controls_(window.mirror_), drawn_(window.drawn_) {}
+        explicit LayoutPass(FormWindow& window) : window_(window) {
+            window_.mirror_.BeginPass();
+            window_.drawn_.BeginPass();
+        }
+        ~LayoutPass() {
+            window_.drawn_.EndPass();
+            window_.mirror_.EndPass();
+        }
+        LayoutPass(const LayoutPass&) = delete;
+        LayoutPass& operator=(const LayoutPass&) = delete;
 
     private:
-        ControlMirror::LayoutPass controls_;
-        DrawnControls::LayoutPass drawn_;
-    };
-    // Labels and pictures drawn by the window itself, without windows of their own.
+        FormWindow& window_;
+    }; // Labels and pictures drawn by the window itself, without windows of their own.
     void DrawLabelsAndPictures() { drawsLabelsAndPictures_ = true; }
 
 private:

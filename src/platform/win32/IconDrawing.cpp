@@ -19,18 +19,15 @@ HICON LoadIconAt(int id, int width, int height) {
 }
 
 void CopyFrom(HDC dc, const RECT& r, HBITMAP bitmap, bool blend) {
-    HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(source, bitmap);
+    const BitmapDc source(dc, bitmap);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
     if (blend) {
         const BLENDFUNCTION over{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        GdiAlphaBlend(dc, r.left, r.top, width, height, source, 0, 0, width, height, over);
+        GdiAlphaBlend(dc, r.left, r.top, width, height, source.get(), 0, 0, width, height, over);
     } else {
-        BitBlt(dc, r.left, r.top, width, height, source, 0, 0, SRCCOPY);
+        BitBlt(dc, r.left, r.top, width, height, source.get(), 0, 0, SRCCOPY);
     }
-    SelectObject(source, old);
-    DeleteDC(source);
 }
 
 // The icon's colours premultiplied by its own alpha, as blending takes them;
@@ -82,14 +79,14 @@ void DrawIconOnFill(HDC dc, const RECT& r, int id, COLORREF fill) {
     auto it = drawn.find(key);
     if (it == drawn.end()) {
         UniqueGdiObject bitmap(CreateSurface(width, height));
-        HDC on = CreateCompatibleDC(nullptr);
-        const HGDIOBJ old = SelectObject(on, bitmap.get());
-        const UniqueGdiObject brush(CreateSolidBrush(fill));
-        const RECT all{0, 0, width, height};
-        FillRect(on, &all, static_cast<HBRUSH>(brush.get()));
-        DrawIconEx(on, 0, 0, LoadIconAt(id, width, height), width, height, 0, nullptr, DI_NORMAL);
-        SelectObject(on, old);
-        DeleteDC(on);
+        {
+            const BitmapDc on(nullptr, static_cast<HBITMAP>(bitmap.get()));
+            const UniqueGdiObject brush(CreateSolidBrush(fill));
+            const RECT all{0, 0, width, height};
+            FillRect(on.get(), &all, static_cast<HBRUSH>(brush.get()));
+            DrawIconEx(on.get(), 0, 0, LoadIconAt(id, width, height), width, height, 0, nullptr,
+                       DI_NORMAL);
+        }
         it = drawn.emplace(key, std::move(bitmap)).first;
     }
     CopyFrom(dc, r, static_cast<HBITMAP>(it->second.get()), false);

@@ -1,6 +1,7 @@
 #include "platform/win32/SkinCanvas.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -62,28 +63,6 @@ HBITMAP CreateSurface(int width, int height) {
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
-namespace {
-
-// A memory DC with `bitmap` selected for the scope.
-class SourceDc {
-public:
-    SourceDc(HDC like, HBITMAP bitmap)
-        : dc_(CreateCompatibleDC(like)), old_(SelectObject(dc_, bitmap)) {}
-    ~SourceDc() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    SourceDc(const SourceDc&) = delete;
-    SourceDc& operator=(const SourceDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-} // namespace
-
 OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
     : target_(target), width_(width), height_(height) {
     KeptSurface& kept = Kept();
@@ -124,24 +103,13 @@ OffscreenCanvas::~OffscreenCanvas() {
     DeleteDC(dc_);
 }
 
-SkinPictures::~SkinPictures() {
-    for (const auto& [bitmap, selected] : sources_) {
-        SelectObject(selected.dc, selected.old);
-        DeleteDC(selected.dc);
-    }
-}
-
 HDC SkinPictures::Source(HBITMAP bitmap) {
     if (bitmap == nullptr)
         return nullptr;
     auto it = sources_.find(bitmap);
-    if (it == sources_.end()) {
-        HDC dc = CreateCompatibleDC(nullptr);
-        if (dc == nullptr)
-            return nullptr;
-        it = sources_.emplace(bitmap, Selected{dc, SelectObject(dc, bitmap)}).first;
-    }
-    return it->second.dc;
+    if (it == sources_.end())
+        it = sources_.emplace(bitmap, std::make_unique<BitmapDc>(nullptr, bitmap)).first;
+    return it->second->get();
 }
 
 HBITMAP SkinPictures::Get(int resourceId) {
@@ -167,8 +135,8 @@ HBITMAP SkinPictures::OnFace(int resourceId, const ui::Color& transparent, const
     if (!laid)
         return nullptr;
     {
-        const SourceDc from(nullptr, strip);
-        const SourceDc to(nullptr, static_cast<HBITMAP>(laid.get()));
+        const BitmapDc from(nullptr, strip);
+        const BitmapDc to(nullptr, static_cast<HBITMAP>(laid.get()));
         Fill(to.get(), {0, 0, info.bmWidth, info.bmHeight}, face);
         GdiTransparentBlt(to.get(), 0, 0, info.bmWidth, info.bmHeight, from.get(), 0, 0,
                           info.bmWidth, info.bmHeight, ToColorRef(transparent));

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace pw::win32 {
@@ -17,6 +18,12 @@ inline RECT ToRECT(const ui::Rect& r) {
 
 inline COLORREF ToColorRef(const ui::Color& c) {
     return RGB(c.r, c.g, c.b);
+}
+
+// One of the system's colours (COLOR_BTNFACE, ...).
+inline ui::Color SystemColor(int index) {
+    const COLORREF c = GetSysColor(index);
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
 // With a high-contrast theme on, controls keep the system's look.
@@ -52,24 +59,15 @@ private:
 // stretch instead of a colour-keyed copy per piece.
 class SkinPictures {
 public:
-    SkinPictures() = default;
-    ~SkinPictures();
-    SkinPictures(const SkinPictures&) = delete;
-    SkinPictures& operator=(const SkinPictures&) = delete;
-
     HBITMAP Get(int resourceId);
     HBITMAP OnFace(int resourceId, const ui::Color& transparent, const ui::Color& face);
     // A memory DC with the bitmap selected, kept for the next piece of it.
     HDC Source(HBITMAP bitmap);
 
 private:
-    struct Selected {
-        HDC dc;
-        HGDIOBJ old;
-    };
     std::map<int, UniqueGdiObject> bitmaps_;
     std::map<std::pair<int, COLORREF>, UniqueGdiObject> onFace_;
-    std::map<HBITMAP, Selected> sources_;
+    std::map<HBITMAP, std::unique_ptr<BitmapDc>> sources_; // after the bitmaps: let go first
 };
 
 // A 32-bit top-down bitmap of the size, for drawing off the screen.

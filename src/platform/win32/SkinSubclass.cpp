@@ -29,11 +29,6 @@ HFONT ControlFont(HWND hwnd) {
     return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
 }
 
-ui::Color FaceColor() {
-    const COLORREF c = GetSysColor(COLOR_BTNFACE);
-    return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-
 // Each draws the whole of `client` on `dc`, an off-screen canvas.
 void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     const std::string& caption = TextOf(s.control);
@@ -63,9 +58,9 @@ void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     in.captionHeight = extent.cy;
 
     const skin::ButtonLook look = skin::PlanButton(in);
-    Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
-    HDC strip = s.pictures.Source(
-        s.pictures.OnFace(skin::ButtonStrip(s.style).resourceId, skin::kTransparent, FaceColor()));
+    Fill(dc, {0, 0, client.right, client.bottom}, SystemColor(COLOR_BTNFACE));
+    HDC strip = s.pictures.Source(s.pictures.OnFace(
+        skin::ButtonStrip(s.style).resourceId, skin::kTransparent, SystemColor(COLOR_BTNFACE)));
     for (const skin::Slice& slice : look.slices)
         DrawPiece(dc, strip, slice);
     if (look.glyph)
@@ -137,9 +132,9 @@ void PaintCheckBox(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     in.captionWidth = metrics.width;
     in.letterHeight = metrics.letterHeight;
     const skin::CheckBoxLook look = skin::PlanCheckBox(in);
-    Fill(dc, {0, 0, client.right, client.bottom}, FaceColor());
-    HBITMAP picture =
-        s.pictures.OnFace(skin::CheckBoxStrip(s.style).resourceId, skin::kTransparent, FaceColor());
+    Fill(dc, {0, 0, client.right, client.bottom}, SystemColor(COLOR_BTNFACE));
+    HBITMAP picture = s.pictures.OnFace(skin::CheckBoxStrip(s.style).resourceId, skin::kTransparent,
+                                        SystemColor(COLOR_BTNFACE));
     DrawPiece(dc, s.pictures.Source(picture), {look.pictureFrom, look.picture});
     const FontScope scope(dc, font);
     SetBkMode(dc, TRANSPARENT);

@@ -108,6 +108,27 @@ private:
     HDC dc_;
 };
 
+// A memory DC with a bitmap selected into it, both let go however the scope
+// is left (the bitmap stays its owner's).
+class BitmapDc {
+public:
+    BitmapDc(HDC like, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(like)), old_(SelectObject(dc_, bitmap)) {}
+    ~BitmapDc() {
+        if (dc_ == nullptr)
+            return;
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    BitmapDc(const BitmapDc&) = delete;
+    BitmapDc& operator=(const BitmapDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 // A locked global memory block, unlocked however the scope is left.
 template <typename T> class GlobalLock {
 public:
