@@ -15,6 +15,20 @@ namespace pw::win32 {
 
 namespace {
 
+constexpr char kHeldBounds = 1;
+constexpr char kHeldColumns = 2;
+
+char HeldInPass(ui::Change what) {
+    switch (what) {
+    case ui::Change::State:
+        return kHeldBounds;
+    case ui::Change::Columns:
+        return kHeldColumns;
+    default:
+        return 0;
+    }
+}
+
 int ShownSelection(HWND list) {
     return static_cast<int>(
         SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -23,13 +37,13 @@ int ShownSelection(HWND list) {
 } // namespace
 
 void ControlMirror::Attach() {
-    placedInPass_.assign(children_.size(), 0);
+    heldInPass_.assign(children_.size(), 0);
     for (std::size_t slot = 0; slot < children_.size(); ++slot) {
         children_[slot].placement.control->SetObserver([this, slot](ui::Change what, int index) {
             if (syncing_)
                 return;
-            if (passes_ > 0 && what == ui::Change::State)
-                placedInPass_[slot] = 1;
+            if (passes_ > 0 && HeldInPass(what) != 0)
+                heldInPass_[slot] |= HeldInPass(what);
             else
                 Push(children_[slot], what, index);
         });
@@ -42,9 +56,13 @@ void ControlMirror::Attach() {
 void ControlMirror::EndPass() {
     if (--passes_ > 0)
         return;
-    for (std::size_t slot = 0; slot < placedInPass_.size(); ++slot)
-        if (std::exchange(placedInPass_[slot], 0) != 0)
+    for (std::size_t slot = 0; slot < heldInPass_.size(); ++slot) {
+        const char held = std::exchange(heldInPass_[slot], 0);
+        if ((held & kHeldBounds) != 0)
             Push(children_[slot], ui::Change::State, -1);
+        if ((held & kHeldColumns) != 0)
+            Push(children_[slot], ui::Change::Columns, -1);
+    }
 }
 
 void ControlMirror::Detach() {
@@ -101,10 +119,19 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
         PushSelection(child);
         break;
     case ui::Change::Columns:
-        for (int i = 0; list != nullptr && i < static_cast<int>(list->Columns().size()); ++i)
-            SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
-                         list->Columns()[i].width);
+        PushColumns(child);
         break;
+    }
+}
+
+// Setting a width makes the header lay itself out, notify and repaint, even
+// when the width stays; the user may have dragged a column meanwhile.
+void ControlMirror::PushColumns(const NativeChild& child) {
+    const auto* list = dynamic_cast<const ui::ListView*>(child.placement.control);
+    for (int i = 0; list != nullptr && i < static_cast<int>(list->Columns().size()); ++i) {
+        const int width = list->Columns()[i].width;
+        if (SendMessageA(child.hwnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0) != width)
+            SendMessageA(child.hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i), width);
     }
 }
 

@@ -38,7 +38,7 @@ public:
 
     // Controls placed while a layout pass runs move once, at its end: a pass
     // places many controls twice, and a pass at an unchanged size puts every
-    // one back where it was. Passes nest.
+    // one back where it was. Column widths likewise. Passes nest.
     void BeginPass() { ++passes_; }
     void EndPass();
     void Detach();
@@ -62,10 +62,12 @@ private:
     };
     void Push(NativeChild& child, ui::Change what, int index);
     void PushSelection(const NativeChild& child);
+    void PushColumns(const NativeChild& child);
 
     std::vector<NativeChild>& children_;
     int passes_ = 0;
-    std::vector<char> placedInPass_;
+    // Per child, the changes a pass holds back (kHeldBounds, kHeldColumns).
+    std::vector<char> heldInPass_;
     bool syncing_ = false;
     bool autoSizeCheckBoxes_ = false;
 };

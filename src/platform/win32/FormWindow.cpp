@@ -119,7 +119,7 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_SETCURSOR:
         // A child's window passes the question on to its parent.
-        CreateTooltips();
+        WantTooltips();
         if (reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT && HandOver()) {
             SetCursor(LoadCursor(nullptr, IDC_HAND));
             return TRUE;
@@ -154,6 +154,12 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             static_cast<HotkeyField*>(child->placement.control)
                 ->HotkeyPressed(HIWORD(wp), LOWORD(wp));
         return 0;
+    case WM_TIMER:
+        if (wp == kTooltipTimer) {
+            CreateTooltips();
+            return 0;
+        }
+        break;
     case WM_THEMECHANGED:
         drawn_.ThemeChanged();
         [[fallthrough]];

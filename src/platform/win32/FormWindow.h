@@ -142,6 +142,11 @@ private:
     HWND CreateControl(const ui::Placement& p, const NativeChild::Pushed& state);
     static const char* CreationText(const ui::Control& control);
     ui::Rect BoundsAtCreation(const ui::Placement& p, int dpi) const;
+    // Hints come a moment after the pointer first comes over the window: the
+    // tooltip window and its tools cost a window of their own, which a
+    // start-up under the pointer would otherwise pay before it can be used.
+    void WantTooltips();
+    static constexpr UINT_PTR kTooltipTimer = 1;
     void CreateTooltips();
     // Whether the pointer is over a drawn link or an image that opens something.
     bool HandOver() const;
@@ -179,7 +184,8 @@ private:
     // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
     bool errorReported_ = false;
-    bool tooltipsMade_ = false;
+    enum class Tooltips { None, Waiting, Made };
+    Tooltips tooltips_ = Tooltips::None;
     bool drawsLabelsAndPictures_ = false;
     DrawnControls drawn_{hwnd_, [this](const ui::Control& control) { return FontFor(control); }};
     int initialShow_ = SW_SHOW;

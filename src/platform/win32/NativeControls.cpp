@@ -96,10 +96,16 @@ void FormWindow::CreateControls(int dpi) {
     }
 }
 
-// Made when the mouse first comes over the window: a window of its own, which
-// would cost every start-up its time though a hint may never be wanted.
+void FormWindow::WantTooltips() {
+    // Well within the delay before a hint shows.
+    constexpr UINT kTooltipWaitMs = 100;
+    if (tooltips_ == Tooltips::None && SetTimer(hwnd_, kTooltipTimer, kTooltipWaitMs, nullptr) != 0)
+        tooltips_ = Tooltips::Waiting;
+}
+
 void FormWindow::CreateTooltips() {
-    if (std::exchange(tooltipsMade_, true))
+    KillTimer(hwnd_, kTooltipTimer);
+    if (std::exchange(tooltips_, Tooltips::Made) == Tooltips::Made)
         return;
     HWND tooltip =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -119,6 +125,20 @@ void FormWindow::CreateTooltips() {
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
     drawn_.AddTools(tooltip);
+    // A pointer that rests where it came in gets its hint all the same.
+    POINT at{};
+    HWND under = GetCursorPos(&at) != FALSE ? WindowFromPoint(at) : nullptr;
+    if (under == hwnd_ || (under != nullptr && IsChild(hwnd_, under))) {
+        POINT client = at;
+        ScreenToClient(under, &client);
+        MSG move{under,
+                 WM_MOUSEMOVE,
+                 0,
+                 MAKELPARAM(client.x, client.y),
+                 static_cast<DWORD>(GetMessageTime()),
+                 at};
+        SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
 }
 
 HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed& state) {
