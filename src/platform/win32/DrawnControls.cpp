@@ -64,15 +64,13 @@ void DrawnControls::Attach() {
 HTHEME DrawnControls::ButtonTheme() const {
     if (!themeAsked_) {
         themeAsked_ = true;
-        theme_ = IsAppThemed() != FALSE ? OpenThemeData(form_, L"BUTTON") : nullptr;
+        theme_.reset(IsAppThemed() != FALSE ? OpenThemeData(form_, L"BUTTON") : nullptr);
     }
-    return theme_;
+    return theme_.get();
 }
 
 void DrawnControls::ThemeChanged() {
-    if (theme_ != nullptr)
-        CloseThemeData(theme_);
-    theme_ = nullptr;
+    theme_.reset();
     themeAsked_ = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/Unique.h"
 #include "ui/Form.h"
 
 #include <windows.h>
@@ -10,6 +11,11 @@
 #include <vector>
 
 namespace pw::win32 {
+
+inline void CloseTheme(HTHEME theme) {
+    CloseThemeData(theme);
+}
+using UniqueTheme = Unique<HTHEME, CloseTheme>;
 
 // Labels, pictures and group frames that the form window draws on itself
 // instead of making a window for each. Every child window costs the start-up its creation and a
@@ -74,7 +80,7 @@ private:
     bool tracking_ = false;
     HWND tooltip_ = nullptr;
     int passes_ = 0;
-    mutable HTHEME theme_ = nullptr;
+    mutable UniqueTheme theme_;
     mutable bool themeAsked_ = false;
 };
 
