@@ -7,13 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace pw::win32 {
 namespace {
 
-class ListForm : public ui::Form {
-public:
+struct ListForm : ui::Form {
     ListForm() {
         SetWindowClass("PwColumnWidthsTest");
         SetDesignSize(300, 200, true);
@@ -23,68 +20,47 @@ public:
     ui::ListView list{"ListView1"};
 };
 
-class ListWindow : public FormWindow {
-public:
+struct ListWindow : FormWindow {
     using FormWindow::FormWindow;
-    using FormWindow::LayoutPass;
+    // As the main window's layout does: the Hotkey column scaled, then widened.
+    void LayOut(ui::ListView& list) {
+        const LayoutPass pass(*this);
+        list.SetColumnWidth(0, 40);
+        list.SetColumnWidth(2, 65);
+        list.SetColumnWidth(2, 81);
+    }
 };
 
 // Counts the widths the list view is given, whoever gives them.
-LRESULT CALLBACK CountWidths(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR count) {
-    if (msg == LVM_SETCOLUMNWIDTH)
-        ++*reinterpret_cast<int*>(count);
+LRESULT CALLBACK CountWidths(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR n) {
+    *reinterpret_cast<int*>(n) += msg == LVM_SETCOLUMNWIDTH ? 1 : 0;
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-class ColumnWidthsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(window.Create(nullptr, nullptr, WS_POPUP, 0));
-        list = GetDlgItem(window.Handle(), 10);
-        ASSERT_NE(list, nullptr);
-        ASSERT_TRUE(SetWindowSubclass(list, &CountWidths, 1, reinterpret_cast<DWORD_PTR>(&sent)));
-    }
-    void TearDown() override { RemoveWindowSubclass(list, &CountWidths, 1); }
-    std::array<int, 3> Shown() const {
-        std::array<int, 3> widths{};
-        for (int i = 0; i < 3; ++i)
-            widths[i] = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, i, 0));
-        return widths;
-    }
+TEST(ColumnWidths, APassGivesTheListOnlyTheWidthsItEndsWithThatItDoesNotShowYet) {
     ListForm form;
     ListWindow window{form};
-    HWND list = nullptr;
+    ASSERT_TRUE(window.Create(nullptr, nullptr, WS_POPUP, 0));
+    HWND list = GetDlgItem(window.Handle(), 10);
     int sent = 0;
-};
+    ASSERT_TRUE(SetWindowSubclass(list, &CountWidths, 1, reinterpret_cast<DWORD_PTR>(&sent)));
+    const auto shown = [&](int column) {
+        return SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0);
+    };
 
-// As the main window's layout does: the Hotkey column scaled, then widened to
-// what the other two leave over.
-void LayOut(ListWindow& window, ui::ListView& list, int scaled, int widened) {
-    const ListWindow::LayoutPass pass(window);
-    list.SetColumnWidth(0, 40);
-    list.SetColumnWidth(2, scaled);
-    list.SetColumnWidth(2, widened);
-}
-
-TEST_F(ColumnWidthsTest, APassGivesTheListOnlyTheWidthsItEndsWithThatItDoesNotShowYet) {
-    LayOut(window, form.list, 65, 81);
-    EXPECT_EQ(Shown(), (std::array<int, 3>{40, 175, 81}));
+    window.LayOut(form.list);
+    EXPECT_EQ(shown(2), 81);
     EXPECT_EQ(sent, 1) << "only the Hotkey column changed, once";
-
-    sent = 0;
-    LayOut(window, form.list, 65, 81); // the same size again
-    EXPECT_EQ(sent, 0);
-
+    window.LayOut(form.list); // the same size again
+    EXPECT_EQ(sent, 1);
     // A column the user dragged goes back to the layout's width at the next pass.
     SendMessageA(list, LVM_SETCOLUMNWIDTH, 0, 100);
-    sent = 0;
-    LayOut(window, form.list, 65, 81);
-    EXPECT_EQ(Shown(), (std::array<int, 3>{40, 175, 81}));
-    EXPECT_EQ(sent, 1);
-
+    window.LayOut(form.list);
+    EXPECT_EQ(shown(0), 40);
+    EXPECT_EQ(sent, 3);
     // Outside a pass a width goes at once.
     form.list.SetColumnWidth(1, 200);
-    EXPECT_EQ(Shown()[1], 200);
+    EXPECT_EQ(shown(1), 200);
 }
 
 } // namespace
