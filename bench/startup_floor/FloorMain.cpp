@@ -17,7 +17,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
-#include <vector>
+#include <span>
 
 namespace {
 
@@ -29,12 +29,16 @@ LRESULT CALLBACK FloorProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+struct Box {
+    int left, top, width, height;
+};
+
 struct Child {
     const char* className;
     const char* text;
     DWORD style;
     DWORD exStyle;
-    RECT at; // left, top, width, height
+    Box at;
 };
 
 constexpr Child kMainWindowChildren[] = {
@@ -67,7 +71,7 @@ void AddMainWindowControls(HWND main, HWND list, HINSTANCE instance) {
     for (const Child& c : kMainWindowChildren) {
         HWND child = CreateWindowExA(c.exStyle, c.className, c.text,
                                      WS_CHILD | WS_VISIBLE | c.style, c.at.left, c.at.top,
-                                     c.at.right, c.at.bottom, main, nullptr, instance, nullptr);
+                                     c.at.width, c.at.height, main, nullptr, instance, nullptr);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
@@ -91,18 +95,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     HWND main =
         CreateWindowExA(0, windowClass.lpszClassName, appData, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, 545, 495, nullptr, nullptr, instance, nullptr);
-    const RECT listAt = mainWindowControls ? RECT{8, 151, 505, 229} : RECT{8, 60, 520, 300};
+    const Box listAt = mainWindowControls ? Box{8, 151, 505, 229} : Box{8, 60, 520, 300};
     HWND list = CreateWindowExA(
         WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, listAt.left,
-        listAt.top, listAt.right, listAt.bottom, main,
+        listAt.top, listAt.width, listAt.height, main,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LISTVIEW)), instance, nullptr);
     if (mainWindowControls)
         AddMainWindowControls(main, list, instance);
-    const std::vector<std::pair<const char*, int>> columns =
-        mainWindowControls ? std::vector<std::pair<const char*, int>>{{"No.", 40},
-                                                                      {"Content", 375},
-                                                                      {"Hotkey", 65}}
-                           : std::vector<std::pair<const char*, int>>{{"Content", 400}};
+    using Column = std::pair<const char*, int>;
+    constexpr Column kOneColumn[] = {{"Content", 400}};
+    constexpr Column kMainWindowColumns[] = {{"No.", 40}, {"Content", 375}, {"Hotkey", 65}};
+    const std::span<const Column> columns =
+        mainWindowControls ? std::span<const Column>(kMainWindowColumns) : kOneColumn;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
