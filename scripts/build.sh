@@ -15,6 +15,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
+export CCACHE_DIR="${CCACHE_DIR:-$root/build/ccache}"
 
 trees=()
 targets=()
@@ -35,9 +36,12 @@ for tree in "${trees[@]}"; do
     # only the fuzz runs: its unit tests are not built).
     native) args=("-DPW_EXTRA_TEST_DIRS=$root/build/asan;$root/build/win32;$root/build/fuzz/tests/fuzz") ;;
     asan) args=(-DPW_SANITIZE=ON -DPW_TEST_PREFIX=asan.) ;;
+    # Compiled through ccache, so that the test run's check of the release
+    # command (a fresh tree with the same flags) finds these objects.
     win32) jpeg_dir="$(scripts/build-libjpeg-win32.sh)"
            args=("-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
-                 "-DPW_LIBJPEG_DIR=$jpeg_dir") ;;
+                 "-DPW_LIBJPEG_DIR=$jpeg_dir" -DCMAKE_C_COMPILER_LAUNCHER=ccache
+                 -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) ;;
     fuzz) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPW_FUZZ=ON
                 -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   esac

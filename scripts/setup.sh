@@ -14,9 +14,14 @@ packages=(
   clang-format
   clang libclang-rt-14-dev
   nsis zip unzip
+  ccache
 )
 
 say() { printf 'setup: %s\n' "$*" >&2; }
+
+# Where apt keeps its settings and lists; the set-up's own test points them elsewhere.
+apt_etc="${PW_SETUP_APT_ETC:-/etc/apt}"
+apt_lists="${PW_SETUP_APT_LISTS:-/var/lib/apt/lists}"
 
 is_installed() {
   [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == installed ]]
@@ -67,17 +72,17 @@ add_deb_src_one_line() {
 # Lists the apt source files whose Debian entries lack deb-src.
 sources_without_deb_src() {
   local f
-  for f in /etc/apt/sources.list.d/*.sources; do
+  for f in "$apt_etc"/sources.list.d/*.sources; do
     [[ -f "$f" ]] && ! cmp -s "$f" <(add_deb_src_deb822 "$f") && printf '%s\n' "$f"
   done
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+  for f in "$apt_etc"/sources.list "$apt_etc"/sources.list.d/*.list; do
     [[ -f "$f" ]] && ! cmp -s "$f" <(add_deb_src_one_line "$f") && printf '%s\n' "$f"
   done
   return 0
 }
 
 have_source_indexes() {
-  compgen -G '/var/lib/apt/lists/*_Sources*' >/dev/null
+  compgen -G "$apt_lists/*_Sources*" >/dev/null
 }
 
 need_i386=0
@@ -96,7 +101,7 @@ if ((need_update == 0)); then
   exit 0
 fi
 
-if ((EUID != 0)); then
+if [[ "$(id -u)" != 0 ]]; then
   say "packages or apt settings are missing; run this script as root (e.g. sudo $0)"
   ((${#missing[@]})) && say "missing: ${missing[*]}"
   exit 1
@@ -128,9 +133,52 @@ for f in "${src_files[@]}"; do
 done
 
 export DEBIAN_FRONTEND=noninteractive
-say "updating the package lists"
-run_quietly apt-get update -q
+
+# A mirror that is being synced can serve an index that does not match its
+# release file for a minute or two; apt-get update then fails although every
+# other list arrived. Try again a few times, then go on with the lists there
+# are and let the install decide whether they are enough.
+update_tries="${PW_SETUP_UPDATE_TRIES:-4}"
+update_pause="${PW_SETUP_UPDATE_PAUSE:-15}"
+update_log=$(mktemp)
+trap 'rm -f "$log" "$update_log"' EXIT
+updated=0
+for ((try = 1; try <= update_tries; try++)); do
+  say "updating the package lists"
+  if apt-get update -q >"$update_log" 2>&1; then
+    updated=1
+    break
+  fi
+  if ((try < update_tries)); then
+    say "apt-get update failed (try $try of $update_tries); trying again in ${update_pause}s"
+    sleep "$update_pause"
+  fi
+done
+# The indexes apt could not fetch, one line each: "E: Failed to fetch URL  reason".
+unfetched() {
+  sed -n 's/^[EW]: Failed to fetch \([^[:space:]]*\).*/\1/p' "$update_log" | sort -u
+}
+if ((updated == 0)); then
+  say "apt-get update still fails after $update_tries tries; going on with the package lists there are"
+fi
+
 if ((${#missing[@]})); then
   say "installing ${missing[*]}"
-  run_quietly apt-get install -y -q --no-install-recommends "${missing[@]}"
+  if ! apt-get install -y -q --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+    if ((updated)); then
+      say "failed: apt-get install ${missing[*]}"
+      tail -n 40 "$log" >&2
+      exit 1
+    fi
+    say "the install failed after an incomplete update of the package lists: the package archive looks partly synced (or could not be reached). Run this command again later."
+    while read -r url; do say "could not fetch: $url"; done < <(unfetched)
+    # The line that says why, e.g. "Depends: zlib1g:i386 ... but it is not going to be installed".
+    reason=$(grep -E 'Depends:|^E: ' "$log" | head -n 1 || true)
+    [[ -n "$reason" ]] || reason=$(tail -n 1 "$log")
+    say "apt-get install said: ${reason#"${reason%%[![:space:]]*}"}"
+    exit 1
+  fi
+fi
+if ((updated == 0)); then
+  while read -r url; do say "could not fetch (carried on without it): $url"; done < <(unfetched)
 fi
