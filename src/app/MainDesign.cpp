@@ -87,6 +87,9 @@ void TfrmMain::Design() {
 }
 
 void TfrmMain::WireHandlers() {
+    OnShow = [this] { FormShow(); };
+    OnCloseRequest = [this] { FormClose(); };
+    OnDestroy = [this] { FormDestroy(); };
     // Each control's click runs the handler of its name.
     const auto onClick = [this](auto& control, void (TfrmMain::*handler)()) {
         control.OnClick = [this, handler] { (this->*handler)(); };

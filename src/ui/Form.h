@@ -91,10 +91,12 @@ public:
     // The native window class the form is shown under.
     const std::string& WindowClass() const { return windowClass_; }
 
-    // Run by the binding each time the window becomes visible, and for each
-    // request to close it (close box, Alt+F4).
+    // Run by the binding each time the window becomes visible, for each
+    // request to close it (close box, Alt+F4; without a handler the window
+    // goes), and when its window is destroyed.
     std::function<void()> OnShow;
     std::function<void()> OnCloseRequest;
+    std::function<void()> OnDestroy;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
@@ -113,12 +115,9 @@ public:
     // A modal form closes as soon as it has a result.
     ModalResult GetModalResult() const { return modalResult_; }
     void SetModalResult(ModalResult result) { modalResult_ = result; }
-    // A modal showing begins: no result yet, and the show handler runs.
-    void BeginModal() {
-        modalResult_ = ModalResult::None;
-        if (OnShow)
-            OnShow();
-    }
+    // A modal showing begins: no result yet. The show handler runs when the
+    // window shows, as at every showing.
+    void BeginModal() { modalResult_ = ModalResult::None; }
 
     // The look of the window's buttons and check boxes; none for the system's.
     std::optional<VisualStyle> Skin() const { return skin_; }

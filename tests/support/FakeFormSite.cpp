@@ -20,6 +20,8 @@ void FakeFormSite::SetOuterSize(ui::Size size) {
 void FakeFormSite::RunModal(ui::Form& dialog) {
     ++modalRuns;
     dialog.BeginModal();
+    if (dialog.OnShow)
+        dialog.OnShow();
     if (modalScript)
         modalScript(dialog);
     if (dialog.GetModalResult() == ui::ModalResult::None && dialog.OnCloseRequest)

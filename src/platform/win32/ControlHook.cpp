@@ -1,5 +1,7 @@
 #include "platform/win32/ControlHook.h"
 
+#include "platform/win32/FailureReport.h"
+
 #include <memory>
 
 namespace pw::win32 {
@@ -65,7 +67,8 @@ LRESULT CALLBACK ControlHook::Thunk(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) n
     // times over for each control at each showing.
     if (msg == WM_NCPAINT && !HasFrame(hwnd))
         return 0;
-    const LRESULT result = hook->proc_(*hook, hwnd, msg, wp, lp);
+    const LRESULT result = CallGuarded([&] { return hook->proc_(*hook, hwnd, msg, wp, lp); },
+                                       [&] { return hook->Next(hwnd, msg, wp, lp); });
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         const std::unique_ptr<ControlHook> owned(hook);

@@ -132,7 +132,7 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
             if (!control.Visible() || (control.GetKind() == ui::Kind::Label) != labels ||
                 !IntersectRect(&touched, &r, &dirty))
                 continue;
-            const int saved = SaveDC(dc);
+            const SavedDc saved(dc);
             IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
             if (labels)
                 DrawLabel(dc, r, static_cast<const ui::Label&>(control), fontFor_(control),
@@ -142,7 +142,6 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
                              ButtonTheme());
             else
                 DrawImage(dc, r, static_cast<const ui::Image&>(control), true);
-            RestoreDC(dc, saved);
         }
     }
 }

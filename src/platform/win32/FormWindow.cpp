@@ -2,26 +2,59 @@
 
 #include "hotkeys/HotkeyField.h"
 #include "platform/Product.h"
-#include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/FailureReport.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/NotificationRoutes.h"
+#include "platform/win32/SkinCanvas.h"
 #include "platform/win32/WindowDpi.h"
+#include "platform/win32/WindowMessages.h"
 #include "ui/DpiScale.h"
 
-#include <exception>
-#include <utility>
+#include <windowsx.h>
 
 namespace pw::win32 {
+
+FormWindow::FormWindow(ui::Form& form) : form_(form) {}
+
+std::span<const MessageRoute<FormWindow>> FormWindow::Routes() {
+    static constexpr MessageRoute<FormWindow> kRoutes[] = {
+        {WM_NOTIFY, &FormWindow::OnNotify},
+        {WM_COMMAND, &FormWindow::OnCommand},
+        {WM_MEASUREITEM, &FormWindow::OnMeasureItem},
+        {WM_DRAWITEM, &FormWindow::OnDrawItem},
+        {WM_MENUCHAR, &FormWindow::OnMenuChar},
+        {WM_CONTEXTMENU, &FormWindow::OnContextMenu},
+        {WM_CTLCOLORSTATIC, &FormWindow::OnCtlColorStatic},
+        {WM_SETCURSOR, &FormWindow::OnSetCursor},
+        {WM_PAINT, &FormWindow::OnPaint},
+        {WM_MOUSEMOVE, &FormWindow::OnMouse},
+        {WM_MOUSELEAVE, &FormWindow::OnMouse},
+        {WM_LBUTTONDOWN, &FormWindow::OnMouse},
+        {WM_LBUTTONDBLCLK, &FormWindow::OnMouse},
+        {WM_LBUTTONUP, &FormWindow::OnMouse},
+        {WM_RBUTTONDOWN, &FormWindow::OnMouse},
+        {WM_RBUTTONUP, &FormWindow::OnMouse},
+        {WM_MBUTTONDOWN, &FormWindow::OnMouse},
+        {WM_MBUTTONUP, &FormWindow::OnMouse},
+        {WM_CAPTURECHANGED, &FormWindow::OnMouse},
+        {kCaptureKey, &FormWindow::OnCaptureKey},
+        {WM_TIMER, &FormWindow::OnTimer},
+        {WM_THEMECHANGED, &FormWindow::OnLookChanged},
+        {WM_SETTINGCHANGE, &FormWindow::OnLookChanged},
+        {WM_SYSCOLORCHANGE, &FormWindow::OnLookChanged},
+        {WM_SHOWWINDOW, &FormWindow::OnShowWindow},
+        {kShown, &FormWindow::OnShown},
+        {WM_CLOSE, &FormWindow::OnClose},
+        {WM_DESTROY, &FormWindow::OnDestroy},
+    };
+    return kRoutes;
+}
 
 bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
     if (!CreateFrame(icon, owner, style, exStyle))
         return false;
     CreateControls();
     return true;
-}
-
-void FormWindow::CreateControls() {
-    CreateControls(frameDpi_);
-    mirror_.Attach();
-    drawn_.Attach();
 }
 
 bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
@@ -57,158 +90,30 @@ bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle)
     form_.OnCaptionChanged = [this] { SetWindowTextA(hwnd_, form_.Caption().c_str()); };
     form_.ScaleToDpi(dpi);
     frameDpi_ = dpi;
+    fonts_.Make(dpi);
     return true;
 }
 
 void FormWindow::Teardown() {
-    mirror_.Detach();
-    drawn_.Detach();
-    drawn_.Clear();
-    children_.clear(); // the child windows went with their parent
-    skinned_.clear();
+    children_.Forget();
     form_.OnCaptionChanged = nullptr;
     form_.AttachSite(nullptr);
     hwnd_ = nullptr;
 }
 
-void FormWindow::ReportError(const char* what) noexcept {
-    if (!std::exchange(errorReported_, true))
-        MessageBoxA(nullptr, what, kMessageCaption, MB_ICONERROR | MB_OK);
+void FormWindow::ShowFirstTime(int command) {
+    ::ShowWindow(hwnd_, command);
+    MSG shown{};
+    if (PeekMessageA(&shown, hwnd_, kShown, kShown, PM_REMOVE) && form_.OnShow)
+        form_.OnShow();
 }
 
-bool FormWindow::OnClose() {
-    if (!form_.OnCloseRequest)
-        return true;
-    form_.OnCloseRequest();
-    return false; // a modal form's window goes when its loop ends
-}
-
-LRESULT FormWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = 0;
-    if (HandleMessage(msg, wp, lp, result))
-        return result;
-    switch (msg) {
-    case WM_NOTIFY:
-        if (CustomDraw(*reinterpret_cast<const NMHDR*>(lp), result))
-            return result;
-        [[fallthrough]];
-    case WM_COMMAND:
-        if (RouteNotification(msg, wp, lp))
-            return 0;
-        break;
-    case WM_MEASUREITEM:
-        if (wp == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
-            return TRUE;
-        break;
-    case WM_DRAWITEM:
-        if (wp == 0 && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)))
-            return TRUE;
-        break;
-    case WM_MENUCHAR:
-        if (shownMenu_ != nullptr && shownMenu_->Skin())
-            return MenuChar(static_cast<char>(LOWORD(wp)));
-        break;
-    case WM_CONTEXTMENU:
-        if (OnContextMenu(reinterpret_cast<HWND>(wp), lp))
-            return 0;
-        break;
-    case WM_CTLCOLORSTATIC:
-        if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp)))
-            if (PaintStatic(reinterpret_cast<HDC>(wp), *child->placement.control, result))
-                return result;
-        break;
-    case WM_SETCURSOR:
-        // A child's window passes the question on to its parent.
-        WantTooltips();
-        if (reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT && HandOver()) {
-            SetCursor(LoadCursor(nullptr, IDC_HAND));
-            return TRUE;
-        }
-        break;
-    case WM_PAINT:
-        if (drawsLabelsAndPictures_) {
-            PAINTSTRUCT ps{};
-            HDC dc = BeginPaint(hwnd_, &ps);
-            drawn_.Paint(dc, ps.rcPaint);
-            PaintSkinnedChildren(dc, ps.rcPaint);
-            EndPaint(hwnd_, &ps);
-            return 0;
-        }
-        break;
-    case WM_MOUSEMOVE:
-    case WM_MOUSELEAVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_CAPTURECHANGED:
-        if (drawn_.Mouse(msg, wp, lp))
-            return 0;
-        break;
-    case kCaptureKey:
-        if (const NativeChild* child = FindChild(reinterpret_cast<HWND>(lp));
-            child != nullptr && child->placement.control->GetKind() == ui::Kind::HotkeyField)
-            static_cast<HotkeyField*>(child->placement.control)
-                ->HotkeyPressed(HIWORD(wp), LOWORD(wp));
-        return 0;
-    case WM_TIMER:
-        if (wp == kTooltipTimer) {
-            CreateTooltips();
-            return 0;
-        }
-        break;
-    case WM_THEMECHANGED:
-        drawn_.ThemeChanged();
-        [[fallthrough]];
-    case WM_SETTINGCHANGE:
-    case WM_SYSCOLORCHANGE:
-        // High contrast may have come or gone: every control is drawn again in its look.
-        ForgetHighContrast();
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        break;
-    case WM_CLOSE:
-        if (!OnClose())
-            return 0;
-        break;
-    case WM_DESTROY:
-        OnDestroy();
-        break;
-    default:
-        break;
-    }
-    return DefWindowProcA(hwnd_, msg, wp, lp);
-}
-
-// When the window is painted whole, its skinned controls are painted with it
-// and marked as done: their own painting would cost each a round of requests
-// to the window system for the same pixels.
-void FormWindow::PaintSkinnedChildren(HDC dc, const RECT& dirty) {
-    // Only when the whole window is painted, so that nothing it leaves out is marked done.
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (HighContrastOn() || !EqualRect(&dirty, &client))
-        return;
-    for (const std::unique_ptr<SkinnedControl>& s : skinned_) {
-        RECT r{};
-        if (!IsWindowVisible(s->hwnd) || !GetWindowRect(s->hwnd, &r))
-            continue;
-        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-        const int saved = SaveDC(dc);
-        SetViewportOrgEx(dc, r.left, r.top, nullptr);
-        IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-        PaintSkinned(dc, *s);
-        RestoreDC(dc, saved);
-        ValidateRect(s->hwnd, nullptr);
-    }
-}
-
-bool FormWindow::HandOver() const {
-    POINT at{};
-    return GetCursorPos(&at) != FALSE && ScreenToClient(hwnd_, &at) != FALSE &&
-           drawn_.WantsHand(at);
+bool FormWindow::TranslateShortcut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr ||
+        (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)))
+        return false;
+    return form_.RunShortcut(static_cast<std::uint16_t>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
+                             GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0);
 }
 
 LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
@@ -225,15 +130,215 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
         self->Teardown();
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
-    // Exceptions cannot unwind through user32's frames: stop them here.
-    try {
-        return self->Dispatch(msg, wp, lp);
-    } catch (const std::exception& e) {
-        self->ReportError(e.what());
-    } catch (...) {
-        self->ReportError("Unexpected error.");
+    return CallGuarded([&] { return self->Dispatch({msg, wp, lp}); },
+                       [&] { return DefWindowProcA(hwnd, msg, wp, lp); });
+}
+
+LRESULT FormWindow::Dispatch(const Message& m) {
+    LRESULT result = 0;
+    if (RouteOwnMessage(m, result) || RouteMessage(*this, Routes(), m, result))
+        return result;
+    return DefWindowProcA(hwnd_, m.id, m.wp, m.lp);
+}
+
+bool FormWindow::OnNotify(const Message& m, LRESULT& result) {
+    const auto& header = *reinterpret_cast<const NMHDR*>(m.lp);
+    return children_.CustomDraw(header, result) ||
+           RouteNotification(children_.Find(header.hwndFrom), children_.Mirror(), m.id, m.wp,
+                             m.lp);
+}
+
+bool FormWindow::OnCommand(const Message& m, LRESULT&) {
+    return RouteNotification(children_.Find(reinterpret_cast<HWND>(m.lp)), children_.Mirror(),
+                             m.id, m.wp, m.lp);
+}
+
+bool FormWindow::OnMeasureItem(const Message& m, LRESULT& result) {
+    result = TRUE;
+    return m.wp == 0 && menus_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.lp), Dpi());
+}
+
+bool FormWindow::OnDrawItem(const Message& m, LRESULT& result) {
+    result = TRUE;
+    return m.wp == 0 && menus_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lp), Dpi());
+}
+
+bool FormWindow::OnMenuChar(const Message& m, LRESULT& result) {
+    const std::optional<LRESULT> chosen = menus_.MenuChar(static_cast<char>(LOWORD(m.wp)));
+    result = chosen.value_or(0);
+    return chosen.has_value();
+}
+
+bool FormWindow::OnContextMenu(const Message& m, LRESULT&) {
+    const auto source = reinterpret_cast<HWND>(m.wp);
+    const NativeChild* child = children_.Find(source);
+    if (child == nullptr || child->placement.control->ContextMenu() == nullptr)
+        return false;
+    POINT at{GET_X_LPARAM(m.lp), GET_Y_LPARAM(m.lp)};
+    RECT r{};
+    if (at.x == -1 && at.y == -1 && GetWindowRect(source, &r)) // from the keyboard
+        at = {r.left, r.top};
+    menus_.Popup(*child->placement.control->ContextMenu(), at.x, at.y);
+    return true;
+}
+
+bool FormWindow::OnCtlColorStatic(const Message& m, LRESULT& result) {
+    return children_.StaticColors(reinterpret_cast<HDC>(m.wp), reinterpret_cast<HWND>(m.lp),
+                                  result);
+}
+
+bool FormWindow::OnSetCursor(const Message& m, LRESULT& result) {
+    // A child's window passes the question on to its parent.
+    tooltips_.Want();
+    POINT at{};
+    if (reinterpret_cast<HWND>(m.wp) != hwnd_ || LOWORD(m.lp) != HTCLIENT ||
+        GetCursorPos(&at) == FALSE || ScreenToClient(hwnd_, &at) == FALSE ||
+        !children_.Drawn().WantsHand(at))
+        return false;
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    result = TRUE;
+    return true;
+}
+
+bool FormWindow::OnPaint(const Message&, LRESULT&) {
+    if (!children_.DrawsLabelsAndPictures())
+        return false;
+    const PaintScope paint(hwnd_);
+    children_.Paint(paint.dc(), paint.Dirty());
+    return true;
+}
+
+bool FormWindow::OnMouse(const Message& m, LRESULT&) {
+    return children_.Drawn().Mouse(m.id, m.wp, m.lp);
+}
+
+bool FormWindow::OnCaptureKey(const Message& m, LRESULT&) {
+    if (const NativeChild* child = children_.Find(reinterpret_cast<HWND>(m.lp));
+        child != nullptr && child->placement.control->GetKind() == ui::Kind::HotkeyField)
+        static_cast<HotkeyField*>(child->placement.control)
+            ->HotkeyPressed(HIWORD(m.wp), LOWORD(m.wp));
+    return true;
+}
+
+bool FormWindow::OnTimer(const Message& m, LRESULT&) {
+    return tooltips_.Timer(m.wp);
+}
+
+bool FormWindow::OnLookChanged(const Message& m, LRESULT&) {
+    if (m.id == WM_THEMECHANGED)
+        children_.Drawn().ThemeChanged();
+    // High contrast may have come or gone: every control is drawn again in its look.
+    ForgetHighContrast();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return false;
+}
+
+bool FormWindow::OnShowWindow(const Message& m, LRESULT&) {
+    if (m.wp != FALSE)
+        PostMessageA(hwnd_, kShown, 0, 0);
+    return false;
+}
+
+bool FormWindow::OnShown(const Message&, LRESULT&) {
+    if (form_.OnShow)
+        form_.OnShow();
+    return true;
+}
+
+bool FormWindow::OnClose(const Message&, LRESULT&) {
+    if (!form_.OnCloseRequest)
+        return false; // the system's handling: the window goes
+    // The handler decides: a modal form's window goes when its loop ends, the
+    // main window's when its loop ends.
+    form_.OnCloseRequest();
+    return true;
+}
+
+bool FormWindow::OnDestroy(const Message&, LRESULT&) {
+    if (form_.OnDestroy)
+        form_.OnDestroy();
+    return false;
+}
+
+int FormWindow::Dpi() const {
+    return DpiOf(hwnd_);
+}
+
+void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
+    fonts_.Make(dpi);
+    children_.FontsChanged();
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred) {
+    ui::Rect r = placement.bounds;
+    if (centred) {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        r = ui::CentredIn(ToRect(work), r.width, r.height);
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    // Hidden still: the bounds now, the maximized state when first shown.
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    initialShow_ = placement.maximized ? SW_SHOWMAXIMIZED : SW_SHOW;
+}
+
+void FormWindow::SetMinimizedPosition(int left, int top) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(hwnd_, &placement))
+        return;
+    placement.flags |= WPF_SETMINPOSITION;
+    placement.ptMinPosition = {left, top};
+    SetWindowPlacement(hwnd_, &placement);
+}
+
+ui::WindowPlacement FormWindow::GetPlacement() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    ui::WindowPlacement p{ToRect(r), IsZoomed(hwnd_) != FALSE, ToRect(r)};
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof(wp);
+    if (GetWindowPlacement(hwnd_, &wp))
+        p.normal = ToRect(wp.rcNormalPosition);
+    // A minimized window stores where it was before, not the icon's place.
+    // The system counts that from the work area: a taskbar at the top or left
+    // would move the window by its size at each start.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (IsIconic(hwnd_) &&
+        GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        p.bounds = p.normal;
+        p.bounds.left += monitor.rcWork.left - monitor.rcMonitor.left;
+        p.bounds.top += monitor.rcWork.top - monitor.rcMonitor.top;
+        p.maximized = (wp.flags & WPF_RESTORETOMAXIMIZED) != 0;
+    }
+    return p;
+}
+
+void FormWindow::RunModal(ui::Form& dialog) {
+    FormWindow window(dialog);
+    if (!window.Create(nullptr, hwnd_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS,
+                       WS_EX_DLGMODALFRAME)) {
+        MessageBoxA(hwnd_, "The window could not be created.", kMessageCaption,
+                    MB_ICONERROR | MB_OK);
+        return;
+    }
+    EnableWindow(hwnd_, FALSE);
+    dialog.BeginModal();
+    window.ShowFirstTime(SW_SHOW);
+    SetFocus(GetNextDlgTabItem(window.Handle(), nullptr, FALSE));
+
+    // Hotkeys and everything else of the thread keep being handled meanwhile.
+    const std::optional<int> quit = RunMessages({this, &window}, [&] {
+        return dialog.GetModalResult() != ui::ModalResult::None || window.Handle() == nullptr;
+    });
+    if (quit)
+        PostQuitMessage(*quit); // for the outer loop
+    // The owner first, so the activation goes back to it, not elsewhere.
+    EnableWindow(hwnd_, TRUE);
+    window.Destroy();
+    SetActiveWindow(hwnd_);
 }
 
 } // namespace pw::win32

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "platform/win32/ControlMirror.h"
-#include "platform/win32/DrawnControls.h"
-#include "platform/win32/SkinSubclass.h"
-#include "platform/win32/Unique.h"
+#include "platform/win32/ChildControls.h"
+#include "platform/win32/FormFonts.h"
+#include "platform/win32/FormMenus.h"
+#include "platform/win32/FormTooltips.h"
+#include "platform/win32/MessageRoutes.h"
 #include "ui/Form.h"
 
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
-#include <map>
-#include <memory>
-#include <optional>
-#include <vector>
+#include <span>
 
 namespace pw::win32 {
 
@@ -22,13 +18,13 @@ inline ui::Rect ToRect(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-// The native window behind a portable form: one static, noexcept window
-// procedure binds `this` at WM_NCCREATE and dispatches to the window's parts.
-// Its jobs each have a file: NativeControls, FormSiteServices, MessageLoop,
-// NotificationRoutes, PopupMenus, StaticColors and WindowDpi.
+// The native window behind a portable form. One static window procedure binds
+// `this` at WM_NCCREATE and routes each message through the window class's
+// table of messages, then this one; the work is its parts': the child
+// controls and their fonts, the hints, the popup menus.
 class FormWindow : public ui::FormSite {
 public:
-    explicit FormWindow(ui::Form& form) : form_(form) {}
+    explicit FormWindow(ui::Form& form);
     ~FormWindow() override { Destroy(); }
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -40,18 +36,23 @@ public:
     // controls are made (in their final places, so none is moved twice);
     // CreateControls then makes them.
     bool CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle);
-    void CreateControls();
+    void CreateControls() { children_.Create(frameDpi_); }
     HWND Handle() const { return hwnd_; }
-    // Drops the native window; the form stays.
+    // Drops the native window, running the form's destroy handler; the form stays.
     void Destroy() {
         if (hwnd_ != nullptr)
             DestroyWindow(hwnd_);
     }
-    // The thread's one message loop, for the main window and each modal form
-    // above it: shortcut and dialog keys first, the forms' idle step whenever
-    // the queue runs dry. Until `done` holds, or a WM_QUIT with its exit code.
-    static std::optional<int> RunMessages(std::initializer_list<FormWindow*> windows,
-                                          const std::function<bool()>& done);
+    // Shows the window the first time, as SetPlacement left it, and runs the
+    // show handler that showing posted at once: the window is visible and
+    // active already, and is then painted once, as the handler leaves it.
+    void ShowFirstTime(int command);
+    int InitialShowCommand() const { return initialShow_; }
+
+    // For the message loop: a key pressed in the window that is one of the
+    // form's shortcuts, and the form's idle step.
+    bool TranslateShortcut(const MSG& msg);
+    void Idle() { form_.Idle(); }
 
     // ui::FormSite
     void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
@@ -63,23 +64,32 @@ public:
     }
     void BringToFront() override { SetForegroundWindow(hwnd_); }
     void Quit() override { PostQuitMessage(0); }
-    void Focus(const ui::Control& control) override;
+    void Focus(const ui::Control& control) override {
+        if (HWND child = children_.WindowOf(control))
+            SetFocus(child);
+    }
     void SetTopmost(bool on) override {
         SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     void SetPlacement(const ui::WindowPlacement& placement, bool centred) override;
     ui::WindowPlacement GetPlacement() const override;
-    // How to show the window the first time, after SetPlacement.
-    int InitialShowCommand() const { return initialShow_; }
     int ClientWidth() const override { return ClientSize().width; }
-    ui::Size OuterSize() const override;
-    ui::Size ClientSize() const override;
-    void SetOuterSize(ui::Size size) override;
+    ui::Size OuterSize() const override {
+        const ui::Rect r = WindowBounds();
+        return {r.width, r.height};
+    }
+    ui::Size ClientSize() const override {
+        RECT r{};
+        GetClientRect(hwnd_, &r);
+        return {r.right, r.bottom};
+    }
+    void SetOuterSize(ui::Size size) override {
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     int Dpi() const override;
-    // WM_DPICHANGED: the font for the new DPI, and the size the system suggests.
-    void ChangeDpi(int dpi, const RECT& suggested);
-    void Popup(const ui::PopupMenu& menu, int x, int y) override;
+    void Popup(const ui::PopupMenu& menu, int x, int y) override { menus_.Popup(menu, x, y); }
     void RunModal(ui::Form& dialog) override;
     void HideWindow() override { ::ShowWindow(hwnd_, SW_HIDE); }
     bool IsMinimized() const override { return IsIconic(hwnd_) != FALSE; }
@@ -100,95 +110,62 @@ public:
     }
 
 protected:
-    // Window-specific messages first; return true when handled.
-    virtual bool HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-    // WM_CLOSE: return false to keep the window.
-    virtual bool OnClose();
-    virtual void OnDestroy() {}
+    // The window class's own table of messages, routed before this one's.
+    virtual bool RouteOwnMessage(const Message&, LRESULT&) { return false; }
     // The control's window, if it has one.
-    HWND ChildOf(const ui::Control& control) const;
+    HWND ChildOf(const ui::Control& control) const { return children_.WindowOf(control); }
+    // WM_DPICHANGED: the fonts for the new DPI, and the size the system suggests.
+    void ChangeDpi(int dpi, const RECT& suggested);
     // Controls placed while it lasts move, or are drawn again, once, at its end.
     class LayoutPass {
     public:
-        explicit LayoutPass(FormWindow& window) : window_(window) {
-            window_.mirror_.BeginPass();
-            window_.drawn_.BeginPass();
+        explicit LayoutPass(FormWindow& window) : children_(window.children_) {
+            children_.BeginPass();
         }
-        ~LayoutPass() {
-            window_.drawn_.EndPass();
-            window_.mirror_.EndPass();
-        }
+        ~LayoutPass() { children_.EndPass(); }
         LayoutPass(const LayoutPass&) = delete;
         LayoutPass& operator=(const LayoutPass&) = delete;
 
     private:
-        FormWindow& window_;
-    }; // Labels and pictures drawn by the window itself, without windows of their own.
-    void DrawLabelsAndPictures() { drawsLabelsAndPictures_ = true; }
+        ChildControls& children_;
+    };
+    // Labels and pictures drawn by the window itself, without windows of their own.
+    void DrawLabelsAndPictures() { children_.DrawLabelsAndPictures(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-    LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
-    bool TranslateShortcut(const MSG& msg);
-    // WM_COMMAND and WM_NOTIFY of a control, to its object.
-    bool RouteNotification(UINT msg, WPARAM wp, LPARAM lp);
-    bool OnContextMenu(HWND source, LPARAM lp);
-    // WM_CTLCOLORSTATIC: false leaves the control to the system's colours.
-    bool PaintStatic(HDC dc, const ui::Control& control, LRESULT& result);
-    // A child window for each control object of the design, in the design's
-    // font, with its hint as a tooltip; the mirror gives each its state.
-    void CreateControls(int dpi);
-    int frameDpi_ = 0;
-    HWND CreateControl(const ui::Placement& p, const NativeChild::Pushed& state);
-    static const char* CreationText(const ui::Control& control);
-    ui::Rect BoundsAtCreation(const ui::Placement& p, int dpi) const;
-    // Hints come a moment after the pointer first comes over the window: the
-    // tooltip window and its tools cost a window of their own, which a
-    // start-up under the pointer would otherwise pay before it can be used.
-    void WantTooltips();
-    static constexpr UINT_PTR kTooltipTimer = 1;
-    void CreateTooltips();
-    // Whether the pointer is over a drawn link or an image that opens something.
-    bool HandOver() const;
-    void PaintSkinnedChildren(HDC dc, const RECT& dirty);
-    // The design font for the DPI, with its bold and underlined variants.
-    void MakeFonts(int dpi);
-    HFONT FontFor(const ui::Control& control) const;
-    // Skinned push buttons, check boxes and link labels.
-    void Skin(HWND hwnd, ui::Control& control);
-    // The owner-drawn items of a skinned popup menu.
-    bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
-    bool DrawMenuItem(const DRAWITEMSTRUCT& item);
-    LRESULT MenuChar(char key) const;
-    bool CustomDraw(const NMHDR& header, LRESULT& result);
-    const NativeChild* FindChild(HWND hwnd) const;
+    LRESULT Dispatch(const Message& message);
+    static std::span<const MessageRoute<FormWindow>> Routes();
     // WM_NCDESTROY: the window is gone, the form and its objects stay.
     void Teardown();
-    // The first unexpected error only: a message box runs a loop of its own,
-    // in which a failing handler would fail again.
-    void ReportError(const char* what) noexcept;
+
+    // The rows of the table, one handler per message.
+    bool OnNotify(const Message& m, LRESULT& result);
+    bool OnCommand(const Message& m, LRESULT& result);
+    bool OnMeasureItem(const Message& m, LRESULT& result);
+    bool OnDrawItem(const Message& m, LRESULT& result);
+    bool OnMenuChar(const Message& m, LRESULT& result);
+    bool OnContextMenu(const Message& m, LRESULT& result);
+    bool OnCtlColorStatic(const Message& m, LRESULT& result);
+    bool OnSetCursor(const Message& m, LRESULT& result);
+    bool OnPaint(const Message& m, LRESULT& result);
+    bool OnMouse(const Message& m, LRESULT& result);
+    bool OnCaptureKey(const Message& m, LRESULT& result);
+    bool OnTimer(const Message& m, LRESULT& result);
+    bool OnLookChanged(const Message& m, LRESULT& result);
+    bool OnShowWindow(const Message& m, LRESULT& result);
+    bool OnShown(const Message& m, LRESULT& result);
+    bool OnClose(const Message& m, LRESULT& result);
+    bool OnDestroy(const Message& m, LRESULT& result);
 
     ui::Form& form_;
     HWND hwnd_ = nullptr;
-    std::vector<NativeChild> children_;
-    UniqueGdiObject font_;
-    UniqueGdiObject boldFont_;
-    UniqueGdiObject linkFont_;
-    UniqueGdiObject boldLinkFont_;
-    UniqueGdiObject menuFont_;
-    SkinPictures pictures_;
-    std::vector<std::unique_ptr<SkinnedControl>> skinned_;
-    // The popup menu on the screen, while it is.
-    const ui::PopupMenu* shownMenu_ = nullptr;
-    ControlMirror mirror_{children_};
-    // One brush per colour of the labels and picture placeholders.
-    std::map<std::uint32_t, UniqueGdiObject> brushes_;
-    bool errorReported_ = false;
-    enum class Tooltips { None, Waiting, Made };
-    Tooltips tooltips_ = Tooltips::None;
-    bool drawsLabelsAndPictures_ = false;
-    DrawnControls drawn_{hwnd_, [this](const ui::Control& control) { return FontFor(control); }};
+    int frameDpi_ = 0;
     int initialShow_ = SW_SHOW;
+    FormFonts fonts_;
+    ChildControls children_{form_, hwnd_, fonts_};
+    FormTooltips tooltips_{hwnd_, children_};
+    FormMenus menus_{hwnd_, form_};
 };
 
 } // namespace pw::win32

@@ -15,8 +15,7 @@ bool TakesKey(WPARAM vk) {
 
 // Every key press, Alt combinations included, goes to the form window, whose
 // procedure hands it to the object; no character, paste or edit gets in.
-LRESULT HotkeyFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp,
-                        LPARAM lp) noexcept {
+LRESULT HotkeyFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_GETDLGCODE: {
         const auto* pending = reinterpret_cast<const MSG*>(lp);

@@ -40,13 +40,7 @@ UniqueGdiObject Premultiplied(HICON icon, int width, int height) {
     const UniqueGdiObject mask(parts.hbmMask);
     if (!color)
         return UniqueGdiObject();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(width, height);
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     if (GetDIBits(MeasuringDc(), static_cast<HBITMAP>(color.get()), 0, height, pixels.data(), &info,
                   DIB_RGB_COLORS) != height)

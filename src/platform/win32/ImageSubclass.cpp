@@ -3,6 +3,7 @@
 #include "platform/win32/ControlHook.h"
 
 #include "platform/win32/IconDrawing.h"
+#include "platform/win32/SkinCanvas.h"
 #include "platform/win32/Unique.h"
 
 #include <commctrl.h>
@@ -11,20 +12,6 @@
 namespace pw::win32 {
 
 namespace {
-
-class PaintScope {
-public:
-    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
-    ~PaintScope() { EndPaint(hwnd_, &ps_); }
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-    HDC dc() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT ps_{};
-    HDC dc_;
-};
 
 void Paint(HWND hwnd, const ui::Image& image) {
     const PaintScope paint(hwnd);
@@ -44,56 +31,52 @@ void Release(HWND hwnd, ui::Image& image, bool left, LPARAM lp) {
                      reinterpret_cast<LPARAM>(hwnd));
 }
 
-LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto& image = hook.Ref<ui::Image>();
-    try {
-        switch (msg) {
-        case WM_PAINT:
-            Paint(hwnd, image);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_SETCURSOR:
-            if (!image.HandCursor())
-                break;
-            SetCursor(LoadCursor(nullptr, IDC_HAND));
-            return TRUE;
-        case WM_MOUSEMOVE:
-            if (!image.MouseInside()) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
-                TrackMouseEvent(&track);
-                image.MouseEnter();
-            }
+    switch (msg) {
+    case WM_PAINT:
+        Paint(hwnd, image);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETCURSOR:
+        if (!image.HandCursor())
             break;
-        case WM_MOUSELEAVE:
-            image.MouseLeave();
-            return 0;
-        // The static's own handling would click at the press.
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            SetCapture(hwnd);
-            image.MouseDown();
-            return 0;
-        case WM_LBUTTONUP:
-            Release(hwnd, image, true, lp);
-            return 0;
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            SetCapture(hwnd);
-            image.MouseDown();
-            break;
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            Release(hwnd, image, false, lp);
-            break;
-        case WM_CAPTURECHANGED: // taken away while held: back in place, no click
-            image.MouseUp(false);
-            break;
-        default:
-            break;
+        SetCursor(LoadCursor(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (!image.MouseInside()) {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+            TrackMouseEvent(&track);
+            image.MouseEnter();
         }
-    } catch (...) {
-        // A notification handler failed; the control itself goes on as usual.
+        break;
+    case WM_MOUSELEAVE:
+        image.MouseLeave();
+        return 0;
+    // The static's own handling would click at the press.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(hwnd);
+        image.MouseDown();
+        return 0;
+    case WM_LBUTTONUP:
+        Release(hwnd, image, true, lp);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        SetCapture(hwnd);
+        image.MouseDown();
+        break;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        Release(hwnd, image, false, lp);
+        break;
+    case WM_CAPTURECHANGED: // taken away while held: back in place, no click
+        image.MouseUp(false);
+        break;
+    default:
+        break;
     }
     return hook.Next(hwnd, msg, wp, lp);
 }
@@ -115,9 +98,7 @@ void DrawImage(HDC dc, const RECT& r, const ui::Image& image, bool overBackgroun
     }
     const ui::Picture& picture = image.GetPicture();
     if (const ui::Bitmap* b = picture.Pixels()) {
-        BITMAPINFO info{};
-        info.bmiHeader = {
-            sizeof(BITMAPINFOHEADER), b->width, -b->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        const BITMAPINFO info = TopDownBitmapInfo(b->width, b->height);
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, r.left, r.top, nullptr);
         StretchDIBits(dc, r.left, r.top, image.Stretch() ? r.right - r.left : b->width,

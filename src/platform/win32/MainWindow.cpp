@@ -1,70 +1,130 @@
 #include "platform/win32/MainWindow.h"
 
+#include "app/MainLayout.h"
+#include "app/TrayIcon.h"
 #include "platform/Product.h"
 #include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/WindowDpi.h"
+#include "platform/win32/WindowMessages.h"
 
 namespace pw::win32 {
 
-namespace {
+MainWindow::MainWindow(TfrmMain& form, Win32Desktop& desktop)
+    : FormWindow(form), form_(form), desktop_(desktop) {
+    DrawLabelsAndPictures();
+}
 
-// The main window's own messages; control notifications reach the control
-// objects through the common binding.
-struct MessageRoute {
-    UINT message;
-    void (*handle)(TfrmMain& form, WPARAM wp, LPARAM lp);
-};
+std::span<const MessageRoute<MainWindow>> MainWindow::Routes() {
+    static constexpr MessageRoute<MainWindow> kRoutes[] = {
+        {WM_SIZE, &MainWindow::OnSize},
+        {WM_GETMINMAXINFO, &MainWindow::OnGetMinMaxInfo},
+        {WM_DPICHANGED, &MainWindow::OnDpiChanged},
+        {WM_SYSCOMMAND, &MainWindow::OnSysCommand},
+        {WM_ACTIVATE, &MainWindow::OnActivate},
+        {kTrayCallback, &MainWindow::OnTrayIcon},
+        {kTaskbarCreated, &MainWindow::OnTaskbarCreated},
+        {WM_DRAWCLIPBOARD, &MainWindow::OnDrawClipboard},
+        {WM_CHANGECBCHAIN, &MainWindow::OnChangeClipboardChain},
+        {WM_HOTKEY, &MainWindow::OnHotkey},
+        {kActivateRequest, &MainWindow::OnActivateRequest},
+        {WM_ENDSESSION, &MainWindow::OnEndSession},
+    };
+    return kRoutes;
+}
 
-constexpr MessageRoute kRoutes[] = {
+bool MainWindow::RouteOwnMessage(const Message& m, LRESULT& result) {
+    // A message registered at run time has its row under a fixed id.
+    const Message routed =
+        m.id == taskbarCreated_ && taskbarCreated_ != 0 ? Message{kTaskbarCreated, m.wp, m.lp} : m;
+    return RouteMessage(*this, Routes(), routed, result);
+}
+
+bool MainWindow::OnSize(const Message& m, LRESULT&) {
+    // A minimized window keeps its layout for its return.
+    if (m.wp != SIZE_MINIMIZED) {
+        const LayoutPass pass(*this);
+        form_.FormResize();
+    }
+    return true;
+}
+
+bool MainWindow::OnGetMinMaxInfo(const Message& m, LRESULT&) {
+    const ui::Size minimum = MainMinimumSize(Dpi());
+    reinterpret_cast<MINMAXINFO*>(m.lp)->ptMinTrackSize = {minimum.width, minimum.height};
+    return true;
+}
+
+bool MainWindow::OnDpiChanged(const Message& m, LRESULT&) {
+    const LayoutPass pass(*this);
+    ChangeDpi(LOWORD(m.wp), *reinterpret_cast<const RECT*>(m.lp));
+    form_.DpiChanged();
+    return true;
+}
+
+bool MainWindow::OnSysCommand(const Message& m, LRESULT&) {
+    form_.SystemCommand(static_cast<std::uint32_t>(m.wp), m.lp,
+                        [&] { DefWindowProcA(Handle(), m.id, m.wp, m.lp); });
+    return true;
+}
+
+bool MainWindow::OnActivate(const Message& m, LRESULT&) {
+    if (LOWORD(m.wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusedChild_ = focus != nullptr && IsChild(Handle(), focus) ? focus : nullptr;
+        return false;
+    }
+    // As a dialog does: the control that had the keyboard when the window was
+    // left gets it back, and at first the entry box, which the show handler
+    // gives it anyway. The window itself takes no keys, and giving it the
+    // focus on the way costs a round of focus and input-method messages.
+    HWND target = focusedChild_ != nullptr ? focusedChild_ : ChildOf(form_.eClipString);
+    if (HIWORD(m.wp) != 0 || target == nullptr || !IsWindow(target) || !IsWindowVisible(target) ||
+        !IsWindowEnabled(target))
+        return false;
+    SetFocus(target);
+    return true;
+}
+
+bool MainWindow::OnTrayIcon(const Message& m, LRESULT&) {
+    form_.TrayIconMessage(static_cast<unsigned>(m.lp));
+    return true;
+}
+
+bool MainWindow::OnTaskbarCreated(const Message&, LRESULT&) {
+    form_.TaskbarCreated();
+    return true;
+}
+
+bool MainWindow::OnDrawClipboard(const Message& m, LRESULT&) {
+    desktop_.HandleDrawNotice(m.wp, m.lp, [this] { form_.ClipboardChanged(); });
+    return true;
+}
+
+bool MainWindow::OnChangeClipboardChain(const Message& m, LRESULT&) {
+    form_.ClipboardChainChanged(static_cast<WindowRef>(m.wp), static_cast<WindowRef>(m.lp));
+    return true;
+}
+
+bool MainWindow::OnHotkey(const Message& m, LRESULT&) {
     // A capture field with the focus takes the combination; nothing is pasted.
-    {WM_HOTKEY,
-     [](TfrmMain& form, WPARAM wp, LPARAM lp) {
-         if (HWND field = FocusedHotkeyField())
-             SendMessageA(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(lp), LOWORD(lp)),
-                          reinterpret_cast<LPARAM>(field));
-         else
-             form.HotkeyPressed(static_cast<std::int32_t>(wp));
-     }},
-    {WM_CHANGECBCHAIN,
-     [](TfrmMain& form, WPARAM wp, LPARAM lp) {
-         form.ClipboardChainChanged(static_cast<WindowRef>(wp), static_cast<WindowRef>(lp));
-     }},
-    {kActivateRequest, [](TfrmMain& form, WPARAM, LPARAM) { form.ActivateRequest(); }},
+    if (HWND field = FocusedHotkeyField())
+        SendMessageA(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(m.lp), LOWORD(m.lp)),
+                     reinterpret_cast<LPARAM>(field));
+    else
+        form_.HotkeyPressed(static_cast<std::int32_t>(m.wp));
+    return true;
+}
+
+bool MainWindow::OnActivateRequest(const Message&, LRESULT&) {
+    form_.ActivateRequest();
+    return true;
+}
+
+bool MainWindow::OnEndSession(const Message& m, LRESULT&) {
     // The system ends the process right after this message at log-off.
-    {WM_ENDSESSION,
-     [](TfrmMain& form, WPARAM wp, LPARAM) {
-         if (wp != FALSE)
-             form.SessionEnding();
-     }},
-};
-
-} // namespace
-
-bool MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    result = 0;
-    if (HandleSizing(msg, wp, lp) || HandleWindowStates(msg, wp, lp))
-        return true;
-    if (msg == WM_DRAWCLIPBOARD) {
-        desktop_.HandleDrawNotice(wp, lp, [this] { form_.ClipboardChanged(); });
-        return true;
-    }
-    for (const MessageRoute& route : kRoutes) {
-        if (route.message == msg) {
-            route.handle(form_, wp, lp);
-            result = 0;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool MainWindow::OnClose() {
-    // An accepted close ends the message loop; the window is destroyed after it.
-    form_.FormClose();
-    return false;
-}
-
-void MainWindow::OnDestroy() {
-    form_.FormDestroy();
+    if (m.wp != FALSE)
+        form_.SessionEnding();
+    return true;
 }
 
 } // namespace pw::win32

@@ -6,31 +6,31 @@
 
 namespace pw::win32 {
 
-// The main window's own messages on top of the common binding.
+// The main window: its own messages, in one table, on top of every form
+// window's.
 class MainWindow : public FormWindow {
 public:
-    MainWindow(TfrmMain& form, Win32Desktop& desktop)
-        : FormWindow(form), form_(form), desktop_(desktop) {
-        DrawLabelsAndPictures();
-    }
-
-    // Runs the show handler the first showing posted at once: the window is
-    // visible and active already, and is then painted once, as the handler
-    // leaves it, instead of again for the focus and check boxes it sets.
-    void RunShowHandler();
+    MainWindow(TfrmMain& form, Win32Desktop& desktop);
 
 protected:
-    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-    bool OnClose() override;
-    void OnDestroy() override;
+    bool RouteOwnMessage(const Message& m, LRESULT& result) override;
 
 private:
-    // WM_SIZE, WM_GETMINMAXINFO and WM_DPICHANGED, to the layout.
-    bool HandleSizing(UINT msg, WPARAM wp, LPARAM lp);
-    // The notification area, the system commands and each showing.
-    bool HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp);
-    // WM_ACTIVATE: the keyboard to the control that had it; true when given.
-    bool Activate(WPARAM wp);
+    static std::span<const MessageRoute<MainWindow>> Routes();
+
+    bool OnSize(const Message& m, LRESULT& result);
+    bool OnGetMinMaxInfo(const Message& m, LRESULT& result);
+    bool OnDpiChanged(const Message& m, LRESULT& result);
+    bool OnSysCommand(const Message& m, LRESULT& result);
+    // The keyboard to the control that had it; true when given.
+    bool OnActivate(const Message& m, LRESULT& result);
+    bool OnTrayIcon(const Message& m, LRESULT& result);
+    bool OnTaskbarCreated(const Message& m, LRESULT& result);
+    bool OnDrawClipboard(const Message& m, LRESULT& result);
+    bool OnChangeClipboardChain(const Message& m, LRESULT& result);
+    bool OnHotkey(const Message& m, LRESULT& result);
+    bool OnActivateRequest(const Message& m, LRESULT& result);
+    bool OnEndSession(const Message& m, LRESULT& result);
 
     TfrmMain& form_;
     Win32Desktop& desktop_;

@@ -1,4 +1,4 @@
-#include "platform/win32/FormWindow.h"
+#include "platform/win32/NotificationRoutes.h"
 
 #include "ui/ListView.h"
 
@@ -57,15 +57,13 @@ constexpr NotificationRoute kRoutes[] = {
 
 } // namespace
 
-bool FormWindow::RouteNotification(UINT msg, WPARAM wp, LPARAM lp) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lp);
-    const NativeChild* child =
-        FindChild(msg == WM_NOTIFY ? header->hwndFrom : reinterpret_cast<HWND>(lp));
-    const UINT code = msg == WM_NOTIFY ? header->code : HIWORD(wp);
+bool RouteNotification(const NativeChild* child, ControlMirror& mirror, UINT msg, WPARAM wp,
+                       LPARAM lp) {
+    const UINT code = msg == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lp)->code : HIWORD(wp);
     for (const NotificationRoute& route : kRoutes) {
         if (child != nullptr && route.kind == child->placement.control->GetKind() &&
             route.message == msg && route.code == code) {
-            route.handle({*child, mirror_, lp});
+            route.handle({*child, mirror, lp});
             return true;
         }
     }

@@ -70,6 +70,19 @@ private:
     std::map<HBITMAP, std::unique_ptr<BitmapDc>> sources_; // after the bitmaps: let go first
 };
 
+// The header of a 32-bit top-down bitmap of that size, as every picture the
+// program draws from memory is held.
+inline BITMAPINFO TopDownBitmapInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A 32-bit top-down bitmap of the size, for drawing off the screen.
 HBITMAP CreateSurface(int width, int height);
 

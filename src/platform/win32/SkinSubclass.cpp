@@ -202,7 +202,7 @@ constexpr UINT kRedrawnAfter[] = {WM_SETFOCUS,      WM_KILLFOCUS, WM_ENABLE,   W
                                   WM_UPDATEUISTATE, BM_SETSTATE,  BM_SETCHECK, BM_SETSTYLE,
                                   WM_LBUTTONDOWN,   WM_LBUTTONUP, WM_KEYDOWN,  WM_KEYUP};
 
-LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto& s = hook.Ref<SkinnedControl>();
     if (msg == WM_NCDESTROY) {
         KillTimer(hwnd, kRepeatTimer);
@@ -212,43 +212,36 @@ LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
         s.focused = msg == WM_SETFOCUS; // asking the system costs a round trip per painting
     if (HighContrastOn())
         return hook.Next(hwnd, msg, wp, lp);
-    try {
-        switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps{};
-            HDC dc = BeginPaint(hwnd, &ps);
-            PaintSkinned(dc, s);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            PaintSkinned(reinterpret_cast<HDC>(wp), s);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_TIMER:
-            if (wp != kRepeatTimer)
-                break;
-            if (auto* button = dynamic_cast<ui::Button*>(&s.control);
-                button != nullptr && button->OnMouseRepeat)
-                button->OnMouseRepeat();
-            return 0;
-        default:
-            break;
-        }
-        const bool changed = TrackMouse(hwnd, msg, lp, s);
-        const LRESULT result = hook.Next(hwnd, msg, wp, lp);
-        if (changed || std::find(std::begin(kRedrawnAfter), std::end(kRedrawnAfter), msg) !=
-                           std::end(kRedrawnAfter))
-            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return result;
-    } catch (...) {
-        // A repeat handler failed; the control goes on as usual.
+    switch (msg) {
+    case WM_PAINT: {
+        const PaintScope paint(hwnd);
+        PaintSkinned(paint.dc(), s);
+        return 0;
     }
-    return hook.Next(hwnd, msg, wp, lp);
+    case WM_PRINTCLIENT:
+        PaintSkinned(reinterpret_cast<HDC>(wp), s);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_TIMER:
+        if (wp != kRepeatTimer)
+            break;
+        if (auto* button = dynamic_cast<ui::Button*>(&s.control);
+            button != nullptr && button->OnMouseRepeat)
+            button->OnMouseRepeat();
+        return 0;
+    default:
+        break;
+    }
+    const bool changed = TrackMouse(hwnd, msg, lp, s);
+    const LRESULT result = hook.Next(hwnd, msg, wp, lp);
+    if (changed || std::find(std::begin(kRedrawnAfter), std::end(kRedrawnAfter), msg) !=
+                       std::end(kRedrawnAfter))
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return result;
 }
 
-LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto& label = hook.Ref<ui::Label>();
     switch (msg) {
     case WM_SETCURSOR:

@@ -78,18 +78,19 @@ private:
     bool open_;
 };
 
-// Selects a font into a DC for the scope.
-class FontScope {
+// Selects a font, brush, pen or bitmap into a DC for the scope.
+class SelectedObject {
 public:
-    FontScope(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
-    ~FontScope() { SelectObject(dc_, old_); }
-    FontScope(const FontScope&) = delete;
-    FontScope& operator=(const FontScope&) = delete;
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, old_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
 
 private:
     HDC dc_;
     HGDIOBJ old_;
 };
+using FontScope = SelectedObject;
 
 // A window's DC, released however the scope is left.
 class WindowDc {
@@ -105,6 +106,38 @@ public:
 
 private:
     HWND hwnd_;
+    HDC dc_;
+};
+
+// The DC's state saved, and put back however the scope is left.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc() {
+        if (saved_ != 0)
+            RestoreDC(dc_, saved_);
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// A window's painting, ended however the scope is left.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    ~PaintScope() { EndPaint(hwnd_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+    const RECT& Dirty() const { return ps_.rcPaint; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
     HDC dc_;
 };
 

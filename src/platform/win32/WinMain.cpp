@@ -2,6 +2,7 @@
 #include "platform/Product.h"
 #include "app/TfrmMain.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Desktop.h"
 
@@ -34,12 +35,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     window.CreateControls();
 
     // Showing runs the show handler, as every later showing does.
-    ShowWindow(window.Handle(), window.InitialShowCommand());
-    window.RunShowHandler();
+    window.ShowFirstTime(window.InitialShowCommand());
     UpdateWindow(window.Handle());
 
-    const int code =
-        pw::win32::FormWindow::RunMessages({&window}, [] { return false; }).value_or(0);
+    const int code = pw::win32::RunMessages({&window}, [] { return false; }).value_or(0);
     window.Destroy();
     return code;
 }

@@ -12,7 +12,4 @@ namespace pw::win32 {
 // the system knows no DPI per window.
 int DpiOf(HWND window);
 
-// The controls' font as designed (MS Sans Serif, 8 points), for this DPI.
-HFONT CreateDesignFont(int dpi);
-
 } // namespace pw::win32

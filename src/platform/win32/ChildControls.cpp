@@ -1,14 +1,9 @@
-#include "platform/win32/FormWindow.h"
+#include "platform/win32/ChildControls.h"
 
 #include "platform/win32/ControlHook.h"
 #include "platform/win32/HotkeyFieldSubclass.h"
-#include "platform/win32/WindowDpi.h"
 #include "platform/win32/ImageSubclass.h"
 #include "ui/ListView.h"
-
-#include <commctrl.h>
-
-#include <utility>
 
 namespace pw::win32 {
 
@@ -50,30 +45,33 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
     }
 }
 
-} // namespace
-
-// Labels as wide as their captions, skinned check boxes as large as theirs.
-ui::Rect FormWindow::BoundsAtCreation(const ui::Placement& p, int dpi) const {
-    if (auto* label = dynamic_cast<ui::Label*>(p.control))
-        label->SetTextWidth(CaptionWidth(FontFor(*label), label->Text()));
-    const ui::Rect placed = p.BoundsOnWindow();
-    const auto* box = dynamic_cast<const ui::CheckBox*>(p.control);
-    return box != nullptr && form_.Skin()
-               ? AutoSizedCheckBox(FontFor(*box), dpi, box->Text(), placed)
-               : placed;
-}
-
 // A short text goes in with the window, which spares setting it again; a long
 // one waits for the mirror, as an edit control takes no more than its default
 // limit at creation. Null when the text waits.
-const char* FormWindow::CreationText(const ui::Control& control) {
+const char* CreationText(const ui::Control& control) {
     constexpr std::size_t kLongest = 255;
     const auto* text = dynamic_cast<const ui::TextControl*>(&control);
     return text != nullptr && text->Text().size() <= kLongest ? text->Text().c_str() : nullptr;
 }
 
-void FormWindow::CreateControls(int dpi) {
-    MakeFonts(dpi);
+} // namespace
+
+ChildControls::ChildControls(ui::Form& form, const HWND& parent, const FormFonts& fonts)
+    : form_(form), parent_(parent), fonts_(fonts),
+      drawn_(parent, [&fonts](const ui::Control& control) { return fonts.For(control); }) {}
+
+// Labels as wide as their captions, skinned check boxes as large as theirs.
+ui::Rect ChildControls::BoundsAtCreation(const ui::Placement& p, int dpi) const {
+    if (auto* label = dynamic_cast<ui::Label*>(p.control))
+        label->SetTextWidth(CaptionWidth(fonts_.For(*label), label->Text()));
+    const ui::Rect placed = p.BoundsOnWindow();
+    const auto* box = dynamic_cast<const ui::CheckBox*>(p.control);
+    return box != nullptr && form_.Skin()
+               ? AutoSizedCheckBox(fonts_.For(*box), dpi, box->Text(), placed)
+               : placed;
+}
+
+void ChildControls::Create(int dpi) {
     if (form_.Skin())
         mirror_.AutoSizeCheckBoxes();
     children_.reserve(form_.Controls().size());
@@ -94,54 +92,19 @@ void FormWindow::CreateControls(int dpi) {
             SetWindowPos(it->hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    mirror_.Attach();
+    drawn_.Attach();
 }
 
-void FormWindow::WantTooltips() {
-    // Well within the delay before a hint shows.
-    constexpr UINT kTooltipWaitMs = 100;
-    if (tooltips_ == Tooltips::None && SetTimer(hwnd_, kTooltipTimer, kTooltipWaitMs, nullptr) != 0)
-        tooltips_ = Tooltips::Waiting;
+void ChildControls::Forget() {
+    mirror_.Detach();
+    drawn_.Detach();
+    drawn_.Clear();
+    children_.clear(); // the child windows went with their parent
+    skinned_.clear();
 }
 
-void FormWindow::CreateTooltips() {
-    KillTimer(hwnd_, kTooltipTimer);
-    if (std::exchange(tooltips_, Tooltips::Made) == Tooltips::Made)
-        return;
-    HWND tooltip =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                        GetModuleHandleA(nullptr), nullptr);
-    if (tooltip == nullptr)
-        return;
-    for (const NativeChild& child : children_) {
-        if (child.placement.control->Hint().empty())
-            continue;
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd_;
-        tool.uId = reinterpret_cast<UINT_PTR>(child.hwnd);
-        tool.lpszText = const_cast<char*>(child.placement.control->Hint().c_str());
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    drawn_.AddTools(tooltip);
-    // A pointer that rests where it came in gets its hint all the same.
-    POINT at{};
-    HWND under = GetCursorPos(&at) != FALSE ? WindowFromPoint(at) : nullptr;
-    if (under == hwnd_ || (under != nullptr && IsChild(hwnd_, under))) {
-        POINT client = at;
-        ScreenToClient(under, &client);
-        MSG move{under,
-                 WM_MOUSEMOVE,
-                 0,
-                 MAKELPARAM(client.x, client.y),
-                 static_cast<DWORD>(GetMessageTime()),
-                 at};
-        SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
-    }
-}
-
-HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed& state) {
+HWND ChildControls::CreateControl(const ui::Placement& p, const NativeChild::Pushed& state) {
     const ui::Control& control = *p.control;
     const NativeKind* kind = nullptr;
     for (const NativeKind& k : kNativeKinds)
@@ -159,12 +122,12 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
     const ui::Rect& r = state.bounds;
     const char* text = CreationText(control);
     HWND hwnd = CreateWindowExA(kind->exStyle, kind->className, text != nullptr ? text : "", style,
-                                r.left, r.top, r.width, r.height, hwnd_,
+                                r.left, r.top, r.width, r.height, parent_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
                                 GetModuleHandleA(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control)), FALSE);
     Skin(hwnd, *p.control);
     if (image != nullptr)
         AttachImageSubclass(hwnd, *image);
@@ -179,51 +142,100 @@ HWND FormWindow::CreateControl(const ui::Placement& p, const NativeChild::Pushed
     return hwnd;
 }
 
-void FormWindow::MakeFonts(int dpi) {
-    font_.reset(CreateDesignFont(dpi));
-    LOGFONTA design{};
-    GetObjectA(font_.get(), sizeof(design), &design);
-    LOGFONTA variant = design;
-    variant.lfWeight = FW_BOLD;
-    boldFont_.reset(CreateFontIndirectA(&variant));
-    variant = design;
-    variant.lfUnderline = TRUE;
-    linkFont_.reset(CreateFontIndirectA(&variant));
-    variant.lfWeight = FW_BOLD;
-    boldLinkFont_.reset(CreateFontIndirectA(&variant));
-    for (const std::unique_ptr<SkinnedControl>& s : skinned_)
-        s->boldFont = static_cast<HFONT>(boldFont_.get());
-}
-
-HFONT FormWindow::FontFor(const ui::Control& control) const {
-    const auto* label = dynamic_cast<const ui::Label*>(&control);
-    if (label == nullptr)
-        return static_cast<HFONT>(font_.get());
-    const UniqueGdiObject* fonts[2][2] = {{&font_, &linkFont_}, {&boldFont_, &boldLinkFont_}};
-    return static_cast<HFONT>(fonts[label->Bold()][label->Underlined()]->get());
-}
-
-void FormWindow::Skin(HWND hwnd, ui::Control& control) {
+void ChildControls::Skin(HWND hwnd, ui::Control& control) {
     if (auto* label = dynamic_cast<ui::Label*>(&control); label != nullptr && label->IsLink())
         AttachLinkSubclass(hwnd, *label);
     const ui::Kind kind = control.GetKind();
     if (!form_.Skin() || (kind != ui::Kind::Button && kind != ui::Kind::CheckBox))
         return;
-    skinned_.push_back(
-        std::make_unique<SkinnedControl>(SkinnedControl{hwnd,
-                                                        control,
-                                                        *form_.Skin(),
-                                                        pictures_,
-                                                        static_cast<HFONT>(boldFont_.get()),
-                                                        {},
-                                                        false,
-                                                        {}}));
+    skinned_.push_back(std::make_unique<SkinnedControl>(
+        SkinnedControl{hwnd, control, *form_.Skin(), pictures_, fonts_.Bold(), {}, false, {}}));
     AttachSkinSubclass(*skinned_.back());
+}
+
+const NativeChild* ChildControls::Find(HWND hwnd) const {
+    for (const NativeChild& c : children_)
+        if (c.hwnd == hwnd)
+            return &c;
+    return nullptr;
+}
+
+HWND ChildControls::WindowOf(const ui::Control& control) const {
+    for (const NativeChild& c : children_)
+        if (c.placement.control == &control)
+            return c.hwnd;
+    return nullptr;
+}
+
+void ChildControls::FontsChanged() {
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_)
+        s->boldFont = fonts_.Bold();
+    for (NativeChild& c : children_) {
+        SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(*c.placement.control)),
+                     TRUE);
+        mirror_.FitLabel(c);
+    }
+    drawn_.FitLabels();
+}
+
+void ChildControls::Paint(HDC dc, const RECT& dirty) {
+    drawn_.Paint(dc, dirty);
+    PaintSkinnedChildren(dc, dirty);
+}
+
+// When the window is painted whole, its skinned controls are painted with it
+// and marked as done: their own painting would cost each a round of requests
+// to the window system for the same pixels.
+void ChildControls::PaintSkinnedChildren(HDC dc, const RECT& dirty) {
+    // Only when the whole window is painted, so that nothing it leaves out is marked done.
+    RECT client{};
+    GetClientRect(parent_, &client);
+    if (HighContrastOn() || !EqualRect(&dirty, &client))
+        return;
+    for (const std::unique_ptr<SkinnedControl>& s : skinned_) {
+        RECT r{};
+        if (!IsWindowVisible(s->hwnd) || !GetWindowRect(s->hwnd, &r))
+            continue;
+        MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+        const SavedDc saved(dc);
+        SetViewportOrgEx(dc, r.left, r.top, nullptr);
+        IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+        PaintSkinned(dc, *s);
+        ValidateRect(s->hwnd, nullptr);
+    }
+}
+
+bool ChildControls::StaticColors(HDC dc, HWND control, LRESULT& result) {
+    const NativeChild* child = Find(control);
+    if (child == nullptr)
+        return false;
+    const auto* label = dynamic_cast<const ui::Label*>(child->placement.control);
+    const auto* image = dynamic_cast<const ui::Image*>(child->placement.control);
+    const std::optional<ui::Color> font = label != nullptr ? label->FontColor() : std::nullopt;
+    const std::optional<ui::Color> back = label != nullptr   ? label->BackColor()
+                                          : image != nullptr ? image->Fill()
+                                                             : std::nullopt;
+    if (!font && !back)
+        return false;
+    if (font)
+        SetTextColor(dc, RGB(font->r, font->g, font->b));
+    if (label != nullptr)
+        SetBkMode(dc, TRANSPARENT);
+    HBRUSH brush = GetSysColorBrush(COLOR_BTNFACE);
+    if (back) {
+        const std::uint32_t key = RGB(back->r, back->g, back->b);
+        auto it = brushes_.find(key);
+        if (it == brushes_.end())
+            it = brushes_.emplace(key, UniqueGdiObject(CreateSolidBrush(key))).first;
+        brush = static_cast<HBRUSH>(it->second.get());
+    }
+    result = reinterpret_cast<LRESULT>(brush);
+    return true;
 }
 
 // Whatever makes the control draw itself outside its own painting (a state
 // change drawn at once) reaches the window as custom drawing: the skin again.
-bool FormWindow::CustomDraw(const NMHDR& header, LRESULT& result) {
+bool ChildControls::CustomDraw(const NMHDR& header, LRESULT& result) {
     if (header.code != NM_CUSTOMDRAW)
         return false;
     const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
@@ -234,13 +246,6 @@ bool FormWindow::CustomDraw(const NMHDR& header, LRESULT& result) {
             return true;
         }
     return false;
-}
-
-const NativeChild* FormWindow::FindChild(HWND hwnd) const {
-    for (const NativeChild& c : children_)
-        if (c.hwnd == hwnd)
-            return &c;
-    return nullptr;
 }
 
 } // namespace pw::win32

@@ -1,10 +1,8 @@
-#include "platform/win32/FormWindow.h"
+#include "platform/win32/FormMenus.h"
 
 #include "platform/win32/SkinCanvas.h"
-#include "platform/win32/WindowDpi.h"
 #include "skin/MenuFace.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -26,14 +24,53 @@ HFONT CreateMenuFont(int dpi) {
 
 } // namespace
 
-bool FormWindow::MeasureMenuItem(MEASUREITEMSTRUCT& m) {
-    if (m.CtlType != ODT_MENU || shownMenu_ == nullptr || m.itemData == 0)
+void FormMenus::Popup(const ui::PopupMenu& menu, int x, int y) {
+    form_.Idle(); // availability as of now, not as of the last idle moment
+    POINT at{x, y};
+    if (x == -1 && y == -1)
+        GetCursorPos(&at);
+    UniqueMenu popup(CreatePopupMenu());
+    if (!popup)
+        return;
+    const auto& items = menu.Items();
+    // Drawn by the program, each item carries its object; the system's look
+    // under a high-contrast theme.
+    const bool ownerDrawn = menu.Skin().has_value() && !HighContrastOn();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const ui::MenuItem& item = *items[i];
+        const UINT state = item.Enabled() ? MF_ENABLED : MF_GRAYED;
+        if (ownerDrawn) {
+            // The caption stays the item's text, for screen readers.
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
+            info.fType = MFT_OWNERDRAW;
+            info.fState = item.Enabled() && !item.IsSeparator() ? MFS_ENABLED : MFS_DISABLED;
+            info.wID = static_cast<UINT>(i + 1);
+            info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+            info.dwTypeData = const_cast<char*>(item.Text().c_str());
+            InsertMenuItemA(popup.get(), static_cast<UINT>(i), TRUE, &info);
+        } else if (item.IsSeparator())
+            AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuA(popup.get(), MF_STRING | state, i + 1, item.Text().c_str());
+    }
+    shown_ = &menu;
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                        at.x, at.y, 0, owner_, nullptr));
+    shown_ = nullptr;
+    if (chosen > 0 && static_cast<std::size_t>(chosen) <= items.size())
+        items[static_cast<std::size_t>(chosen) - 1]->Click();
+}
+
+bool FormMenus::Measure(MEASUREITEMSTRUCT& m, int dpi) {
+    if (m.CtlType != ODT_MENU || shown_ == nullptr || m.itemData == 0)
         return false;
     const auto& item = *reinterpret_cast<const ui::MenuItem*>(m.itemData);
-    const int dpi = Dpi();
-    menuFont_.reset(CreateMenuFont(dpi));
+    font_.reset(CreateMenuFont(dpi));
     HDC dc = MeasuringDc();
-    const FontScope font(dc, static_cast<HFONT>(menuFont_.get()));
+    const FontScope font(dc, static_cast<HFONT>(font_.get()));
     const skin::MenuCaption text = skin::SplitMenuCaption(item.Text());
     const SIZE caption = MeasureText(dc, text.caption, DT_SINGLELINE);
     const int shortcut = text.shortcut.empty() ? 0 : MeasureText(dc, text.shortcut, 0).cx;
@@ -44,23 +81,22 @@ bool FormWindow::MeasureMenuItem(MEASUREITEMSTRUCT& m) {
     return true;
 }
 
-bool FormWindow::DrawMenuItem(const DRAWITEMSTRUCT& d) {
-    if (d.CtlType != ODT_MENU || shownMenu_ == nullptr || d.itemData == 0)
+bool FormMenus::Draw(const DRAWITEMSTRUCT& d, int dpi) {
+    if (d.CtlType != ODT_MENU || shown_ == nullptr || d.itemData == 0)
         return false;
     const auto& item = *reinterpret_cast<const ui::MenuItem*>(d.itemData);
     const skin::MenuCaption text = skin::SplitMenuCaption(item.Text());
     const int width = d.rcItem.right - d.rcItem.left;
     const int height = d.rcItem.bottom - d.rcItem.top;
     // Drawn at the origin off the screen, then copied to the item's place.
-    const int saved = SaveDC(d.hDC);
+    const SavedDc saved(d.hDC);
     SetViewportOrgEx(d.hDC, d.rcItem.left, d.rcItem.top, nullptr);
     {
         const OffscreenCanvas canvas(d.hDC, width, height);
         HDC dc = canvas.dc();
         const skin::MenuColors& colors = skin::DeepBlueColors();
-        HGDIOBJ old =
-            SelectObject(dc, menuFont_ ? menuFont_.get() : GetStockObject(DEFAULT_GUI_FONT));
-        skin::MenuItemLookInput in{{0, 0, width, height}, Dpi(), item.IsSeparator()};
+        const SelectedObject font(dc, font_ ? font_.get() : GetStockObject(DEFAULT_GUI_FONT));
+        skin::MenuItemLookInput in{{0, 0, width, height}, dpi, item.IsSeparator()};
         in.selected = (d.itemState & ODS_SELECTED) != 0;
         in.enabled = (d.itemState & (ODS_GRAYED | ODS_DISABLED)) == 0;
         in.checked = (d.itemState & ODS_CHECKED) != 0;
@@ -82,16 +118,16 @@ bool FormWindow::DrawMenuItem(const DRAWITEMSTRUCT& d) {
             RECT r = ToRECT(*look.checkMark);
             DrawFrameControl(dc, &r, DFC_MENU, DFCS_MENUCHECK);
         }
-        SelectObject(dc, old);
     }
-    RestoreDC(d.hDC, saved);
     return true;
 }
 
-LRESULT FormWindow::MenuChar(char key) const {
+std::optional<LRESULT> FormMenus::MenuChar(char key) const {
+    if (shown_ == nullptr || !shown_->Skin())
+        return std::nullopt;
     std::vector<std::string> captions;
     std::vector<bool> enabled;
-    for (const ui::MenuItem* item : shownMenu_->Items()) {
+    for (const ui::MenuItem* item : shown_->Items()) {
         captions.push_back(item->IsSeparator() ? std::string() : item->Text());
         enabled.push_back(item->Enabled());
     }

@@ -1,0 +1,60 @@
+#include "platform/win32/FormTooltips.h"
+
+#include "platform/win32/ToolInfo.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+namespace pw::win32 {
+
+void FormTooltips::Want() {
+    // Well within the delay before a hint shows.
+    constexpr UINT kWaitMs = 100;
+    if (state_ == State::None && SetTimer(owner_, kTimer, kWaitMs, nullptr) != 0)
+        state_ = State::Waiting;
+}
+
+bool FormTooltips::Timer(WPARAM id) {
+    if (id != kTimer)
+        return false;
+    Create();
+    return true;
+}
+
+void FormTooltips::Create() {
+    KillTimer(owner_, kTimer);
+    if (std::exchange(state_, State::Made) == State::Made)
+        return;
+    HWND tooltip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                        GetModuleHandleA(nullptr), nullptr);
+    if (tooltip == nullptr)
+        return;
+    for (const NativeChild& child : children_.All()) {
+        const std::string& hint = child.placement.control->Hint();
+        if (hint.empty())
+            continue;
+        TOOLINFOA tool = ToolInfo(owner_, reinterpret_cast<UINT_PTR>(child.hwnd), &hint);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    children_.Drawn().AddTools(tooltip);
+    // A pointer that rests where it came in gets its hint all the same.
+    POINT at{};
+    HWND under = GetCursorPos(&at) != FALSE ? WindowFromPoint(at) : nullptr;
+    if (under == owner_ || (under != nullptr && IsChild(owner_, under))) {
+        POINT client = at;
+        ScreenToClient(under, &client);
+        MSG move{under,
+                 WM_MOUSEMOVE,
+                 0,
+                 MAKELPARAM(client.x, client.y),
+                 static_cast<DWORD>(GetMessageTime()),
+                 at};
+        SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
+}
+
+} // namespace pw::win32

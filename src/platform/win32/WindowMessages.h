@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+namespace pw::win32 {
+
+// The program's private window messages, all of them.
+
+// A press for a capture field, to its form window: wParam MAKEWPARAM(key,
+// MOD_ flags), lParam the field. A hotkey of the program pressed in the field
+// comes this way too.
+inline constexpr UINT kCaptureKey = WM_APP + 1;
+// Posted at each showing of a form's window: the show handler runs once the
+// window is visible and active, so that the focus it gives stays where it put it.
+inline constexpr UINT kShown = WM_APP + 2;
+// The shell's "TaskbarCreated", registered at run time, as the main window's
+// table knows it.
+inline constexpr UINT kTaskbarCreated = WM_APP + 3;
+
+} // namespace pw::win32
