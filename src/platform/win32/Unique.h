@@ -6,32 +6,39 @@
 
 namespace pw::win32 {
 
+// The value most handle types say "none" with.
+template <typename Handle> constexpr Handle NullHandle() {
+    return Handle{};
+}
+
 // One owner for one native handle: move-only, so it can never be freed twice.
-template <typename Handle, auto Close, Handle Invalid = Handle{}> class Unique {
+// None gives the handle's "none": a function, because some of those values
+// (INVALID_HANDLE_VALUE) cannot be template arguments themselves.
+template <typename Handle, auto Close, auto None = &NullHandle<Handle>> class Unique {
 public:
     Unique() = default;
     explicit Unique(Handle h) : h_(h) {}
     ~Unique() { reset(); }
     Unique(const Unique&) = delete;
     Unique& operator=(const Unique&) = delete;
-    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, Invalid)) {}
+    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, None())) {}
     Unique& operator=(Unique&& other) noexcept {
         if (this != &other)
-            reset(std::exchange(other.h_, Invalid));
+            reset(std::exchange(other.h_, None()));
         return *this;
     }
 
     Handle get() const { return h_; }
-    explicit operator bool() const { return h_ != Invalid; }
-    Handle release() { return std::exchange(h_, Invalid); }
-    void reset(Handle h = Invalid) {
-        if (h_ != Invalid)
+    explicit operator bool() const { return h_ != None(); }
+    Handle release() { return std::exchange(h_, None()); }
+    void reset(Handle h = None()) {
+        if (h_ != None())
             Close(h_);
         h_ = h;
     }
 
 private:
-    Handle h_ = Invalid;
+    Handle h_ = None();
 };
 
 inline void DestroyMenuHandle(HMENU m) {
@@ -46,12 +53,22 @@ inline void DeleteGdiObject(HGDIOBJ o) {
 inline void CloseKernelHandle(HANDLE h) {
     CloseHandle(h);
 }
+inline HANDLE InvalidFileHandle() {
+    return INVALID_HANDLE_VALUE;
+}
+inline void FreeLibraryModule(HMODULE m) {
+    FreeLibrary(m);
+}
 
 using UniqueMenu = Unique<HMENU, DestroyMenuHandle>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueGdiObject = Unique<HGDIOBJ, DeleteGdiObject>;
 // Kernel objects that say "none" with null (mutexes, events; not files).
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
+// Files and other handles that say "none" with INVALID_HANDLE_VALUE.
+using UniqueFile = Unique<HANDLE, CloseKernelHandle, &InvalidFileHandle>;
+// A library loaded at run time.
+using UniqueModule = Unique<HMODULE, FreeLibraryModule>;
 
 // An open clipboard, closed however the scope is left.
 class OpenClipboardScope {

@@ -1,14 +1,15 @@
-// The user's application-data folder, as the shell reports it.
-#include "platform/win32/Unique.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32AppDataFolder.h"
 
 #include <shlobj.h>
+
+#include <system_error>
+#include <utility>
 
 namespace pw::win32 {
 
 namespace {
 
-std::string LookUpAppDataFolder(HWND owner) {
+std::string LookUp(HWND owner) {
     LPITEMIDLIST items = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_APPDATA, &items)) || items == nullptr)
         return {};
@@ -25,51 +26,33 @@ std::string LookUpAppDataFolder(HWND owner) {
 
 } // namespace
 
-// The shell builds its folder objects for the first lookup, which takes
-// several milliseconds of every start-up; on a thread of its own it runs
-// while the window is made.
-class Win32Desktop::AppDataLookup {
-public:
-    AppDataLookup() : thread_(CreateThread(nullptr, 0, &Run, this, 0, nullptr)) {}
-    ~AppDataLookup() { Wait(); }
-    AppDataLookup(const AppDataLookup&) = delete;
-    AppDataLookup& operator=(const AppDataLookup&) = delete;
-
-    // The answer; empty when the thread could not be started either.
-    std::string Take() {
-        Wait();
-        return thread_ ? std::move(folder_) : LookUpAppDataFolder(nullptr);
-    }
-
-private:
-    static DWORD WINAPI Run(void* self) {
-        auto& lookup = *static_cast<AppDataLookup*>(self);
-        lookup.folder_ = LookUpAppDataFolder(nullptr);
-        return 0;
-    }
-    void Wait() {
-        if (thread_)
-            WaitForSingleObject(thread_.get(), INFINITE);
-    }
-
-    UniqueHandle thread_;
-    std::string folder_;
-};
-
-Win32Desktop::Win32Desktop() = default;
-Win32Desktop::~Win32Desktop() = default;
-
-void Win32Desktop::LookUpAppDataFolderAhead() {
-    appDataAhead_ = std::make_unique<AppDataLookup>();
+Win32AppDataFolder::~Win32AppDataFolder() {
+    Wait();
 }
 
-std::string Win32Desktop::AppDataFolder() {
-    // The answer looked up ahead serves once; every later call asks afresh.
-    if (appDataAhead_) {
-        const std::unique_ptr<AppDataLookup> ahead = std::move(appDataAhead_);
-        return ahead->Take();
+void Win32AppDataFolder::LookUpAhead() {
+    Wait();
+    ahead_ = true;
+    try {
+        thread_ = std::thread([this] { answer_ = LookUp(nullptr); });
+    } catch (const std::system_error&) {
+        // No thread to spare: the folder is looked up when it is asked for.
     }
-    return LookUpAppDataFolder(main_);
+}
+
+std::string Win32AppDataFolder::Folder() {
+    // The answer looked up ahead serves once; every later call asks afresh.
+    if (!std::exchange(ahead_, false))
+        return LookUp(main_);
+    if (!thread_.joinable())
+        return LookUp(nullptr);
+    Wait();
+    return std::move(answer_);
+}
+
+void Win32AppDataFolder::Wait() {
+    if (thread_.joinable())
+        thread_.join();
 }
 
 } // namespace pw::win32

@@ -1,7 +1,8 @@
-// Text between UTF-16 and the program's ANSI code page, converted as the
-// system's own profile functions convert it.
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32CodePage.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <climits>
 
 namespace pw::win32 {
@@ -13,7 +14,7 @@ constexpr std::size_t kPiece = INT_MAX / 4;
 
 } // namespace
 
-std::string Win32Desktop::WideToAnsi(std::u16string_view text) {
+std::string Win32CodePage::WideToAnsi(std::u16string_view text) {
     std::string ansi;
     while (!text.empty()) {
         std::size_t take = std::min(text.size(), kPiece);
@@ -32,7 +33,7 @@ std::string Win32Desktop::WideToAnsi(std::u16string_view text) {
     return ansi;
 }
 
-std::u16string Win32Desktop::AnsiToWide(std::string_view text) {
+std::u16string Win32CodePage::AnsiToWide(std::string_view text) {
     std::u16string wide;
     while (!text.empty()) {
         std::size_t take = std::min(text.size(), kPiece);

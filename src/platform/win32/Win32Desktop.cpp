@@ -1,17 +1,18 @@
 #include "platform/win32/Win32Desktop.h"
 
-#include "platform/win32/Unique.h"
-
-#include <cstring>
 #include <optional>
 #include <vector>
 
 namespace pw::win32 {
 
-namespace {
-constexpr int kClipboardAttempts = 10;
-constexpr DWORD kClipboardRetryMs = 5;
-} // namespace
+void Win32Desktop::SetMainWindow(HWND hwnd) {
+    main_ = hwnd;
+    appData_.SetMainWindow(hwnd);
+    clipboard_.SetMainWindow(hwnd);
+    fileDialog_.SetMainWindow(hwnd);
+    shell_.SetMainWindow(hwnd);
+    tray_.SetMainWindow(hwnd);
+}
 
 bool Win32Desktop::RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) {
     return RegisterHotKey(main_, id, modifiers, vk) != FALSE;
@@ -38,43 +39,12 @@ bool Win32Desktop::HasForegroundWindow() {
     return IsWindow(GetForegroundWindow()) != FALSE;
 }
 
-bool Win32Desktop::SetClipboardText(const std::string& text) {
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    if (!block)
-        return false;
-    {
-        GlobalLock<char> data(block.get());
-        if (data.get() == nullptr)
-            return false;
-        std::memcpy(data.get(), text.c_str(), text.size() + 1);
-    }
-    // Owned by the main window: emptied by a window-less opener, the clipboard
-    // would have no owner and may refuse the data.
-    OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
-    if (!clipboard || !EmptyClipboard())
-        return false;
-    if (SetClipboardData(CF_TEXT, block.get()) == nullptr)
-        return false; // the block was not taken: ours to free
-    block.release();  // the clipboard owns it now
-    return true;
+WindowRef Win32Desktop::MainWindowRef() {
+    return reinterpret_cast<WindowRef>(main_);
 }
 
-std::optional<std::string> Win32Desktop::GetClipboardText() {
-    OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
-    if (!clipboard)
-        return std::nullopt;
-    HANDLE h = GetClipboardData(CF_TEXT);
-    if (h == nullptr)
-        return std::nullopt;
-    GlobalLock<const char> data(h);
-    if (data.get() == nullptr)
-        return std::nullopt;
-    // The block may be larger than its text, and a damaged one may lack the
-    // terminator: never read past its size.
-    const SIZE_T size = GlobalSize(h);
-    const char* p = data.get();
-    const void* end = std::memchr(p, 0, size);
-    return std::string(p, end ? static_cast<const char*>(end) - p : size);
+void Win32Desktop::Pause(unsigned milliseconds) {
+    Sleep(milliseconds);
 }
 
 unsigned Win32Desktop::SendKeys(std::span<const KeyStroke> keys) {

@@ -1,37 +1,14 @@
-// The file side of the Windows desktop: dialogs, whole-file reads and the
-// durable writes the atomic save is built from.
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Files.h"
 
 #include "platform/win32/Unique.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace pw::win32 {
 
 namespace {
-
-// File handles say "none" with INVALID_HANDLE_VALUE, which cannot be a
-// template argument, hence an owner of their own.
-class UniqueFile {
-public:
-    explicit UniqueFile(HANDLE h) : h_(h) {}
-    ~UniqueFile() {
-        if (h_ != INVALID_HANDLE_VALUE)
-            CloseHandle(h_);
-    }
-    UniqueFile(const UniqueFile&) = delete;
-    UniqueFile& operator=(const UniqueFile&) = delete;
-    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    HANDLE release() { return std::exchange(h_, INVALID_HANDLE_VALUE); }
-
-private:
-    HANDLE h_;
-};
 
 // A whole file this size is more than a 32-bit process should hold at once.
 constexpr LONGLONG kLargestReadableFile = 512LL * 1024 * 1024;
@@ -56,72 +33,14 @@ IoResult LastError() {
     return IoResult::Failure(SystemReason(GetLastError()));
 }
 
-// "Description|*.ext|..." as the dialogs take it: zero-separated, doubly ended.
-std::vector<char> DialogFilter(const std::string& filter) {
-    std::vector<char> out(filter.begin(), filter.end());
-    for (char& c : out)
-        if (c == '|')
-            c = '\0';
-    out.push_back('\0');
-    out.push_back('\0');
-    return out;
-}
-
-// The file dialogs' library, loaded by the first dialog: most runs show none,
-// and loading it with the printing libraries it pulls in slows every start.
-class FileDialogLibrary {
-public:
-    FileDialogLibrary() : module_(LoadLibraryA("comdlg32.dll")) {}
-    ~FileDialogLibrary() {
-        if (module_ != nullptr)
-            FreeLibrary(module_);
-    }
-    FileDialogLibrary(const FileDialogLibrary&) = delete;
-    FileDialogLibrary& operator=(const FileDialogLibrary&) = delete;
-
-    // False when the user cancels, and when the library cannot be had.
-    bool Show(FileDialogKind kind, OPENFILENAMEA& ofn) const {
-        using Dialog = BOOL(WINAPI*)(LPOPENFILENAMEA);
-        const FARPROC found =
-            module_ == nullptr
-                ? nullptr
-                : GetProcAddress(module_, kind == FileDialogKind::Open ? "GetOpenFileNameA"
-                                                                       : "GetSaveFileNameA");
-        // Through void (*)(): the one function type any other converts to cleanly.
-        const auto dialog = reinterpret_cast<Dialog>(reinterpret_cast<void (*)()>(found));
-        return dialog != nullptr && dialog(&ofn) != FALSE;
-    }
-
-private:
-    HMODULE module_;
-};
-
 } // namespace
 
-std::optional<std::string> Win32Desktop::ChooseFile(const FileDialogRequest& request) {
-    std::vector<char> name(32768, '\0');
-    request.initialName.copy(name.data(), std::min(request.initialName.size(), name.size() - 1));
-    const std::vector<char> filter = DialogFilter(request.filter);
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = main_;
-    ofn.lpstrFilter = request.filter.empty() ? nullptr : filter.data();
-    ofn.lpstrFile = name.data();
-    ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    static const FileDialogLibrary library;
-    if (!library.Show(request.kind, ofn))
-        return std::nullopt;
-    return std::string(name.data());
-}
-
-bool Win32Desktop::FileExists(const std::string& path) {
+bool Win32Files::FileExists(const std::string& path) const {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-IoResult Win32Desktop::ReadFile(const std::string& path, std::string& bytes) {
+IoResult Win32Files::Read(const std::string& path, std::string& bytes) const {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
@@ -147,7 +66,7 @@ IoResult Win32Desktop::ReadFile(const std::string& path, std::string& bytes) {
     return IoResult::Success();
 }
 
-IoResult Win32Desktop::WriteFileDurably(const std::string& path, std::string_view bytes) {
+IoResult Win32Files::WriteDurably(const std::string& path, std::string_view bytes) const {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
@@ -167,7 +86,7 @@ IoResult Win32Desktop::WriteFileDurably(const std::string& path, std::string_vie
     return IoResult::Success();
 }
 
-IoResult Win32Desktop::MoveReplacing(const std::string& from, const std::string& to) {
+IoResult Win32Files::MoveReplacing(const std::string& from, const std::string& to) const {
     // Replacing keeps what the user set on the file (attributes, access list,
     // alternate streams), where a rename would leave a plain new file. The
     // bytes were flushed already; write-through asks the same of the rest.
@@ -184,7 +103,7 @@ IoResult Win32Desktop::MoveReplacing(const std::string& from, const std::string&
     return IoResult::Success();
 }
 
-std::string Win32Desktop::FinalPath(const std::string& path) {
+std::string Win32Files::FinalPath(const std::string& path) const {
     // Looked up, not linked: systems before Vista have neither the call nor
     // the links it follows.
     using GetFinalPathName = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
@@ -217,7 +136,7 @@ std::string Win32Desktop::FinalPath(const std::string& path) {
     return final;
 }
 
-IoResult Win32Desktop::CheckWritable(const std::string& path) {
+IoResult Win32Files::CheckWritable(const std::string& path) const {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
@@ -225,24 +144,24 @@ IoResult Win32Desktop::CheckWritable(const std::string& path) {
     return IoResult::Success();
 }
 
-IoResult Win32Desktop::RemoveFile(const std::string& path) {
+IoResult Win32Files::Remove(const std::string& path) const {
     if (!DeleteFileA(path.c_str()))
         return LastError();
     return IoResult::Success();
 }
 
-IoResult Win32Desktop::CreateFolder(const std::string& path) {
+IoResult Win32Files::CreateFolder(const std::string& path) const {
     if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
         return LastError();
     return IoResult::Success();
 }
 
-bool Win32Desktop::FolderExists(const std::string& path) {
+bool Win32Files::FolderExists(const std::string& path) const {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string Win32Desktop::ProgramFolder() {
+std::string Win32Files::ProgramFolder() const {
     std::vector<char> path(32768, '\0');
     const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n == 0 || n >= path.size())

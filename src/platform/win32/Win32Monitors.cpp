@@ -1,5 +1,6 @@
-// The monitors' work areas, for a window placed where a user can reach it.
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Monitors.h"
+
+#include <windows.h>
 
 namespace pw::win32 {
 
@@ -22,7 +23,7 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 } // namespace
 
-std::vector<ScreenRect> Win32Desktop::MonitorWorkAreas() {
+std::vector<ScreenRect> Win32Monitors::WorkAreas() const {
     std::vector<ScreenRect> areas;
     EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
     return areas;
