@@ -1,4 +1,5 @@
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/WindowStateMessages.h"
 
 namespace pw::win32 {
 
@@ -34,14 +35,14 @@ bool MainWindow::Activate(WPARAM wp) {
 
 bool MainWindow::HandleWindowStates(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_SYSCOMMAND) {
-        form_.SystemCommand(static_cast<std::uint32_t>(wp), lp,
+        form_.SystemCommand(ToSystemCommand(wp), lp,
                             [&] { DefWindowProcA(Handle(), msg, wp, lp); });
         return true;
     }
     if (msg == WM_ACTIVATE)
         return Activate(wp);
     if (msg == kTrayCallback)
-        form_.TrayIconMessage(static_cast<unsigned>(lp));
+        form_.TrayIconMessage(ToTrayClick(lp));
     else if (msg == taskbarCreated_)
         form_.TaskbarCreated();
     else if (msg == kShown)
