@@ -1,9 +1,10 @@
-// The main window as designed: its controls, their places, captions and
-// hints, and which handler each event runs.
+// The main window as designed: its controls, their places, captions, hints
+// and pictures, and which handler each event runs.
 #include "app/TfrmMain.h"
 
 #include "about/WebAddresses.h"
 #include "app/MainIds.h"
+#include "picture/ResourcePicture.h"
 #include "platform/Product.h"
 #include "skin/SkinIds.h"
 
@@ -84,6 +85,18 @@ void TfrmMain::Design() {
          std::initializer_list<ui::Control*>{&ListView1, &imgTitle, &lTitle, &lTitleHint, &lUpdate,
                                              &bAdd, &bExit, &bEdit, &bUp, &bDown, &bRemove})
         c->SetContextMenu(&PopupMenu1);
+}
+
+void TfrmMain::ShowPictures() {
+    imgTitle.SetPicture(JpegResource(desktop_, IDB_BANNER));
+    imgTitle.SetStretch(true);
+    Image1.SetHandCursor(true);
+    // The update icon stands on the banner's edge: without a fill of its own,
+    // its see-through parts show the banner and the window beneath it.
+    iUpdate.SetIconId(IDI_UPDATE);
+    wsiMenu.SetIconId(IDI_MENU);
+    wsiMenu.SetNoFocusedPicture(ui::Picture::Icon(IDI_MENU));
+    wsiMenu.SetFocusedPicture(ui::Picture::Icon(IDI_MENU_HOVER));
 }
 
 void TfrmMain::WireHandlers() {

@@ -1,6 +1,8 @@
 #include "app/TfrmMain.h"
 
-#include "app/MainLayout.h"
+#include "about/TfrmAbout.h"
+#include "about/WebAddresses.h"
+#include "app/MainIds.h"
 #include "app/StartPlacement.h"
 #include "clipboard/ClipboardText.h"
 #include "hotkeys/PasteDispatch.h"
@@ -98,16 +100,15 @@ void TfrmMain::FormCreate() {
     LoadSettings();
     // The icon is there from the start, beside the window about to be shown.
     trayIcon_.Add();
-    windowStates_.SaveTaskbarStyle(NativeWindow());
     // The layout is recorded before the stored placement resizes the window.
-    RecordLayout();
+    layout_.Record(*this, NativeWindow());
     NativeWindow().SetPlacement(placement_, firstRun_);
     clipboardChain_.Join();
     closeMode_ = CloseMode::Initial;
 }
 
 void TfrmMain::FormShow() {
-    LayOutTitleBanner(*this, NativeWindow().ClientWidth());
+    layout_.LayOutTitleBanner(NativeWindow());
     cbAutoCopy.SetChecked(settings_.autoCopy);
     cbAutoAdd.SetChecked(settings_.autoAdd);
     cbAlwaysOnTop.SetChecked(settings_.alwaysOnTop);
@@ -197,6 +198,55 @@ void TfrmMain::ActivateRequest() {
     window.ShowWindow();
     window.RestoreIfMinimized();
     window.BringToFront();
+}
+
+// --- size and place ---
+
+void TfrmMain::FormResize() {
+    layout_.Resize(NativeWindow());
+}
+
+void TfrmMain::DpiChanged() {
+    ScaleToDpi(NativeWindow().Dpi());
+    FormResize();
+}
+
+void TfrmMain::SetAlwaysOnTop(bool on) {
+    NativeWindow().SetTopmost(on);
+}
+
+// --- the notification area and the window states ---
+
+void TfrmMain::TrayIconMessage(TrayClick click) {
+    switch (click) {
+    case TrayClick::Left:
+        RestoreFromTray();
+        if (ListView1.Visible() && ListView1.RowCount() > 0)
+            ListView1.Select(0);
+        break;
+    case TrayClick::Right:
+        // In front first: a menu of a background window would not close
+        // when the user clicks elsewhere.
+        NativeWindow().BringToFront();
+        NativeWindow().Popup(pmSelf, -1, -1);
+        break;
+    case TrayClick::Other:
+        break;
+    }
+}
+
+void TfrmMain::RestoreFromTray() {
+    windowStates_.RestoreFromTray(NativeWindow());
+}
+
+void TfrmMain::SystemCommand(ui::SystemCommand command, std::intptr_t lParam,
+                             const std::function<void()>& systemDefault) {
+    windowStates_.SystemCommand(NativeWindow(), command, lParam,
+                                closeMode_ == CloseMode::HideToTray, systemDefault);
+}
+
+void TfrmMain::TaskbarCreated() {
+    trayIcon_.ShellRestarted();
 }
 
 // --- commands ---
@@ -310,6 +360,43 @@ void TfrmMain::ClipboardChanged() {
 
 void TfrmMain::ClipboardChainChanged(WindowRef leaving, WindowRef following) {
     clipboardChain_.ChainChanged(leaving, following);
+}
+
+// --- the maker's pages and the about box ---
+
+void TfrmMain::OpenWebPage(const std::string& address) {
+    desktop_.OpenWebPage(address);
+}
+
+void TfrmMain::Image1Click() {
+    OpenWebPage(kProductHomePage);
+}
+
+// The banner's site name stands for the maker, not for this product.
+void TfrmMain::lTitleClick() {
+    OpenWebPage(kMakerHomePage);
+}
+
+void TfrmMain::lUpdateClick() {
+    OpenWebPage(kUpdatePage);
+}
+
+void TfrmMain::miCheckforUpdateClick() {
+    OpenWebPage(kUpdatePage);
+}
+
+void TfrmMain::miHomepageClick() {
+    OpenWebPage(kProductHomePage);
+}
+
+void TfrmMain::bDonateClick() {
+    OpenWebPage(kDonationPage);
+}
+
+void TfrmMain::About1Click() {
+    TfrmAbout dialog(desktop_);
+    dialog.Image1.SetIconId(IDI_PASTEWISE);
+    NativeWindow().RunModal(dialog);
 }
 
 void TfrmMain::miOptionsClick() {

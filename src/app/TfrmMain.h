@@ -2,6 +2,7 @@
 
 #include "about/WlmShiftImage.h"
 #include "app/DocumentCommands.h"
+#include "app/MainLayout.h"
 #include "app/TrayIcon.h"
 #include "app/WindowStates.h"
 #include "clipboard/ClipboardViewerChain.h"
@@ -13,8 +14,8 @@
 #include "ui/Action.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
-#include "ui/LayoutRecords.h"
 #include "ui/ListView.h"
+#include "ui/SystemCommand.h"
 
 #include <cstdint>
 #include <functional>
@@ -160,10 +161,11 @@ public:
 
     // --- the notification area and the window states ---
     // The shell's message for the mouse over the icon.
-    void TrayIconMessage(unsigned mouseMessage);
+    void TrayIconMessage(TrayClick click);
     void RestoreFromTray();
-    // WM_SYSCOMMAND; `systemDefault` is the system's own handling.
-    void SystemCommand(std::uint32_t command, std::intptr_t lParam,
+    // A command of the system menu or a caption button; `systemDefault` is
+    // the system's own handling.
+    void SystemCommand(ui::SystemCommand command, std::intptr_t lParam,
                        const std::function<void()>& systemDefault);
     // The shell has started again, without the icons it had.
     void TaskbarCreated();
@@ -204,8 +206,6 @@ private:
     void ShowPictures();
     void WireHandlers();
     void ShowDocumentTitle();
-    // Once, right after the window is built, before the saved size applies.
-    void RecordLayout();
     ui::FormSite& NativeWindow() const;
 
     Desktop& desktop_;
@@ -225,8 +225,9 @@ private:
     // The settings file was there but could not be read at start-up.
     bool settingsUnreadable_ = false;
     std::string saveDialogTitle_;
-    ui::LayoutRecords layout_;
-    bool raisingToMinimum_ = false;
+    MainLayout layout_{{imgTitle, Image1, iUpdate, lUpdate, GroupBox2, eClipString, bAdd,
+                        cbAlwaysOnTop, ListView1, wsiMenu, lMenu, bDonate, bEdit, bUp, bDown,
+                        bRemove, bExit}};
 };
 
 std::string BaseTitle();

@@ -7,11 +7,16 @@ namespace pw {
 
 class Desktop;
 
-// The message the shell sends the main window for the mouse over its icon;
-// lParam is the mouse message.
+// The message the shell sends the main window for the mouse over its icon.
 inline constexpr unsigned kTrayCallback = 0x5A02;
-inline constexpr unsigned kMouseLeftDown = 0x201;
-inline constexpr unsigned kMouseRightDown = 0x204;
+
+// What the mouse did over the icon, as far as the program cares: a button
+// going down; moves, releases and double clicks are Other.
+enum class TrayClick {
+    Left,
+    Right,
+    Other,
+};
 // The shell's tip field holds 64 characters with the terminator.
 inline constexpr std::size_t kTrayTipLength = 63;
 

@@ -11,39 +11,36 @@ namespace {
 constexpr std::intptr_t kHideWithoutIcon = 1;
 } // namespace
 
-void WindowStates::SaveTaskbarStyle(const ui::FormSite& window) {
-    savedStyle_ = window.ExtendedStyle();
-}
-
 void WindowStates::Hide(ui::FormSite& window, bool addIcon, const std::function<void()>& minimize) {
-    // As a tool window the minimize is not shown as a taskbar entry shrinking
-    // to its button, and it shrinks towards the icon's place, when known.
-    window.SetExtendedStyle(savedStyle_ | kToolWindowStyle);
+    // Off the taskbar the minimize is not shown as an entry shrinking to its
+    // button; it shrinks towards the icon's place, when known.
+    window.SetTaskbarButtonHidden(true);
     if (const std::optional<ScreenRect> area = desktop_.NotificationArea())
         window.SetMinimizedPosition(area->left, area->top);
     minimize();
-    window.SetExtendedStyle(savedStyle_);
+    window.SetTaskbarButtonHidden(false);
     window.HideWindow();
     if (addIcon)
         tray_.Add();
 }
 
-void WindowStates::SystemCommand(ui::FormSite& window, std::uint32_t command, std::intptr_t lParam,
-                                 bool minimizeHides, const std::function<void()>& systemDefault) {
-    switch (command & kSystemCommandMask) {
-    case kScMinimize:
+void WindowStates::SystemCommand(ui::FormSite& window, ui::SystemCommand command,
+                                 std::intptr_t lParam, bool minimizeHides,
+                                 const std::function<void()>& systemDefault) {
+    switch (command) {
+    case ui::SystemCommand::Minimize:
         if (minimizeHides)
             Hide(window, lParam != kHideWithoutIcon, systemDefault);
         else
             systemDefault();
         return;
-    case kScMaximize:
+    case ui::SystemCommand::Maximize:
         // A minimized window's bounds are its button's, no place to return to.
         if (!window.IsMaximized() && !window.IsMinimized())
             restored_ = window.WindowBounds();
         systemDefault();
         return;
-    case kScRestore: {
+    case ui::SystemCommand::Restore: {
         // Only from maximized: the system's own restored place may be the
         // maximized one (a start in that state). From minimized the window
         // goes back to where it was, which the system knows.
@@ -53,8 +50,9 @@ void WindowStates::SystemCommand(ui::FormSite& window, std::uint32_t command, st
             window.SetWindowBounds(restored_);
         return;
     }
-    default:
+    case ui::SystemCommand::Other:
         systemDefault();
+        return;
     }
 }
 
@@ -65,7 +63,7 @@ void WindowStates::RestoreFromTray(ui::FormSite& window) {
         tray_.Delete();
     }
     window.BringToFront();
-    window.SetExtendedStyle(savedStyle_);
+    window.SetTaskbarButtonHidden(false);
     window.BringToFront();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/SystemCommand.h"
 #include "ui/WindowPlacement.h"
 
 #include <cstdint>
@@ -14,22 +15,12 @@ namespace ui {
 class FormSite;
 }
 
-// System commands as the window gets them, with the four low bits masked off.
-inline constexpr std::uint32_t kSystemCommandMask = 0xFFF0;
-inline constexpr std::uint32_t kScMinimize = 0xF020;
-inline constexpr std::uint32_t kScMaximize = 0xF030;
-inline constexpr std::uint32_t kScRestore = 0xF120;
-// The extended style that keeps a window off the taskbar.
-inline constexpr std::uint32_t kToolWindowStyle = 0x80;
-
 // The main window between shown, minimized and hidden in the notification
 // area, and the bounds it returns to from maximized.
 class WindowStates {
 public:
     WindowStates(Desktop& desktop, TrayIcon& tray) : desktop_(desktop), tray_(tray) {}
 
-    // At creation: the style the taskbar entry comes back with.
-    void SaveTaskbarStyle(const ui::FormSite& window);
     ui::Rect RestoredBounds() const { return restored_; }
     void SetRestoredBounds(const ui::Rect& bounds) { restored_ = bounds; }
     // The restored bounds the settings keep: where a window in the normal
@@ -38,10 +29,10 @@ public:
         return now.maximized ? restored_ : now.bounds;
     }
 
-    // A system command, masked or not; `systemDefault` carries out the
-    // system's own handling, which each command runs exactly once.
-    // `minimizeHides`: the user has closed the window once.
-    void SystemCommand(ui::FormSite& window, std::uint32_t command, std::intptr_t lParam,
+    // `systemDefault` carries out the system's own handling, which each
+    // command runs exactly once. `minimizeHides`: the user has closed the
+    // window once.
+    void SystemCommand(ui::FormSite& window, ui::SystemCommand command, std::intptr_t lParam,
                        bool minimizeHides, const std::function<void()>& systemDefault);
     // Shows the window again; its icon goes when it comes back from hiding.
     void RestoreFromTray(ui::FormSite& window);
@@ -51,7 +42,6 @@ private:
 
     Desktop& desktop_;
     TrayIcon& tray_;
-    std::uint32_t savedStyle_ = 0;
     ui::Rect restored_{};
 };
 

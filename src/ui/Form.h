@@ -59,8 +59,9 @@ public:
     virtual void HideWindow() = 0;
     virtual bool IsMinimized() const = 0;
     virtual bool IsMaximized() const = 0;
-    virtual std::uint32_t ExtendedStyle() const = 0;
-    virtual void SetExtendedStyle(std::uint32_t style) = 0;
+    // A hidden button leaves the window off the taskbar (and its minimize
+    // does not shrink into one).
+    virtual void SetTaskbarButtonHidden(bool hidden) = 0;
     // Where the window goes when it is next minimized, on the screen.
     virtual void SetMinimizedPosition(int left, int top) = 0;
     // The outer bounds on the screen, as they are now.

@@ -66,14 +66,14 @@ public:
     // Window states: the calls are recorded, the state answers the questions.
     bool minimized = false;
     bool maximized = false;
-    std::uint32_t exStyle = 0;
+    bool taskbarButtonHidden = false;
     ui::Rect bounds{100, 50, 529, 516};
     void HideWindow() override { calls.emplace_back("HideWindow"); }
     bool IsMinimized() const override { return minimized; }
     bool IsMaximized() const override { return maximized; }
-    std::uint32_t ExtendedStyle() const override { return exStyle; }
-    void SetExtendedStyle(std::uint32_t style) override {
-        calls.push_back("SetExtendedStyle " + std::to_string(exStyle = style));
+    void SetTaskbarButtonHidden(bool hidden) override {
+        taskbarButtonHidden = hidden;
+        calls.push_back(hidden ? "SetTaskbarButtonHidden 1" : "SetTaskbarButtonHidden 0");
     }
     void SetMinimizedPosition(int x, int y) override {
         calls.push_back("SetMinimizedPosition " + std::to_string(x) + " " + std::to_string(y));

@@ -46,7 +46,7 @@ TEST(SettingsFileTest, FirstStartTakesTheDefaultsAndExitWritesEveryKeyInOrder) {
     run.frm.cbAutoAdd.SetChecked(true);
     // Maximized from these bounds, which the window keeps to go back to.
     run.site.bounds = {100, 50, 600, 480};
-    run.frm.SystemCommand(kScMaximize, 0, [&run] {
+    run.frm.SystemCommand(ui::SystemCommand::Maximize, 0, [&run] {
         run.site.placement = {{0, 0, 1920, 1040}, true, {100, 50, 600, 480}};
     });
     ASSERT_TRUE(run.Exit());

@@ -13,6 +13,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 using Tray = std::vector<test::FakeDesktop::TrayCall>;
+using Sc = ui::SystemCommand;
 
 const std::string kTip = "Left Click to activate Orvane Pastewise\r\nRight Click to popup menu";
 const std::string kShownTip = "Left Click to activate Orvane Pastewise\r\nRight Click to popup m";
@@ -31,21 +32,20 @@ class TrayTest : public ::testing::Test {
 protected:
     TrayTest() {
         desktop.strings[IDS_TRAY_TIP] = kTip;
-        site.exStyle = 0x100;
         site.closeHandler = [this] { return frm.FormClose(); };
         frm.AttachSite(&site);
         frm.FormCreate();
     }
-    void Command(std::uint32_t command, std::intptr_t lParam = 0) {
+    void Command(Sc command, std::intptr_t lParam = 0) {
         site.calls.clear();
         desktop.trayCalls.clear();
         frm.SystemCommand(command, lParam, [this] { site.calls.emplace_back("Default"); });
     }
-    void Mouse(unsigned mouseMessage, bool minimized) {
+    void Mouse(TrayClick click, bool minimized) {
         site.minimized = minimized;
         site.calls.clear();
         desktop.trayCalls.clear();
-        frm.TrayIconMessage(mouseMessage);
+        frm.TrayIconMessage(click);
     }
     void ExitRefused() { // an unsaved list, and Cancel at the question
         desktop.answers.push_back(MessageAnswer::Cancel);
@@ -61,24 +61,29 @@ protected:
 
 TEST_F(TrayTest, MinimizeHidesAfterTheFirstCloseOnlyAndTheShellGetsTheIconBackWhileHidden) {
     EXPECT_EQ(desktop.trayCalls, kAdd); // at start-up, beside the shown window
-    Command(kScMinimize + 2);           // the low bits are the system's own
+    Command(Sc::Minimize);
     EXPECT_EQ(site.calls, Calls{"Default"});
 
     desktop.notificationArea = ScreenRect{900, 740, 120, 28};
     site.RequestClose();
-    Command(kScMinimize);
-    EXPECT_EQ(site.calls, (Calls{"SetExtendedStyle 384", "SetMinimizedPosition 900 740", "Default",
-                                 "SetExtendedStyle 256", "HideWindow"}));
+    // Off the taskbar only while the system minimizes, so that the window
+    // does not shrink into a button; hidden, it keeps its button for later.
+    Command(Sc::Minimize);
+    EXPECT_EQ(site.calls, (Calls{"SetTaskbarButtonHidden 1", "SetMinimizedPosition 900 740",
+                                 "Default", "SetTaskbarButtonHidden 0", "HideWindow"}));
+    EXPECT_FALSE(site.taskbarButtonHidden);
     EXPECT_EQ(desktop.trayCalls, kAdd);
     desktop.notificationArea.reset(); // and lParam 1 hides without the icon
-    Command(kScMinimize, 1);
-    EXPECT_EQ(site.calls,
-              (Calls{"SetExtendedStyle 384", "Default", "SetExtendedStyle 256", "HideWindow"}));
+    Command(Sc::Minimize, 1);
+    EXPECT_EQ(site.calls, (Calls{"SetTaskbarButtonHidden 1", "Default", "SetTaskbarButtonHidden 0",
+                                 "HideWindow"}));
     EXPECT_TRUE(desktop.trayCalls.empty());
+    Command(Sc::Other); // a close, a move: the system's own
+    EXPECT_EQ(site.calls, Calls{"Default"});
 
     for (bool hidden : {true, false}) {
         if (!hidden)
-            Mouse(kMouseLeftDown, true);
+            Mouse(TrayClick::Left, true);
         desktop.trayCalls.clear();
         frm.TaskbarCreated();
         EXPECT_EQ(desktop.trayCalls, hidden ? kAdd : Tray{});
@@ -86,7 +91,7 @@ TEST_F(TrayTest, MinimizeHidesAfterTheFirstCloseOnlyAndTheShellGetsTheIconBackWh
     ExitRefused();
     ASSERT_FALSE(site.quit);
     EXPECT_EQ(desktop.trayCalls.back().change, TrayChange::Delete);
-    Command(kScMinimize);
+    Command(Sc::Minimize);
     EXPECT_EQ(site.calls, Calls{"Default"});
 }
 
@@ -95,53 +100,54 @@ TEST_F(TrayTest, TheIconsMouseButtonsRestoreInFiveStepsOrOpenItsMenu) {
         for (int i = frm.ListView1.RowCount(); i < rows; ++i)
             AddSnippet(frm.List(), "t" + std::to_string(i));
         frm.ListView1.Select(-1);
-        Mouse(kMouseLeftDown, true);
+        site.taskbarButtonHidden = true;
+        Mouse(TrayClick::Left, true);
         EXPECT_EQ(site.calls, (Calls{"ShowWindow", "RestoreIfMinimized", "BringToFront",
-                                     "SetExtendedStyle 256", "BringToFront"}));
+                                     "SetTaskbarButtonHidden 0", "BringToFront"}));
+        EXPECT_FALSE(site.taskbarButtonHidden);
         EXPECT_EQ(desktop.trayCalls, kDelete);
         EXPECT_EQ(frm.ListView1.Selected(), rows > 0 ? 0 : -1);
     }
     // Shown already: to the front, and the icon stays.
-    Mouse(kMouseLeftDown, false);
+    Mouse(TrayClick::Left, false);
     EXPECT_EQ(site.calls,
-              (Calls{"ShowWindow", "BringToFront", "SetExtendedStyle 256", "BringToFront"}));
+              (Calls{"ShowWindow", "BringToFront", "SetTaskbarButtonHidden 0", "BringToFront"}));
     EXPECT_TRUE(desktop.trayCalls.empty());
-    for (unsigned message : {0x200u, 0x202u, 0x203u, 0x205u}) {
-        Mouse(message, true);
-        EXPECT_TRUE(site.calls.empty()) << message;
-    }
-    Mouse(kMouseRightDown, true);
+    // Moves, releases and double clicks over the icon.
+    Mouse(TrayClick::Other, true);
+    EXPECT_TRUE(site.calls.empty());
+    Mouse(TrayClick::Right, true);
     EXPECT_EQ(site.calls, (Calls{"BringToFront", "Popup pmSelf"}));
 }
 
 TEST_F(TrayTest, RestoreFromMaximizedGoesBackToTheBoundsKeptAtMaximizeWhichExitWrites) {
     site.bounds = {120, 80, 600, 500};
-    Command(kScMaximize);
+    Command(Sc::Maximize);
     site.maximized = true;
     site.bounds = {0, 0, 1920, 1040};
-    Command(kScMaximize); // maximized or minimized already: nothing to keep
+    Command(Sc::Maximize); // maximized or minimized already: nothing to keep
     site.minimized = true;
     site.maximized = false;
-    Command(kScMaximize);
-    Command(kScRestore); // from minimized the system knows the place
+    Command(Sc::Maximize);
+    Command(Sc::Restore); // from minimized the system knows the place
     EXPECT_EQ(site.calls, Calls{"Default"});
     site.minimized = false;
     site.maximized = true;
-    Command(kScRestore);
+    Command(Sc::Restore);
     EXPECT_EQ(site.calls, (Calls{"Default", "SetWindowBounds 120 80 600 500"}));
 
     for (bool maximized : {true, false}) {
         test::FakeDesktop disk;
         test::ProgramRun run(disk);
         run.site.placement = {{0, 0, 1920, 1040}, maximized, {9, 9, 9, 9}};
-        run.frm.SystemCommand(kScMaximize, 0, [] {}); // from the fake's {100, 50, 529, 516}
+        run.frm.SystemCommand(Sc::Maximize, 0, [] {}); // from the fake's {100, 50, 529, 516}
         ASSERT_TRUE(run.Exit());
         test::ProgramRun next(disk);
         const ui::Rect normal =
             maximized ? ui::Rect{100, 50, 529, 516} : ui::Rect{0, 0, 1920, 1040};
         EXPECT_EQ(next.site.placement.normal, normal);
         next.site.maximized = true;
-        next.frm.SystemCommand(kScRestore, 0, [] {});
+        next.frm.SystemCommand(Sc::Restore, 0, [] {});
         EXPECT_EQ(next.site.bounds, normal);
     }
 }

@@ -94,9 +94,11 @@ public:
     void HideWindow() override { ::ShowWindow(hwnd_, SW_HIDE); }
     bool IsMinimized() const override { return IsIconic(hwnd_) != FALSE; }
     bool IsMaximized() const override { return IsZoomed(hwnd_) != FALSE; }
-    std::uint32_t ExtendedStyle() const override { return GetWindowLongA(hwnd_, GWL_EXSTYLE); }
-    void SetExtendedStyle(std::uint32_t style) override {
-        SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(style));
+    // As a tool window; the other extended styles stay as they are.
+    void SetTaskbarButtonHidden(bool hidden) override {
+        const LONG style = GetWindowLongA(hwnd_, GWL_EXSTYLE);
+        SetWindowLongA(hwnd_, GWL_EXSTYLE,
+                       hidden ? style | WS_EX_TOOLWINDOW : style & ~WS_EX_TOOLWINDOW);
     }
     void SetMinimizedPosition(int left, int top) override;
     ui::Rect WindowBounds() const override {

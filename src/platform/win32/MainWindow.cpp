@@ -6,6 +6,7 @@
 #include "platform/win32/HotkeyFieldSubclass.h"
 #include "platform/win32/WindowDpi.h"
 #include "platform/win32/WindowMessages.h"
+#include "platform/win32/WindowStateMessages.h"
 
 namespace pw::win32 {
 
@@ -62,7 +63,7 @@ bool MainWindow::OnDpiChanged(const Message& m, LRESULT&) {
 }
 
 bool MainWindow::OnSysCommand(const Message& m, LRESULT&) {
-    form_.SystemCommand(static_cast<std::uint32_t>(m.wp), m.lp,
+    form_.SystemCommand(ToSystemCommand(m.wp), m.lp,
                         [&] { DefWindowProcA(Handle(), m.id, m.wp, m.lp); });
     return true;
 }
@@ -86,7 +87,7 @@ bool MainWindow::OnActivate(const Message& m, LRESULT&) {
 }
 
 bool MainWindow::OnTrayIcon(const Message& m, LRESULT&) {
-    form_.TrayIconMessage(static_cast<unsigned>(m.lp));
+    form_.TrayIconMessage(ToTrayClick(m.lp));
     return true;
 }
 
