@@ -3,18 +3,25 @@
 # cache under build/ (a static library and its headers), once: a cache that is
 # complete is left as it is. Needs deb-src in the apt sources (scripts/setup.sh).
 #
-# Usage: scripts/build-libjpeg-win32.sh  -> prints the cache folder
+# Usage: scripts/build-libjpeg-win32.sh [i686 | x86_64]  -> prints the cache folder
+#   i686 (the default) for the program; x86_64 for the 64-bit test build of a
+#   machine that cannot run 32-bit programs (build/libjpeg-win64).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cache="$root/build/libjpeg-win32"
+arch="${1:-i686}"
+case "$arch" in
+  i686) cache="$root/build/libjpeg-win32" ;;
+  x86_64) cache="$root/build/libjpeg-win64" ;;
+  *) echo "build-libjpeg-win32.sh: unknown architecture '$arch' (i686 or x86_64)" >&2; exit 2 ;;
+esac
 if [[ -f "$cache/.complete" ]]; then
   echo "$cache"
   exit 0
 fi
 
 say() { printf 'build-libjpeg-win32: %s\n' "$*" >&2; }
-work="$root/build/libjpeg-win32-work"
+work="$cache-work"
 rm -rf "$work" "$cache"
 mkdir -p "$work"
 log="$work/log"
@@ -33,11 +40,11 @@ dsc=$(ls "$work"/libjpeg-turbo_*.dsc | head -n 1)
 # business, apt has checked the files against its signed index.
 run_quietly dpkg-source --no-check -x "$dsc" "$work/src"
 
-say "building it for Windows (i686, static)"
+say "building it for Windows ($arch, static)"
 # No SIMD: it needs an assembler the toolchain does not bring, and the
 # program decodes a few small pictures.
 run_quietly cmake -S "$work/src" -B "$work/build" \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_INSTALL_PREFIX="$cache" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF \
   -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF -DCMAKE_POSITION_INDEPENDENT_CODE=OFF
 run_quietly cmake --build "$work/build" -j2 --target jpeg-static

@@ -7,7 +7,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
 scripts/setup.sh
-scripts/build.sh win32 -- Pastewise
+# The program as it ships; a 64-bit build of it where the machine cannot run
+# 32-bit programs (scripts/windows-tree.sh).
+tree="$(scripts/windows-tree.sh)"
+scripts/build.sh "$tree" -- Pastewise
 
 if [[ -z "${DISPLAY:-}" ]]; then
   cat >&2 <<'MSG'
@@ -23,4 +26,4 @@ fi
 unset PW_WINEPREFIX
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
-exec wine build/win32/Pastewise.exe "$@"
+exec wine "build/$tree/Pastewise.exe" "$@"

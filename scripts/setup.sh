@@ -8,7 +8,7 @@ packages=(
   cmake make g++
   libgtest-dev googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386 xvfb xauth
+  wine xvfb xauth
   libjpeg62-turbo-dev
   dpkg-dev
   clang-format
@@ -18,6 +18,17 @@ packages=(
 )
 
 say() { printf 'setup: %s\n' "$*" >&2; }
+
+# The 32-bit Wine where the machine runs 32-bit programs; elsewhere the 64-bit
+# one, with the compiler for the 64-bit build the tests run there.
+if [[ "$("$(dirname "${BASH_SOURCE[0]}")/windows-tree.sh")" == win32 ]]; then
+  packages+=(wine32:i386)
+  wants_i386=1
+else
+  packages+=(wine64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    mingw-w64-x86-64-dev)
+  wants_i386=0
+fi
 
 # Where apt keeps its settings and lists; the set-up's own test points them elsewhere.
 apt_etc="${PW_SETUP_APT_ETC:-/etc/apt}"
@@ -86,7 +97,9 @@ have_source_indexes() {
 }
 
 need_i386=0
-dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+if ((wants_i386)); then
+  dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+fi
 mapfile -t src_files < <(sources_without_deb_src)
 missing=()
 for p in "${packages[@]}"; do

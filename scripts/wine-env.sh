@@ -11,13 +11,30 @@ pw_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 export WINEPREFIX="${PW_WINEPREFIX:-$pw_root/build/wineprefix}"
 export WINEARCH=win32
+# A machine that cannot run 32-bit programs runs the 64-bit build under the
+# 64-bit Wine (scripts/windows-tree.sh), whatever 32-bit Wine may be installed.
+if [[ "$("$pw_root/scripts/windows-tree.sh")" == win64 ]]; then
+  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+  pw_wine64_bin="$pw_root/build/wine64-bin"
+  if [[ ! -x "$pw_wine64_bin/wine-stable" ]]; then
+    mkdir -p "$pw_wine64_bin"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$pw_wine64_bin/wine"
+    chmod +x "$pw_wine64_bin/wine"
+    ln -sf wine "$pw_wine64_bin/wine-stable"
+  fi
+  case ":$PATH:" in
+    *":$pw_wine64_bin:"*) ;;
+    *) export PATH="$pw_wine64_bin:$PATH" ;;
+  esac
+  unset pw_wine64_bin
+fi
 export WINEDEBUG=-all
 # No prompts to install Mono or Gecko: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Made last, so a prefix whose creation was interrupted is made again. The
 # number changes when the settings below change, to remake older prefixes.
-pw_prefix_ready="$WINEPREFIX/.pastewise-ready-2"
+pw_prefix_ready="$WINEPREFIX/.pastewise-ready-2-$WINEARCH"
 
 pw_make_prefix() {
   if [[ -d "$WINEPREFIX" ]]; then

@@ -77,7 +77,7 @@ for row in "${cases[@]}"; do
   output=$(env PATH="$stubs:$PATH" STUB_CALLS="$calls" STUB_MISSING="$missing" STUB_UID="${uid:-0}" \
     STUB_UPDATE_FAILS="$update_fails" STUB_INSTALL="$install" \
     PW_SETUP_APT_ETC="$work/etc-apt" PW_SETUP_APT_LISTS="$work/lists" \
-    PW_SETUP_UPDATE_TRIES=3 PW_SETUP_UPDATE_PAUSE=0 \
+    PW_SETUP_UPDATE_TRIES=3 PW_SETUP_UPDATE_PAUSE=0 PW_WINDOWS_TREE=win32 \
     bash "$root/scripts/setup.sh" 2>&1) || status=$?
   # The apt-get verbs in order, e.g. "update update install -y ... nsis".
   apt_calls=$(sed -n 's/^apt-get \(update\).*/\1/p; s/^apt-get \(install.*\)/\1/p' "$calls" | paste -sd' ')

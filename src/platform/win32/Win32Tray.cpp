@@ -6,8 +6,9 @@
 
 namespace pw::win32 {
 
-// The shell's first record, which every version of it takes.
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
+// The shell's first record, which every version of it takes (88 bytes in the
+// 32-bit program).
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 
 void Win32Tray::SetIcon(TrayChange change, const std::string& tip) {
     NOTIFYICONDATAA icon{};
