@@ -186,6 +186,12 @@ void TfrmMain::SessionEnding() {
     SaveSettings();
 }
 
+TfrmMain::~TfrmMain() {
+    if (ui::FormSite* window = Site())
+        window->FormGone();
+    FormDestroy();
+}
+
 void TfrmMain::FormDestroy() {
     // Normally left at the final close already; a window that goes any other
     // way must not leave a hole in the chain behind it.

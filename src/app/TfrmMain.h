@@ -38,6 +38,8 @@ enum class CloseMode : std::int32_t {
 class TfrmMain : public ui::Form {
 public:
     explicit TfrmMain(Desktop& desktop);
+    // The chain left and the hotkeys released, whether or not the window went first.
+    ~TfrmMain() override;
 
     // --- controls, in the design's order ---
     ui::Image imgTitle{"imgTitle"};

@@ -7,9 +7,6 @@ namespace pw {
 
 class Desktop;
 
-// The message the shell sends the main window for the mouse over its icon.
-inline constexpr unsigned kTrayCallback = 0x5A02;
-
 // What the mouse did over the icon, as far as the program cares: a button
 // going down; moves, releases and double clicks are Other.
 enum class TrayClick {

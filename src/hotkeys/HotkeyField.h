@@ -11,9 +11,9 @@ namespace pw {
 // key press replaces the whole text with that press's hotkey text and records
 // the modifiers and key code a registration takes. Typed characters never
 // reach the text, and releasing keys changes nothing.
-class HotkeyField : public ui::Edit {
+class HotkeyField : public ui::CaptureField {
 public:
-    explicit HotkeyField(std::string name) : ui::Edit(std::move(name), ui::Kind::HotkeyField) {}
+    explicit HotkeyField(std::string name) : ui::CaptureField(std::move(name)) {}
 
     // Every press that reaches the field, automatic repeats and Alt
     // combinations included. Delete alone shows "Del", as after modifiers.
@@ -29,6 +29,12 @@ public:
     // as key presses, and the field takes it as it would take the press, so
     // that the combination is captured rather than pasted.
     void HotkeyPressed(std::uint32_t modifiers, std::uint16_t vk);
+
+    // ui::CaptureField
+    bool Takes(std::uint16_t vk, bool ctrl) const override { return TakesKey(vk, ctrl); }
+    void TakeCombination(std::uint32_t modifiers, std::uint16_t vk) override {
+        HotkeyPressed(modifiers, vk);
+    }
 
     std::uint32_t CapturedModifiers() const { return capturedModifiers_; }
     std::uint16_t CapturedKey() const { return capturedKey_; }

@@ -16,8 +16,6 @@ inline constexpr const char* kAppTitle = PW_PRODUCT_NAME;
 inline constexpr const char* kVersion = PW_VERSION_TEXT;
 // Caption of every message box the program shows.
 inline constexpr const char* kMessageCaption = PW_PRODUCT_NAME;
-// Posted by a second start to the running instance.
-inline constexpr unsigned kActivateRequest = 0x5A01;
 
 } // namespace pw
 

@@ -2,6 +2,7 @@
 
 #include "ui/Picture.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,7 +38,7 @@ enum class Kind {
     Label,
     Button,
     Edit,
-    HotkeyField,
+    CaptureField,
     CheckBox,
     GroupBox,
     ListView,
@@ -247,6 +248,18 @@ public:
 
 protected:
     Edit(std::string name, Kind kind) : TextControl(std::move(name), kind) {}
+};
+
+// An entry field filled by pressing a key combination instead of typing. The
+// binding hands it the key presses it takes, and combinations the system
+// holds as hotkeys pressed while it has the focus; nothing typed reaches it.
+class CaptureField : public Edit {
+public:
+    explicit CaptureField(std::string name) : Edit(std::move(name), Kind::CaptureField) {}
+    // Whether the field takes the key rather than the window's own navigation.
+    virtual bool Takes(std::uint16_t vk, bool ctrl) const = 0;
+    // A combination pressed in the field: modifier flags as a hotkey takes them.
+    virtual void TakeCombination(std::uint32_t modifiers, std::uint16_t vk) = 0;
 };
 
 class CheckBox : public TextControl {

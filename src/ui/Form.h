@@ -26,6 +26,9 @@ struct Size {
 class FormSite {
 public:
     virtual ~FormSite() = default;
+    // The form is going while its window is still there: the window goes now,
+    // without running the form's handlers.
+    virtual void FormGone() {}
     // Asks the window to close, which runs the form's close handler.
     virtual void RequestClose() = 0;
     virtual void PostMinimize() = 0;

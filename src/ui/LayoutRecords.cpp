@@ -22,7 +22,7 @@ ResizeRule RuleFor(Kind kind) {
     case Kind::ListView:
         return ResizeRule::List;
     case Kind::Edit:
-    case Kind::HotkeyField:
+    case Kind::CaptureField:
     case Kind::Image:
     case Kind::GroupBox:
         return ResizeRule::Width;

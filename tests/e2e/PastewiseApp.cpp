@@ -10,7 +10,7 @@
 #include "TestFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
-#include "app/TrayIcon.h"
+#include "platform/win32/WindowMessages.h"
 #include "platform/Product.h"
 
 namespace e2e {
@@ -427,7 +427,7 @@ RECT PastewiseApp::drawnPlace(int id) const {
 }
 
 ::testing::AssertionResult PastewiseApp::chooseFromTrayMenu(WORD mnemonic) const {
-    if (!PostMessageA(main_, pw::kTrayCallback, 0, WM_RBUTTONDOWN)) {
+    if (!PostMessageA(main_, pw::win32::kTrayCallback, 0, WM_RBUTTONDOWN)) {
         return ::testing::AssertionFailure() << "cannot post the icon's message";
     }
     if (auto chosen = pressInPopupMenu(mnemonic, "menu of the notification-area icon"); chosen) {

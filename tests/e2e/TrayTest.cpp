@@ -10,7 +10,7 @@
 #include "PastewiseApp.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
-#include "app/TrayIcon.h"
+#include "platform/win32/WindowMessages.h"
 
 namespace e2e {
 namespace {
@@ -61,7 +61,7 @@ TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconAndItsMenuBringItBackOr
                         nullptr);
     EXPECT_TRUE(waitForIcon(main, true)) << "the icon did not come back";
 
-    PostMessageA(main, pw::kTrayCallback, 0, WM_LBUTTONDOWN);
+    PostMessageA(main, pw::win32::kTrayCallback, 0, WM_LBUTTONDOWN);
     ASSERT_TRUE(waitForShown(main));
     EXPECT_TRUE(waitForIcon(main, false)) << "the icon stays beside the window";
     EXPECT_TRUE(waitUntil([&] { return app.list().selected() == 0; }));

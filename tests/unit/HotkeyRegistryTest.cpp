@@ -61,6 +61,18 @@ TEST(HotkeyRegistry, FormDestroyUnregistersEverythingFirstToLastWhateverTheAnswe
     EXPECT_TRUE(frm.Hotkeys().Records().Empty());
 }
 
+// Whichever goes first, the window or the form, nothing stays registered.
+TEST(HotkeyRegistry, AFormThatGoesBeforeItsWindowReleasesItsHotkeysOnce) {
+    test::FakeDesktop desktop;
+    {
+        test::MainForm frm{desktop};
+        for (const char* text : {"a", "b"})
+            AddSnippet(frm.List(), text);
+    }
+    EXPECT_EQ(desktop.unregisterCalls, (std::vector<int>{1000, 1001}));
+    EXPECT_TRUE(desktop.registered.empty());
+}
+
 TEST(HotkeyRegistry, RecordLookupsSearchFromTheirOwnEnd) {
     HotkeyRecordList records;
     for (const THotkeyInfo& r : std::vector<THotkeyInfo>{

@@ -1,7 +1,7 @@
 #include "platform/win32/ChildControls.h"
 
 #include "platform/win32/ControlHook.h"
-#include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/CaptureFieldSubclass.h"
 #include "platform/win32/ImageSubclass.h"
 #include "ui/ListView.h"
 
@@ -21,7 +21,7 @@ constexpr NativeKind kNativeKinds[] = {
     {ui::Kind::Label, "STATIC", SS_LEFT | SS_NOTIFY, 0},
     {ui::Kind::Button, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
     {ui::Kind::Edit, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {ui::Kind::HotkeyField, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ui::Kind::CaptureField, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
     {ui::Kind::CheckBox, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0},
     {ui::Kind::GroupBox, "BUTTON", BS_GROUPBOX, 0},
     {ui::Kind::ListView, WC_LISTVIEWA,
@@ -134,8 +134,8 @@ HWND ChildControls::CreateControl(const ui::Placement& p, const NativeChild::Pus
     // Snippets have no length limit: the control's own would cut typed and pasted texts.
     if (control.GetKind() == ui::Kind::Edit)
         SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
-    if (control.GetKind() == ui::Kind::HotkeyField)
-        AttachHotkeyFieldSubclass(hwnd);
+    if (control.GetKind() == ui::Kind::CaptureField)
+        AttachCaptureFieldSubclass(hwnd, static_cast<ui::CaptureField&>(*p.control));
     if (control.GetKind() == ui::Kind::ListView)
         AddColumns(hwnd, static_cast<const ui::ListView&>(control));
     ControlHook::AttachPlain(hwnd); // unless it has a hook of its own

@@ -15,10 +15,10 @@ namespace pw::win32 {
 
 namespace {
 
-constexpr char kHeldBounds = 1;
-constexpr char kHeldColumns = 2;
+constexpr unsigned kHeldBounds = 1;
+constexpr unsigned kHeldColumns = 2;
 
-char HeldInPass(ui::Change what) {
+unsigned HeldInPass(ui::Change what) {
     switch (what) {
     case ui::Change::State:
         return kHeldBounds;
@@ -37,14 +37,12 @@ int ShownSelection(HWND list) {
 } // namespace
 
 void ControlMirror::Attach() {
-    heldInPass_.assign(children_.size(), 0);
+    hold_.Resize(children_.size());
     for (std::size_t slot = 0; slot < children_.size(); ++slot) {
         children_[slot].placement.control->SetObserver([this, slot](ui::Change what, int index) {
             if (syncing_)
                 return;
-            if (passes_ > 0 && HeldInPass(what) != 0)
-                heldInPass_[slot] |= HeldInPass(what);
-            else
+            if (HeldInPass(what) == 0 || !hold_.Hold(slot, HeldInPass(what)))
                 Push(children_[slot], what, index);
         });
         // The text after creation: a window name at creation has a length limit.
@@ -54,15 +52,12 @@ void ControlMirror::Attach() {
 }
 
 void ControlMirror::EndPass() {
-    if (--passes_ > 0)
-        return;
-    for (std::size_t slot = 0; slot < heldInPass_.size(); ++slot) {
-        const char held = std::exchange(heldInPass_[slot], 0);
+    hold_.End([this](std::size_t slot, unsigned held) {
         if ((held & kHeldBounds) != 0)
             Push(children_[slot], ui::Change::State, -1);
         if ((held & kHeldColumns) != 0)
             Push(children_[slot], ui::Change::Columns, -1);
-    }
+    });
 }
 
 void ControlMirror::Detach() {

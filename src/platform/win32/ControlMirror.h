@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
+#include "ui/LayoutPassHold.h"
 
 #include <windows.h>
 
@@ -39,7 +40,7 @@ public:
     // Controls placed while a layout pass runs move once, at its end: a pass
     // places many controls twice, and a pass at an unchanged size puts every
     // one back where it was. Column widths likewise. Passes nest.
-    void BeginPass() { ++passes_; }
+    void BeginPass() { hold_.Begin(); }
     void EndPass();
     void Detach();
     // Skinned check boxes take the size their captions need.
@@ -65,9 +66,8 @@ private:
     void PushColumns(const NativeChild& child);
 
     std::vector<NativeChild>& children_;
-    int passes_ = 0;
     // Per child, the changes a pass holds back (kHeldBounds, kHeldColumns).
-    std::vector<char> heldInPass_;
+    ui::LayoutPassHold hold_;
     bool syncing_ = false;
     bool autoSizeCheckBoxes_ = false;
 };

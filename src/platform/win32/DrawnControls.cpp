@@ -3,6 +3,7 @@
 #include "platform/win32/ControlMirror.h"
 #include "platform/win32/ImageSubclass.h"
 #include "platform/win32/SkinCanvas.h"
+#include "platform/win32/ToolInfo.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -54,10 +55,14 @@ void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HT
 } // namespace
 
 void DrawnControls::Attach() {
-    for (Drawn& drawn : drawn_) {
+    hold_.Resize(drawn_.size());
+    for (std::size_t i = 0; i < drawn_.size(); ++i) {
+        Drawn& drawn = drawn_[i];
         drawn.shown = drawn.placement.BoundsOnWindow();
-        drawn.placed = false;
-        drawn.placement.control->SetObserver([this, &drawn](ui::Change, int) { Changed(drawn); });
+        drawn.placement.control->SetObserver([this, i](ui::Change, int) {
+            if (!hold_.Hold(i, 1))
+                Changed(drawn_[i]);
+        });
     }
 }
 
@@ -77,24 +82,19 @@ void DrawnControls::ThemeChanged() {
 void DrawnControls::Detach() {
     for (const Drawn& drawn : drawn_)
         drawn.placement.control->SetObserver(nullptr);
-    hover_ = pressed_ = nullptr;
+    pointer_.Forget();
     tooltip_ = nullptr;
     ThemeChanged();
 }
 
 void DrawnControls::EndPass() {
-    if (--passes_ > 0)
-        return;
-    for (Drawn& drawn : drawn_)
-        if (std::exchange(drawn.placed, false) && drawn.placement.BoundsOnWindow() != drawn.shown)
-            Changed(drawn);
+    hold_.End([this](std::size_t i, unsigned) {
+        if (drawn_[i].placement.BoundsOnWindow() != drawn_[i].shown)
+            Changed(drawn_[i]);
+    });
 }
 
 void DrawnControls::Changed(Drawn& drawn) {
-    if (passes_ > 0) {
-        drawn.placed = true;
-        return;
-    }
     const ui::Rect now = drawn.placement.BoundsOnWindow();
     const bool moved = now != drawn.shown;
     // A window not shown yet is painted whole when it is.
@@ -113,10 +113,7 @@ void DrawnControls::Changed(Drawn& drawn) {
     }
     drawn.shown = now;
     if (moved && tooltip_ != nullptr) {
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = form_;
-        tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
+        TOOLINFOA tool = ToolInfo(form_, static_cast<UINT_PTR>(drawn.placement.id));
         tool.rect = ToRECT(now);
         SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -146,117 +143,103 @@ void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
     }
 }
 
-const DrawnControls::Drawn* DrawnControls::At(POINT client) const {
-    // Labels lie over pictures, and a later control over an earlier one.
-    for (const bool labels : {true, false})
-        for (auto it = drawn_.rbegin(); it != drawn_.rend(); ++it) {
-            const ui::Control& control = *it->placement.control;
-            const RECT r = ToRECT(it->shown);
-            // A frame takes no part in the mouse, as a group box does not.
-            if (control.Visible() && control.GetKind() != ui::Kind::GroupBox &&
-                (control.GetKind() == ui::Kind::Label) == labels && PtInRect(&r, client) != FALSE)
-                return &*it;
-        }
-    return nullptr;
+std::vector<ui::PointerTarget> DrawnControls::Targets() const {
+    std::vector<ui::PointerTarget> targets;
+    targets.reserve(drawn_.size());
+    for (const Drawn& drawn : drawn_) {
+        const ui::Control& control = *drawn.placement.control;
+        targets.push_back({drawn.shown, control.Visible(), control.GetKind() == ui::Kind::Label,
+                           control.GetKind() == ui::Kind::GroupBox});
+    }
+    return targets;
 }
 
 bool DrawnControls::WantsHand(POINT client) const {
-    const Drawn* over = At(client);
-    if (over == nullptr)
+    const int over = ui::TargetAt(Targets(), client.x, client.y);
+    if (over < 0)
         return false;
-    const ui::Control& control = *over->placement.control;
+    const ui::Control& control = *drawn_[static_cast<std::size_t>(over)].placement.control;
     if (const auto* label = dynamic_cast<const ui::Label*>(&control))
         return label->IsLink();
     return static_cast<const ui::Image&>(control).HandCursor();
 }
 
-void DrawnControls::Hover(const Drawn* over) {
-    if (over == hover_)
+void DrawnControls::Tell(int index, bool entering) {
+    if (index < 0)
         return;
-    const Drawn* left = std::exchange(hover_, over);
-    auto tell = [](const Drawn* drawn, bool entering) {
-        if (drawn == nullptr)
-            return;
-        ui::Control& control = *drawn->placement.control;
-        if (auto* label = dynamic_cast<ui::Label*>(&control))
-            entering ? label->MouseEnter() : label->MouseLeave();
-        else if (auto* image = dynamic_cast<ui::Image*>(&control))
-            entering ? image->MouseEnter() : image->MouseLeave();
-    };
-    tell(left, false);
-    tell(over, true);
+    ui::Control& control = *drawn_[static_cast<std::size_t>(index)].placement.control;
+    if (auto* label = dynamic_cast<ui::Label*>(&control))
+        entering ? label->MouseEnter() : label->MouseLeave();
+    else if (auto* image = dynamic_cast<ui::Image*>(&control))
+        entering ? image->MouseEnter() : image->MouseLeave();
 }
 
-void DrawnControls::Press(const Drawn& drawn, bool left) {
-    ui::Control& control = *drawn.placement.control;
-    if (auto* label = dynamic_cast<ui::Label*>(&control)) {
-        // A label answers the press, as a static control with SS_NOTIFY does.
-        if (left && label->Enabled() && label->OnClick)
-            label->OnClick();
-        return;
-    }
-    SetCapture(form_);
-    pressed_ = &drawn;
-    static_cast<ui::Image&>(control).MouseDown();
-}
-
-void DrawnControls::Release(bool left, POINT client) {
-    const Drawn* pressed = std::exchange(pressed_, nullptr);
-    if (pressed == nullptr)
-        return;
-    auto& image = static_cast<ui::Image&>(*pressed->placement.control);
-    const RECT r = ToRECT(pressed->shown);
-    const bool click = image.MouseUp(left && PtInRect(&r, client) != FALSE);
-    ReleaseCapture();
-    if (click)
-        image.Click();
+ui::Image& DrawnControls::ImageAt(int index) const {
+    return static_cast<ui::Image&>(*drawn_[static_cast<std::size_t>(index)].placement.control);
 }
 
 bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
     if (drawn_.empty())
         return false; // a window that draws none of its controls
-    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    const int x = GET_X_LPARAM(lp);
+    const int y = GET_Y_LPARAM(lp);
     // Handed on rather than letting the tooltip subclass the form window,
     // which would cost every message of the window a look-up.
     if (tooltip_ != nullptr && msg != WM_MOUSELEAVE && msg != WM_CAPTURECHANGED) {
         MSG relayed{form_, msg, wp, lp, 0, {}};
         SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     }
+    ui::PointerEffects e;
     switch (msg) {
     case WM_MOUSEMOVE:
         if (!tracking_) {
             TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, form_, 0};
             tracking_ = TrackMouseEvent(&track) != FALSE;
         }
-        Hover(pressed_ != nullptr ? (At(at) == pressed_ ? pressed_ : nullptr) : At(at));
-        return hover_ != nullptr;
+        e = pointer_.Move(Targets(), x, y);
+        break;
     case WM_MOUSELEAVE:
         tracking_ = false;
-        Hover(nullptr);
-        return false;
+        e = pointer_.Leave();
+        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (const Drawn* over = At(at)) {
-            Press(*over, msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK);
-            return true;
-        }
-        return false;
+        e = pointer_.Press(Targets(), x, y, msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK);
+        break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        if (pressed_ == nullptr)
-            return false;
-        Release(msg == WM_LBUTTONUP, at);
-        return true;
+        e = pointer_.Release(Targets(), x, y, msg == WM_LBUTTONUP);
+        break;
     case WM_CAPTURECHANGED: // taken away while held: back in place, no click
-        if (const Drawn* pressed = std::exchange(pressed_, nullptr))
-            static_cast<ui::Image&>(*pressed->placement.control).MouseUp(false);
+        if (const int held = pointer_.CaptureLost().released; held >= 0)
+            ImageAt(held).MouseUp(false);
         return false;
     default:
         return false;
     }
+    Tell(e.left, false);
+    Tell(e.entered, true);
+    if (e.labelPress >= 0) {
+        auto& label = static_cast<ui::Label&>(
+            *drawn_[static_cast<std::size_t>(e.labelPress)].placement.control);
+        if (label.Enabled() && label.OnClick)
+            label.OnClick();
+    }
+    if (e.held >= 0) {
+        SetCapture(form_);
+        ImageAt(e.held).MouseDown();
+    }
+    if (e.released >= 0) {
+        ui::Image& image = ImageAt(e.released);
+        const bool click = image.MouseUp(e.click);
+        ReleaseCapture();
+        if (click)
+            image.Click();
+    }
+    return e.handled;
 }
 
 void DrawnControls::FitLabels() {
@@ -271,12 +254,8 @@ void DrawnControls::AddTools(HWND tooltip) {
         const std::string& hint = drawn.placement.control->Hint();
         if (hint.empty())
             continue;
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = form_;
-        tool.uId = static_cast<UINT_PTR>(drawn.placement.id);
+        TOOLINFOA tool = ToolInfo(form_, static_cast<UINT_PTR>(drawn.placement.id), &hint);
         tool.rect = ToRECT(drawn.shown);
-        tool.lpszText = const_cast<char*>(hint.c_str());
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/win32/Unique.h"
+#include "ui/DrawnPointer.h"
+#include "ui/LayoutPassHold.h"
 #include "ui/Form.h"
 
 #include <windows.h>
@@ -37,7 +39,7 @@ public:
 
     // Controls placed while a layout pass runs are drawn again once, at its
     // end, and only if they ended somewhere else (a pass only places them).
-    void BeginPass() { ++passes_; }
+    void BeginPass() { hold_.Begin(); }
     void EndPass();
     void Detach();
     void Clear() { drawn_.clear(); }
@@ -60,14 +62,13 @@ public:
 private:
     struct Drawn {
         ui::Placement placement;
-        ui::Rect shown;      // where it was last drawn
-        bool placed = false; // in the layout pass under way
+        ui::Rect shown; // where it was last drawn
     };
-    const Drawn* At(POINT client) const;
+    std::vector<ui::PointerTarget> Targets() const;
+    // The control's enter or leave notification; none for -1.
+    void Tell(int index, bool entering);
+    ui::Image& ImageAt(int index) const;
     void Changed(Drawn& drawn);
-    void Hover(const Drawn* over);
-    void Press(const Drawn& drawn, bool left);
-    void Release(bool left, POINT client);
 
     // The themed look of a group frame, opened at the first painting.
     HTHEME ButtonTheme() const;
@@ -75,11 +76,10 @@ private:
     const HWND& form_;
     FontFor fontFor_;
     std::vector<Drawn> drawn_;
-    const Drawn* hover_ = nullptr;
-    const Drawn* pressed_ = nullptr;
+    ui::DrawnPointer pointer_;
     bool tracking_ = false;
     HWND tooltip_ = nullptr;
-    int passes_ = 0;
+    ui::LayoutPassHold hold_;
     mutable UniqueTheme theme_;
     mutable bool themeAsked_ = false;
 };

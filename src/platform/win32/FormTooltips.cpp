@@ -11,8 +11,8 @@ namespace pw::win32 {
 void FormTooltips::Want() {
     // Well within the delay before a hint shows.
     constexpr UINT kWaitMs = 100;
-    if (state_ == State::None && SetTimer(owner_, kTimer, kWaitMs, nullptr) != 0)
-        state_ = State::Waiting;
+    if (timing_.PointerCame() && SetTimer(owner_, kTimer, kWaitMs, nullptr) == 0)
+        timing_.WaitRefused();
 }
 
 bool FormTooltips::Timer(WPARAM id) {
@@ -24,7 +24,7 @@ bool FormTooltips::Timer(WPARAM id) {
 
 void FormTooltips::Create() {
     KillTimer(owner_, kTimer);
-    if (std::exchange(state_, State::Made) == State::Made)
+    if (!timing_.WaitEnded())
         return;
     HWND tooltip =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/ChildControls.h"
+#include "ui/HintTiming.h"
 
 #include <windows.h>
 
@@ -23,10 +24,9 @@ private:
     void Create();
 
     static constexpr UINT_PTR kTimer = 1;
-    enum class State { None, Waiting, Made };
     const HWND& owner_;
     ChildControls& children_;
-    State state_ = State::None;
+    ui::HintTiming timing_;
 };
 
 } // namespace pw::win32

@@ -1,6 +1,5 @@
 #include "platform/win32/FormWindow.h"
 
-#include "hotkeys/HotkeyField.h"
 #include "platform/Product.h"
 #include "platform/win32/FailureReport.h"
 #include "platform/win32/MessageLoop.h"
@@ -130,8 +129,11 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
         self->Teardown();
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
-    return CallGuarded([&] { return self->Dispatch({msg, wp, lp}); },
-                       [&] { return DefWindowProcA(hwnd, msg, wp, lp); });
+    return CallGuarded(
+        [&] {
+            return self->Dispatch({msg, wp, lp});
+        },
+        [&] { return DefWindowProcA(hwnd, msg, wp, lp); });
 }
 
 LRESULT FormWindow::Dispatch(const Message& m) {
@@ -144,13 +146,12 @@ LRESULT FormWindow::Dispatch(const Message& m) {
 bool FormWindow::OnNotify(const Message& m, LRESULT& result) {
     const auto& header = *reinterpret_cast<const NMHDR*>(m.lp);
     return children_.CustomDraw(header, result) ||
-           RouteNotification(children_.Find(header.hwndFrom), children_.Mirror(), m.id, m.wp,
-                             m.lp);
+           RouteNotification(children_.Find(header.hwndFrom), children_.Mirror(), m.id, m.wp, m.lp);
 }
 
 bool FormWindow::OnCommand(const Message& m, LRESULT&) {
-    return RouteNotification(children_.Find(reinterpret_cast<HWND>(m.lp)), children_.Mirror(),
-                             m.id, m.wp, m.lp);
+    return RouteNotification(children_.Find(reinterpret_cast<HWND>(m.lp)), children_.Mirror(), m.id,
+                             m.wp, m.lp);
 }
 
 bool FormWindow::OnMeasureItem(const Message& m, LRESULT& result) {
@@ -214,9 +215,9 @@ bool FormWindow::OnMouse(const Message& m, LRESULT&) {
 
 bool FormWindow::OnCaptureKey(const Message& m, LRESULT&) {
     if (const NativeChild* child = children_.Find(reinterpret_cast<HWND>(m.lp));
-        child != nullptr && child->placement.control->GetKind() == ui::Kind::HotkeyField)
-        static_cast<HotkeyField*>(child->placement.control)
-            ->HotkeyPressed(HIWORD(m.wp), LOWORD(m.wp));
+        child != nullptr && child->placement.control->GetKind() == ui::Kind::CaptureField)
+        static_cast<ui::CaptureField*>(child->placement.control)
+            ->TakeCombination(HIWORD(m.wp), LOWORD(m.wp));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/win32/FormFonts.h"
 #include "platform/win32/FormMenus.h"
 #include "platform/win32/FormTooltips.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/MessageRoutes.h"
 #include "ui/Form.h"
 
@@ -22,7 +23,7 @@ inline ui::Rect ToRect(const RECT& r) {
 // `this` at WM_NCCREATE and routes each message through the window class's
 // table of messages, then this one; the work is its parts': the child
 // controls and their fonts, the hints, the popup menus.
-class FormWindow : public ui::FormSite {
+class FormWindow : public ui::FormSite, public LoopWindow {
 public:
     explicit FormWindow(ui::Form& form);
     ~FormWindow() override { Destroy(); }
@@ -37,7 +38,7 @@ public:
     // CreateControls then makes them.
     bool CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle);
     void CreateControls() { children_.Create(frameDpi_); }
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const override { return hwnd_; }
     // Drops the native window, running the form's destroy handler; the form stays.
     void Destroy() {
         if (hwnd_ != nullptr)
@@ -51,8 +52,8 @@ public:
 
     // For the message loop: a key pressed in the window that is one of the
     // form's shortcuts, and the form's idle step.
-    bool TranslateShortcut(const MSG& msg);
-    void Idle() { form_.Idle(); }
+    bool TranslateShortcut(const MSG& msg) override;
+    void Idle() override { form_.Idle(); }
 
     // ui::FormSite
     void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
@@ -105,6 +106,10 @@ public:
         RECT r{};
         GetWindowRect(hwnd_, &r);
         return ToRect(r);
+    }
+    void FormGone() override {
+        form_.OnShow = form_.OnCloseRequest = form_.OnDestroy = nullptr;
+        Destroy();
     }
     void SetWindowBounds(const ui::Rect& r) override {
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height,

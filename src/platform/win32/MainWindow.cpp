@@ -3,7 +3,7 @@
 #include "app/MainLayout.h"
 #include "app/TrayIcon.h"
 #include "platform/Product.h"
-#include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/CaptureFieldSubclass.h"
 #include "platform/win32/WindowDpi.h"
 #include "platform/win32/WindowMessages.h"
 #include "platform/win32/WindowStateMessages.h"
@@ -108,7 +108,7 @@ bool MainWindow::OnChangeClipboardChain(const Message& m, LRESULT&) {
 
 bool MainWindow::OnHotkey(const Message& m, LRESULT&) {
     // A capture field with the focus takes the combination; nothing is pasted.
-    if (HWND field = FocusedHotkeyField())
+    if (HWND field = FocusedCaptureField())
         SendMessageA(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(m.lp), LOWORD(m.lp)),
                      reinterpret_cast<LPARAM>(field));
     else

@@ -1,24 +1,22 @@
 #include "platform/win32/MessageLoop.h"
 
-#include "platform/win32/FormWindow.h"
-
 #include <algorithm>
 
 namespace pw::win32 {
 
-std::optional<int> RunMessages(std::initializer_list<FormWindow*> windows,
+std::optional<int> RunMessages(std::initializer_list<LoopWindow*> windows,
                                const std::function<bool()>& done) {
     MSG msg{};
     while (!done()) {
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            for (FormWindow* window : windows)
+            for (LoopWindow* window : windows)
                 window->Idle();
             WaitMessage();
             continue;
         }
         if (msg.message == WM_QUIT)
             return static_cast<int>(msg.wParam);
-        const bool taken = std::any_of(windows.begin(), windows.end(), [&](FormWindow* window) {
+        const bool taken = std::any_of(windows.begin(), windows.end(), [&](LoopWindow* window) {
             return window->TranslateShortcut(msg) ||
                    (window->Handle() != nullptr && IsDialogMessageA(window->Handle(), &msg));
         });

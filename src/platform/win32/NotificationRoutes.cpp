@@ -36,7 +36,7 @@ constexpr NotificationRoute kRoutes[] = {
     {ui::Kind::Image, WM_COMMAND, STN_CLICKED,
      [](const Notice& n) { n.Control<ui::Image>().Click(); }},
     {ui::Kind::Edit, WM_COMMAND, EN_CHANGE, [](const Notice& n) { n.mirror.TakeText(n.child); }},
-    {ui::Kind::HotkeyField, WM_COMMAND, EN_CHANGE,
+    {ui::Kind::CaptureField, WM_COMMAND, EN_CHANGE,
      [](const Notice& n) { n.mirror.TakeText(n.child); }},
     // The virtual list view reads the cells it draws where they are.
     {ui::Kind::ListView, WM_NOTIFY, LVN_GETDISPINFOA,

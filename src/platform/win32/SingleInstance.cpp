@@ -1,6 +1,7 @@
 #include "platform/win32/SingleInstance.h"
 
 #include "platform/Product.h"
+#include "platform/win32/WindowMessages.h"
 
 #include <string>
 

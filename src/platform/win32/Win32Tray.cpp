@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Tray.h"
 
-#include "app/TrayIcon.h"
+#include "platform/win32/WindowMessages.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ void Win32Tray::SetIcon(TrayChange change, const std::string& tip) {
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = kTrayCallback;
     icon.hIcon = reinterpret_cast<HICON>(GetClassLongPtrA(main_, GCLP_HICON));
-    tip.copy(icon.szTip, std::min(tip.size(), kTrayTipLength));
+    tip.copy(icon.szTip, std::min(tip.size(), sizeof(icon.szTip) - 1));
     messenger_.Send(change == TrayChange::Add ? NIM_ADD : NIM_DELETE, icon);
 }
 

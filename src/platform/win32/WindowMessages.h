@@ -6,6 +6,12 @@ namespace pw::win32 {
 
 // The program's private window messages, all of them.
 
+// Posted by a second start to the running instance's main window.
+inline constexpr UINT kActivateRequest = 0x5A01;
+// The message the shell sends the main window for the mouse over its icon;
+// lParam is the mouse message.
+inline constexpr UINT kTrayCallback = 0x5A02;
+
 // A press for a capture field, to its form window: wParam MAKEWPARAM(key,
 // MOD_ flags), lParam the field. A hotkey of the program pressed in the field
 // comes this way too.

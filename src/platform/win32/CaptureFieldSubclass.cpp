@@ -1,6 +1,5 @@
-#include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/CaptureFieldSubclass.h"
 
-#include "hotkeys/HotkeyField.h"
 #include "platform/win32/ControlHook.h"
 
 #include <imm.h>
@@ -9,23 +8,25 @@ namespace pw::win32 {
 
 namespace {
 
-bool TakesKey(WPARAM vk) {
-    return HotkeyField::TakesKey(static_cast<std::uint16_t>(vk), GetKeyState(VK_CONTROL) < 0);
+bool TakesKey(const ControlHook& hook, WPARAM vk) {
+    return hook.Ref<ui::CaptureField>().Takes(static_cast<std::uint16_t>(vk),
+                                              GetKeyState(VK_CONTROL) < 0);
 }
 
 // Every key press, Alt combinations included, goes to the form window, whose
 // procedure hands it to the object; no character, paste or edit gets in.
-LRESULT HotkeyFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CaptureFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_GETDLGCODE: {
         const auto* pending = reinterpret_cast<const MSG*>(lp);
-        if (pending != nullptr && pending->message == WM_KEYDOWN && !TakesKey(pending->wParam))
+        if (pending != nullptr && pending->message == WM_KEYDOWN &&
+            !TakesKey(hook, pending->wParam))
             return hook.Next(hwnd, msg, wp, lp) & ~DLGC_WANTTAB;
         return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-        if (!TakesKey(wp))
+        if (!TakesKey(hook, wp))
             break;
         const bool alt = GetKeyState(VK_MENU) < 0 || (lp & (1 << 29)) != 0;
         const UINT modifiers = (GetKeyState(VK_CONTROL) < 0 ? MOD_CONTROL : 0) |
@@ -53,16 +54,16 @@ LRESULT HotkeyFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp,
 
 } // namespace
 
-void AttachHotkeyFieldSubclass(HWND edit) {
-    ControlHook::Attach(edit, &HotkeyFieldProc, nullptr);
+void AttachCaptureFieldSubclass(HWND edit, ui::CaptureField& field) {
+    ControlHook::Attach(edit, &CaptureFieldProc, &field);
     // Only key presses may reach the field: an input method composing into it
     // would slip characters past the subclass.
     ImmAssociateContext(edit, nullptr);
 }
 
-HWND FocusedHotkeyField() {
+HWND FocusedCaptureField() {
     HWND focus = GetFocus();
-    return ControlHook::Of(focus, &HotkeyFieldProc) != nullptr ? focus : nullptr;
+    return ControlHook::Of(focus, &CaptureFieldProc) != nullptr ? focus : nullptr;
 }
 
 } // namespace pw::win32

@@ -1,4 +1,6 @@
-#include "platform/win32/HotkeyFieldSubclass.h"
+#include "platform/win32/CaptureFieldSubclass.h"
+
+#include "hotkeys/HotkeyField.h"
 
 #include "platform/win32/Unique.h"
 
@@ -13,7 +15,7 @@ namespace {
 using OwnedWindow = Unique<HWND, [](HWND w) { DestroyWindow(w); }>;
 
 // A plain edit box and a capture field side by side on a window of their own.
-class HotkeyFieldSubclassTest : public ::testing::Test {
+class CaptureFieldSubclassTest : public ::testing::Test {
 protected:
     HWND Edit() {
         return CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, window.get(),
@@ -22,16 +24,17 @@ protected:
 
     OwnedWindow window{CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 50,
                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)};
+    HotkeyField field{"eHotkey"};
     HWND plain = Edit();
     HWND captured = Edit();
 };
 
 // An input method composes into a window through its input context, past the key presses the
 // field takes: the field has none, while a plain edit box shows that the check sees one.
-TEST_F(HotkeyFieldSubclassTest, FieldHasNoInputContextForAnInputMethod) {
+TEST_F(CaptureFieldSubclassTest, FieldHasNoInputContextForAnInputMethod) {
     ASSERT_NE(plain, nullptr);
     ASSERT_NE(captured, nullptr);
-    AttachHotkeyFieldSubclass(captured);
+    AttachCaptureFieldSubclass(captured, field);
     for (HWND edit : {plain, captured}) {
         SCOPED_TRACE(edit == captured ? "capture field" : "plain edit box");
         HIMC context = ImmGetContext(edit);
@@ -42,14 +45,14 @@ TEST_F(HotkeyFieldSubclassTest, FieldHasNoInputContextForAnInputMethod) {
 }
 
 // Where a hotkey of the program goes instead of pasting: the field with the focus, if any.
-TEST_F(HotkeyFieldSubclassTest, FocusedFieldIsFoundOnlyWhileItHasTheFocus) {
-    AttachHotkeyFieldSubclass(captured);
+TEST_F(CaptureFieldSubclassTest, FocusedFieldIsFoundOnlyWhileItHasTheFocus) {
+    AttachCaptureFieldSubclass(captured, field);
     SetFocus(captured);
     ASSERT_EQ(GetFocus(), captured);
-    EXPECT_EQ(FocusedHotkeyField(), captured);
+    EXPECT_EQ(FocusedCaptureField(), captured);
     SetFocus(plain);
     ASSERT_EQ(GetFocus(), plain);
-    EXPECT_EQ(FocusedHotkeyField(), nullptr);
+    EXPECT_EQ(FocusedCaptureField(), nullptr);
 }
 
 } // namespace
