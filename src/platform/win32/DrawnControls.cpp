@@ -1,5 +1,6 @@
 #include "platform/win32/DrawnControls.h"
 
+#include "platform/win32/PointerWatch.h"
 #include "platform/win32/ControlMirror.h"
 #include "platform/win32/ImageSubclass.h"
 #include "platform/win32/SkinCanvas.h"
@@ -192,10 +193,8 @@ bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
     ui::PointerEffects e;
     switch (msg) {
     case WM_MOUSEMOVE:
-        if (!tracking_) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, form_, 0};
-            tracking_ = TrackMouseEvent(&track) != FALSE;
-        }
+        if (!tracking_)
+            tracking_ = WatchForLeave(form_);
         e = pointer_.Move(Targets(), x, y);
         break;
     case WM_MOUSELEAVE:

@@ -1,6 +1,7 @@
 #include "platform/win32/FormWindow.h"
 
 #include "platform/Product.h"
+#include "platform/win32/PointerWatch.h"
 #include "platform/win32/FailureReport.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/NotificationRoutes.h"
@@ -196,8 +197,7 @@ bool FormWindow::OnSetCursor(const Message& m, LRESULT& result) {
         GetCursorPos(&at) == FALSE || ScreenToClient(hwnd_, &at) == FALSE ||
         !children_.Drawn().WantsHand(at))
         return false;
-    SetCursor(LoadCursor(nullptr, IDC_HAND));
-    result = TRUE;
+    result = ShowHand();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/ImageSubclass.h"
 
+#include "platform/win32/PointerWatch.h"
 #include "platform/win32/ControlHook.h"
 
 #include "platform/win32/IconDrawing.h"
@@ -42,12 +43,10 @@ LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_SETCURSOR:
         if (!image.HandCursor())
             break;
-        SetCursor(LoadCursor(nullptr, IDC_HAND));
-        return TRUE;
+        return ShowHand();
     case WM_MOUSEMOVE:
         if (!image.MouseInside()) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
-            TrackMouseEvent(&track);
+            WatchForLeave(hwnd);
             image.MouseEnter();
         }
         break;

@@ -1,5 +1,6 @@
 #include "platform/win32/SkinSubclass.h"
 
+#include "platform/win32/PointerWatch.h"
 #include "platform/win32/ControlHook.h"
 #include "platform/win32/WindowDpi.h"
 #include "skin/ButtonFace.h"
@@ -168,10 +169,8 @@ bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
     bool changed = false;
     switch (msg) {
     case WM_MOUSEMOVE:
-        if (!s.state.MouseOver() && Inside(hwnd, lp)) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
-            TrackMouseEvent(&track);
-        }
+        if (!s.state.MouseOver() && Inside(hwnd, lp))
+            WatchForLeave(hwnd);
         changed = s.state.MouseMove(Inside(hwnd, lp));
         break;
     case WM_MOUSELEAVE:
@@ -245,14 +244,11 @@ LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
     auto& label = hook.Ref<ui::Label>();
     switch (msg) {
     case WM_SETCURSOR:
-        SetCursor(LoadCursor(nullptr, IDC_HAND));
-        return TRUE;
-    case WM_MOUSEMOVE: {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
-        TrackMouseEvent(&track);
+        return ShowHand();
+    case WM_MOUSEMOVE:
+        WatchForLeave(hwnd);
         label.MouseEnter();
         break;
-    }
     case WM_MOUSELEAVE:
         label.MouseLeave();
         return 0;
