@@ -102,6 +102,7 @@ void ChildControls::Forget() {
     drawn_.Clear();
     children_.clear(); // the child windows went with their parent
     skinned_.clear();
+    pointed_.clear();
 }
 
 HWND ChildControls::CreateControl(const ui::Placement& p, const NativeChild::Pushed& state) {
@@ -130,7 +131,8 @@ HWND ChildControls::CreateControl(const ui::Placement& p, const NativeChild::Pus
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control)), FALSE);
     Skin(hwnd, *p.control);
     if (image != nullptr)
-        AttachImageSubclass(hwnd, *image);
+        AttachImageSubclass(hwnd, *pointed_.emplace_back(std::make_unique<PointedControl>(
+                                      PointedControl{*image, {}})));
     // Snippets have no length limit: the control's own would cut typed and pasted texts.
     if (control.GetKind() == ui::Kind::Edit)
         SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
@@ -144,7 +146,8 @@ HWND ChildControls::CreateControl(const ui::Placement& p, const NativeChild::Pus
 
 void ChildControls::Skin(HWND hwnd, ui::Control& control) {
     if (auto* label = dynamic_cast<ui::Label*>(&control); label != nullptr && label->IsLink())
-        AttachLinkSubclass(hwnd, *label);
+        AttachLinkSubclass(hwnd, *pointed_.emplace_back(
+                                     std::make_unique<PointedControl>(PointedControl{*label, {}})));
     const ui::Kind kind = control.GetKind();
     if (!form_.Skin() || (kind != ui::Kind::Button && kind != ui::Kind::CheckBox))
         return;

@@ -78,6 +78,8 @@ private:
     std::vector<NativeChild> children_;
     SkinPictures pictures_;
     std::vector<std::unique_ptr<SkinnedControl>> skinned_;
+    // Pictures and links with windows of their own, and the pointer over each.
+    std::vector<std::unique_ptr<PointedControl>> pointed_;
     // One brush per colour of the labels and picture placeholders.
     std::map<std::uint32_t, UniqueGdiObject> brushes_;
     ControlMirror mirror_{children_};

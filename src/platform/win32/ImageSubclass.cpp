@@ -21,19 +21,32 @@ void Paint(HWND hwnd, const ui::Image& image) {
     DrawImage(paint.dc(), r, image, false);
 }
 
-void Release(HWND hwnd, ui::Image& image, bool left, LPARAM lp) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    const bool click = image.MouseUp(left && PtInRect(&r, at) != FALSE);
+// The press is held until the release: a left release over the control
+// clicks, after the object has moved back.
+void Release(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
+    const ui::PointerEffects e =
+        pointed.pointer.Release(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp), left);
+    if (e.released < 0)
+        return;
+    const bool click = static_cast<ui::Image&>(pointed.control).MouseUp(e.click);
     ReleaseCapture();
     if (click)
         SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
                      reinterpret_cast<LPARAM>(hwnd));
 }
 
+void Press(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
+    const ui::PointerEffects e =
+        pointed.pointer.Press(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp), left);
+    if (e.held < 0)
+        return;
+    SetCapture(hwnd);
+    static_cast<ui::Image&>(pointed.control).MouseDown();
+}
+
 LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto& image = hook.Ref<ui::Image>();
+    auto& pointed = hook.Ref<PointedControl>();
+    auto& image = static_cast<ui::Image&>(pointed.control);
     switch (msg) {
     case WM_PAINT:
         Paint(hwnd, image);
@@ -44,35 +57,40 @@ LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARA
         if (!image.HandCursor())
             break;
         return ShowHand();
-    case WM_MOUSEMOVE:
-        if (!image.MouseInside()) {
+    case WM_MOUSEMOVE: {
+        const ui::PointerEffects e =
+            pointed.pointer.Move(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+        if (e.left >= 0)
+            image.MouseLeave();
+        if (e.entered >= 0) {
             WatchForLeave(hwnd);
             image.MouseEnter();
         }
         break;
+    }
     case WM_MOUSELEAVE:
-        image.MouseLeave();
+        if (pointed.pointer.Leave().left >= 0)
+            image.MouseLeave();
         return 0;
     // The static's own handling would click at the press.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        SetCapture(hwnd);
-        image.MouseDown();
+        Press(hwnd, pointed, true, lp);
         return 0;
     case WM_LBUTTONUP:
-        Release(hwnd, image, true, lp);
+        Release(hwnd, pointed, true, lp);
         return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        SetCapture(hwnd);
-        image.MouseDown();
+        Press(hwnd, pointed, false, lp);
         break;
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        Release(hwnd, image, false, lp);
+        Release(hwnd, pointed, false, lp);
         break;
     case WM_CAPTURECHANGED: // taken away while held: back in place, no click
-        image.MouseUp(false);
+        if (pointed.pointer.CaptureLost().released >= 0)
+            image.MouseUp(false);
         break;
     default:
         break;
@@ -111,7 +129,7 @@ void DrawImage(HDC dc, const RECT& r, const ui::Image& image, bool overBackgroun
     }
 }
 
-void AttachImageSubclass(HWND control, ui::Image& image) {
+void AttachImageSubclass(HWND control, PointedControl& image) {
     ControlHook::Attach(control, &ImageProc, &image);
 }
 

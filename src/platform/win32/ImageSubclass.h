@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/PointerWatch.h"
 #include "ui/Control.h"
 
 #include <windows.h>
@@ -10,7 +11,8 @@ namespace pw::win32 {
 // (pixels at their own size or stretched, icons at the control's size) and
 // report the mouse to the object. A left click reaches the form window as
 // STN_CLICKED when the button is released, after the object has moved back.
-void AttachImageSubclass(HWND control, ui::Image& image);
+// `image` holds a ui::Image and must outlive the control.
+void AttachImageSubclass(HWND control, PointedControl& image);
 
 // The image's fill and picture in `r`. Over a background already drawn, an
 // image without a fill lets it show through its icon's see-through parts;

@@ -1,8 +1,27 @@
 #pragma once
 
+#include "ui/Control.h"
+#include "ui/DrawnPointer.h"
+
 #include <windows.h>
 
+#include <array>
+
 namespace pw::win32 {
+
+// A control with a window of its own and the pointer's dealings with it: the
+// same rules as for the controls a window draws, over one target, its client
+// area.
+struct PointedControl {
+    ui::Control& control;
+    ui::DrawnPointer pointer;
+
+    std::array<ui::PointerTarget, 1> Target(HWND hwnd) const {
+        RECT r{};
+        GetClientRect(hwnd, &r);
+        return {ui::PointerTarget{{0, 0, r.right, r.bottom}}};
+    }
+};
 
 // Asks for WM_MOUSELEAVE when the pointer leaves the window; the system
 // forgets the request once it has sent it. False when it was refused.

@@ -241,16 +241,21 @@ LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
 }
 
 LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto& label = hook.Ref<ui::Label>();
+    auto& pointed = hook.Ref<PointedControl>();
+    auto& label = static_cast<ui::Label&>(pointed.control);
     switch (msg) {
     case WM_SETCURSOR:
         return ShowHand();
     case WM_MOUSEMOVE:
-        WatchForLeave(hwnd);
-        label.MouseEnter();
+        if (pointed.pointer.Move(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp))
+                .entered >= 0) {
+            WatchForLeave(hwnd);
+            label.MouseEnter();
+        }
         break;
     case WM_MOUSELEAVE:
-        label.MouseLeave();
+        if (pointed.pointer.Leave().left >= 0)
+            label.MouseLeave();
         return 0;
     default:
         break;
@@ -277,7 +282,7 @@ bool PaintSkinned(HDC dc, SkinnedControl& s) {
     return true;
 }
 
-void AttachLinkSubclass(HWND hwnd, ui::Label& label) {
+void AttachLinkSubclass(HWND hwnd, PointedControl& label) {
     ControlHook::Attach(hwnd, &LinkProc, &label);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/PointerWatch.h"
 #include "platform/win32/SkinCanvas.h"
 #include "skin/ButtonState.h"
 #include "ui/Control.h"
@@ -37,7 +38,8 @@ void AttachSkinSubclass(SkinnedControl& skinned);
 bool PaintSkinned(HDC dc, SkinnedControl& skinned);
 
 // Link labels: the hover colour and the pointing hand.
-void AttachLinkSubclass(HWND hwnd, ui::Label& label);
+// `label` holds a ui::Label and must outlive the control.
+void AttachLinkSubclass(HWND hwnd, PointedControl& label);
 
 // The bounds a skinned check box takes for its caption in its font: never
 // narrower than placed, so that no caption is clipped and the layout stays.
