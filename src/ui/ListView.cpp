@@ -96,4 +96,12 @@ void ListView::Select(int row) {
     Notify(Change::Selection);
 }
 
+std::vector<std::size_t> ListView::ColumnsToResize(std::span<const int> shown) const {
+    std::vector<std::size_t> resize;
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (i >= shown.size() || shown[i] != columns_[i].width)
+            resize.push_back(i);
+    return resize;
+}
+
 } // namespace pw::ui

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ public:
 
     void SetColumns(std::vector<Column> columns);
     const std::vector<Column>& Columns() const { return columns_; }
+    // The columns whose width differs from what the real list shows (`shown`,
+    // by column): setting a width costs the header a layout, a notification
+    // and a repaint even when it stays, and the user may have dragged one.
+    std::vector<std::size_t> ColumnsToResize(std::span<const int> shown) const;
     void SetColumnWidth(int column, int width);
 
     int RowCount() const { return static_cast<int>(rows_.size()); }

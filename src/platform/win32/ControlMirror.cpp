@@ -119,15 +119,17 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
     }
 }
 
-// Setting a width makes the header lay itself out, notify and repaint, even
-// when the width stays; the user may have dragged a column meanwhile.
 void ControlMirror::PushColumns(const NativeChild& child) {
     const auto* list = dynamic_cast<const ui::ListView*>(child.placement.control);
-    for (int i = 0; list != nullptr && i < static_cast<int>(list->Columns().size()); ++i) {
-        const int width = list->Columns()[i].width;
-        if (SendMessageA(child.hwnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0) != width)
-            SendMessageA(child.hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i), width);
-    }
+    if (list == nullptr)
+        return;
+    std::vector<int> shown;
+    for (std::size_t i = 0; i < list->Columns().size(); ++i)
+        shown.push_back(static_cast<int>(
+            SendMessageA(child.hwnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
+    for (const std::size_t i : list->ColumnsToResize(shown))
+        SendMessageA(child.hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
+                     list->Columns()[i].width);
 }
 
 void ControlMirror::FitLabel(NativeChild& child) {
