@@ -16,8 +16,10 @@
 
 #include <algorithm>
 #include <cassert>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace pw {
 
@@ -187,8 +189,8 @@ void TfrmMain::SessionEnding() {
 }
 
 TfrmMain::~TfrmMain() {
-    if (ui::FormSite* window = Site())
-        window->FormGone();
+    if (const std::function<void()> going = std::exchange(OnGoing, nullptr))
+        going();
     FormDestroy();
 }
 

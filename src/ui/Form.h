@@ -26,9 +26,6 @@ struct Size {
 class FormSite {
 public:
     virtual ~FormSite() = default;
-    // The form is going while its window is still there: the window goes now,
-    // without running the form's handlers.
-    virtual void FormGone() {}
     // Asks the window to close, which runs the form's close handler.
     virtual void RequestClose() = 0;
     virtual void PostMinimize() = 0;
@@ -101,6 +98,9 @@ public:
     std::function<void()> OnShow;
     std::function<void()> OnCloseRequest;
     std::function<void()> OnDestroy;
+    // Set by the binding while the form has a window: a form that goes
+    // before its window runs it first, and the window goes then, without it.
+    std::function<void()> OnGoing;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);

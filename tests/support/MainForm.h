@@ -10,8 +10,6 @@ namespace pw::test {
 class MainForm : public TfrmMain {
 public:
     explicit MainForm(Desktop& desktop) : TfrmMain(desktop) { AttachSite(&window); }
-    // The fake window goes first, as a member.
-    ~MainForm() override { AttachSite(nullptr); }
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 

@@ -88,6 +88,10 @@ bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle)
         return false;
     form_.AttachSite(this);
     form_.OnCaptionChanged = [this] { SetWindowTextA(hwnd_, form_.Caption().c_str()); };
+    form_.OnGoing = [this] {
+        form_.OnShow = form_.OnCloseRequest = form_.OnDestroy = nullptr;
+        Destroy();
+    };
     form_.ScaleToDpi(dpi);
     frameDpi_ = dpi;
     fonts_.Make(dpi);
@@ -97,6 +101,7 @@ bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle)
 void FormWindow::Teardown() {
     children_.Forget();
     form_.OnCaptionChanged = nullptr;
+    form_.OnGoing = nullptr;
     form_.AttachSite(nullptr);
     hwnd_ = nullptr;
 }

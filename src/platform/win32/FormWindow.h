@@ -107,10 +107,6 @@ public:
         GetWindowRect(hwnd_, &r);
         return ToRect(r);
     }
-    void FormGone() override {
-        form_.OnShow = form_.OnCloseRequest = form_.OnDestroy = nullptr;
-        Destroy();
-    }
     void SetWindowBounds(const ui::Rect& r) override {
         SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
