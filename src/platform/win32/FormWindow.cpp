@@ -240,7 +240,9 @@ bool FormWindow::OnLookChanged(const Message& m, LRESULT&) {
 }
 
 bool FormWindow::OnShowWindow(const Message& m, LRESULT&) {
-    if (m.wp != FALSE)
+    // Shown by a call, not again with its owner coming back from minimized:
+    // a dialog's show handler would put back what its user has changed.
+    if (m.wp != FALSE && m.lp == 0)
         PostMessageA(hwnd_, kShown, 0, 0);
     return false;
 }
