@@ -24,8 +24,7 @@ void Paint(HWND hwnd, const ui::Image& image) {
 // The press is held until the release: a left release over the control
 // clicks, after the object has moved back.
 void Release(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
-    const ui::PointerEffects e =
-        pointed.pointer.Release(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp), left);
+    const ui::PointerEffects e = pointed.Release(hwnd, lp, left);
     if (e.released < 0)
         return;
     const bool click = static_cast<ui::Image&>(pointed.control).MouseUp(e.click);
@@ -36,8 +35,7 @@ void Release(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
 }
 
 void Press(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
-    const ui::PointerEffects e =
-        pointed.pointer.Press(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp), left);
+    const ui::PointerEffects e = pointed.Press(hwnd, lp, left);
     if (e.held < 0)
         return;
     SetCapture(hwnd);
@@ -58,8 +56,7 @@ LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARA
             break;
         return ShowHand();
     case WM_MOUSEMOVE: {
-        const ui::PointerEffects e =
-            pointed.pointer.Move(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+        const ui::PointerEffects e = pointed.Move(hwnd, lp);
         if (e.left >= 0)
             image.MouseLeave();
         if (e.entered >= 0) {

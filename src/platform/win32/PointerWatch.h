@@ -16,7 +16,23 @@ struct PointedControl {
     ui::Control& control;
     ui::DrawnPointer pointer;
 
-    std::array<ui::PointerTarget, 1> Target(HWND hwnd) const {
+    // The mouse message's position (lParam) over the control's window.
+    ui::PointerEffects Move(HWND hwnd, LPARAM lp) {
+        return pointer.Move(Target(hwnd), X(lp), Y(lp));
+    }
+    ui::PointerEffects Press(HWND hwnd, LPARAM lp, bool leftButton) {
+        return pointer.Press(Target(hwnd), X(lp), Y(lp), leftButton);
+    }
+    ui::PointerEffects Release(HWND hwnd, LPARAM lp, bool leftButton) {
+        return pointer.Release(Target(hwnd), X(lp), Y(lp), leftButton);
+    }
+
+private:
+    // As GET_X_LPARAM and GET_Y_LPARAM, whose header would rename
+    // IsMinimized and IsMaximized wherever this one is included.
+    static int X(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
+    static int Y(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
+    static std::array<ui::PointerTarget, 1> Target(HWND hwnd) {
         RECT r{};
         GetClientRect(hwnd, &r);
         return {ui::PointerTarget{{0, 0, r.right, r.bottom}}};

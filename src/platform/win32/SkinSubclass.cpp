@@ -247,8 +247,7 @@ LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
     case WM_SETCURSOR:
         return ShowHand();
     case WM_MOUSEMOVE:
-        if (pointed.pointer.Move(pointed.Target(hwnd), GET_X_LPARAM(lp), GET_Y_LPARAM(lp))
-                .entered >= 0) {
+        if (pointed.Move(hwnd, lp).entered >= 0) {
             WatchForLeave(hwnd);
             label.MouseEnter();
         }
