@@ -2,12 +2,13 @@
 
 #include "app/MainIds.h"
 #include "platform/Desktop.h"
+#include "text/Utf8.h"
 
 namespace pw {
 
 std::string TrayTip(std::string text) {
-    if (text.size() > kTrayTipLength)
-        text.resize(kTrayTipLength);
+    // The tip's room is counted in UTF-16 units; a character is not cut.
+    text.resize(FirstUtf16Units(text, kTrayTipLength).size());
     return text;
 }
 

@@ -2,7 +2,9 @@
 
 #include "platform/Desktop.h"
 #include "text/Blanks.h"
+#include "text/Utf8.h"
 
+#include <optional>
 #include <string>
 
 namespace pw {
@@ -66,10 +68,10 @@ void ApplyWord(const std::string& word, HotkeyCodes& codes, Desktop& desktop) {
         codes.vk = 27;
     } else if (word == "TAB") {
         codes.vk = 9;
-    } else if (word.size() == 1) {
+    } else if (const std::optional<char32_t> ch = SingleCharacter(word)) {
         // The shift state the layout needs is dropped: the hotkey names the key.
         // A character no key types reads as 255, a key no keyboard has.
-        codes.vk = desktop.KeyForChar(word.front()).value_or(0xFF);
+        codes.vk = desktop.KeyForChar(*ch).value_or(0xFF);
     }
 }
 

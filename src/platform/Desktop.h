@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CodePage.h"
+#include "platform/TextCase.h"
 
 #include <cstdint>
 #include <optional>
@@ -76,8 +77,10 @@ struct KeyStroke {
 };
 
 // The system services the program uses, in the program's own terms. The Win32
-// implementation is a thin translation; tests use a recording fake.
-class Desktop : public CodePage {
+// implementation is a thin translation; tests use a recording fake. Every
+// text that crosses this interface (clipboard, messages, paths, titles) is
+// UTF-8.
+class Desktop : public CodePage, public TextCase {
 public:
     virtual ~Desktop() = default;
 
@@ -87,7 +90,7 @@ public:
 
     // The virtual key that types a character in the active layout, whatever
     // shift state it needs; nothing when no key types it.
-    virtual std::optional<std::uint16_t> KeyForChar(char ch) = 0;
+    virtual std::optional<std::uint16_t> KeyForChar(char32_t ch) = 0;
 
     // Which of the modifier keys (kModifierKeys) are down at this moment.
     virtual std::vector<std::uint16_t> ModifierKeysDown() = 0;
@@ -95,11 +98,14 @@ public:
     // Is there a foreground window at all (a paste needs somewhere to land).
     virtual bool HasForegroundWindow() = 0;
 
-    // Puts single-byte text on the clipboard as CF_TEXT. False when the
-    // clipboard could not be opened or refused the data; then nothing was put.
+    // Puts the text on the clipboard as Unicode text; the system offers it in
+    // the code page to programs that ask for that. False when the clipboard
+    // could not be opened or refused the data; then nothing was put.
     virtual bool SetClipboardText(const std::string& text) = 0;
+    // The clipboard's text: its Unicode form, or its code-page form when the
+    // clipboard offers nothing else.
     virtual std::optional<std::string> GetClipboardText() = 0;
-    // Whether the clipboard offers single-byte text (CF_TEXT).
+    // Whether the clipboard offers text in either form.
     virtual bool ClipboardHasText() = 0;
     // Whether the clipboard's owner asked monitors not to record the content,
     // as password managers do for the secrets they copy.

@@ -23,11 +23,13 @@ namespace {
 
 // What the system's layout lookup answers: low byte the key, high byte the
 // shift state, -1 for none.
-std::int16_t LayoutAnswer(const std::map<char, std::int16_t>& keyMap, char ch) {
+std::int16_t LayoutAnswer(const std::map<char32_t, std::int16_t>& keyMap, char32_t ch) {
     if (auto it = keyMap.find(ch); it != keyMap.end())
         return it->second;
     // A US layout, as Wine reports it.
-    const unsigned char c = static_cast<unsigned char>(ch);
+    if (ch > 0x7F)
+        return -1;
+    const auto c = static_cast<unsigned char>(ch);
     if (c >= '0' && c <= '9')
         return static_cast<std::int16_t>(c);
     if (c >= 'A' && c <= 'Z')
@@ -68,7 +70,7 @@ std::int16_t LayoutAnswer(const std::map<char, std::int16_t>& keyMap, char ch) {
 
 } // namespace
 
-std::optional<std::uint16_t> FakeDesktop::KeyForChar(char ch) {
+std::optional<std::uint16_t> FakeDesktop::KeyForChar(char32_t ch) {
     const auto vk = static_cast<std::uint16_t>(LayoutAnswer(keyMap, ch) & 0xFF);
     return vk == 0xFF ? std::nullopt : std::optional(vk);
 }
@@ -187,21 +189,6 @@ IoResult FakeDesktop::CreateFolder(const std::string& path) {
         return IoResult::Failure("The system cannot find the path specified.");
     folders.insert(path);
     return IoResult::Success();
-}
-
-std::string FakeDesktop::WideToAnsi(std::u16string_view text) {
-    std::string ansi(text.size(), '?');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] < 0x100)
-            ansi[i] = static_cast<char>(text[i]);
-    return ansi;
-}
-
-std::u16string FakeDesktop::AnsiToWide(std::string_view text) {
-    std::u16string wide(text.size(), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        wide[i] = static_cast<unsigned char>(text[i]);
-    return wide;
 }
 
 std::optional<int> FakeDesktop::IdOf(std::uint32_t modifiers, std::uint32_t vk) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "support/StandInText.h"
 
 #include <cstdint>
 #include <deque>
@@ -38,7 +39,7 @@ public:
     std::deque<MessageAnswer> answers; // default Ok / Cancel when empty
     // Overrides of the US layout, as the system's lookup answers: low byte the
     // key, high byte the shift state it needs.
-    std::map<char, std::int16_t> keyMap;
+    std::map<char32_t, std::int16_t> keyMap;
     // The modifier keys held down, as the system would report them.
     std::vector<std::uint16_t> modifiersDown;
 
@@ -54,7 +55,7 @@ public:
 
     bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
     bool UnregisterHotkey(int id) override;
-    std::optional<std::uint16_t> KeyForChar(char ch) override;
+    std::optional<std::uint16_t> KeyForChar(char32_t ch) override;
     std::vector<std::uint16_t> ModifierKeysDown() override { return modifiersDown; }
     bool HasForegroundWindow() override { return foreground; }
     bool SetClipboardText(const std::string& text) override;
@@ -150,9 +151,18 @@ public:
     // The live registration for a combination, if any.
     std::optional<int> IdOf(std::uint32_t modifiers, std::uint32_t vk) const;
 
-    // A code page of Latin-1: the first 256 characters, '?' for the others.
-    std::string WideToAnsi(std::u16string_view text) override;
-    std::u16string AnsiToWide(std::string_view text) override;
+    // The Western code page and the system's upper-casing, as stand-ins.
+    std::string WideToAnsi(std::u16string_view text) override {
+        return codePage.WideToAnsi(text);
+    }
+    std::u16string AnsiToWide(std::string_view text) override {
+        return codePage.AnsiToWide(text);
+    }
+    std::u16string UpperCase(std::u16string_view text) override {
+        return textCase.UpperCase(text);
+    }
+    Cp1252 codePage;
+    StandInTextCase textCase;
 
     // One monitor by default, the taskbar at the bottom.
     std::vector<ScreenRect> workAreas{{0, 0, 1920, 1040}};

@@ -52,4 +52,21 @@ std::u16string Win32CodePage::AnsiToWide(std::string_view text) {
     return wide;
 }
 
+std::u16string Win32CodePage::UpperCase(std::u16string_view text) {
+    // The locale-independent mapping: the same texts are the same for every
+    // user, whatever the language of the system.
+    std::u16string upper(text);
+    for (std::size_t at = 0; at < upper.size();) {
+        std::size_t take = std::min(upper.size() - at, kPiece);
+        if (at + take < upper.size() && upper[at + take - 1] >= 0xD800 &&
+            upper[at + take - 1] < 0xDC00)
+            --take;
+        auto* units = reinterpret_cast<wchar_t*>(upper.data() + at);
+        const int count = static_cast<int>(take);
+        LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, units, count, units, count);
+        at += take;
+    }
+    return upper;
+}
+
 } // namespace pw::win32

@@ -22,8 +22,10 @@ bool Win32Desktop::UnregisterHotkey(int id) {
     return UnregisterHotKey(main_, id) != FALSE;
 }
 
-std::optional<std::uint16_t> Win32Desktop::KeyForChar(char ch) {
-    const auto vk = static_cast<std::uint16_t>(VkKeyScanA(ch) & 0xFF);
+std::optional<std::uint16_t> Win32Desktop::KeyForChar(char32_t ch) {
+    if (ch > 0xFFFF) // no key of a layout types a character beyond one unit
+        return std::nullopt;
+    const auto vk = static_cast<std::uint16_t>(VkKeyScanW(static_cast<WCHAR>(ch)) & 0xFF);
     return vk == 0xFF ? std::nullopt : std::optional(vk);
 }
 

@@ -36,7 +36,7 @@ public:
 
     bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
     bool UnregisterHotkey(int id) override;
-    std::optional<std::uint16_t> KeyForChar(char ch) override;
+    std::optional<std::uint16_t> KeyForChar(char32_t ch) override;
     std::vector<std::uint16_t> ModifierKeysDown() override;
     bool HasForegroundWindow() override;
     bool SetClipboardText(const std::string& text) override { return clipboard_.SetText(text); }
@@ -60,6 +60,9 @@ public:
     std::vector<ScreenRect> MonitorWorkAreas() override { return monitors_.WorkAreas(); }
     std::string WideToAnsi(std::u16string_view text) override { return codePage_.WideToAnsi(text); }
     std::u16string AnsiToWide(std::string_view text) override { return codePage_.AnsiToWide(text); }
+    std::u16string UpperCase(std::u16string_view text) override {
+        return codePage_.UpperCase(text);
+    }
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override {
         return fileDialog_.Choose(request);
     }

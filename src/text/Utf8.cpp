@@ -1,0 +1,168 @@
+#include "text/Utf8.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace pw {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The character at `at` and the bytes it takes; kReplacement and one byte
+// for anything that is not a well-formed sequence.
+struct Decoded {
+    char32_t ch;
+    std::size_t length;
+};
+
+Decoded DecodeAt(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return {lead, 1};
+    std::size_t length = 0;
+    char32_t ch = 0;
+    // The second byte's range rules out overlong forms, surrogates and
+    // characters beyond U+10FFFF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        ch = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        ch = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        ch = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {kReplacement, 1};
+    }
+    if (at + length > text.size())
+        return {kReplacement, 1};
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char next = byte(i);
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return {kReplacement, 1};
+        ch = ch << 6 | (next & 0x3F);
+    }
+    return {ch, length};
+}
+
+void AppendUtf16(std::u16string& out, char32_t ch) {
+    if (ch < 0x10000) {
+        out += static_cast<char16_t>(ch);
+    } else {
+        out += static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
+    }
+}
+
+void AppendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | ch >> 6);
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | ch >> 12);
+        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | ch >> 18);
+        out += static_cast<char>(0x80 | (ch >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+// How many leading bytes are ASCII, eight at a time: texts can be megabytes.
+std::size_t AsciiPrefix(std::string_view text) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & 0x8080808080808080ULL) != 0)
+            break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+} // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t ascii = AsciiPrefix(text.substr(at));
+        for (std::size_t end = at + ascii; at < end; ++at)
+            out += static_cast<char16_t>(text[at]);
+        if (at == text.size())
+            break;
+        const Decoded d = DecodeAt(text, at);
+        AppendUtf16(out, d.ch);
+        at += d.length;
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t ch = text[i];
+        if (ch >= 0xD800 && ch < 0xE000) {
+            const bool pair = ch < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                              text[i + 1] < 0xE000;
+            ch = pair ? 0x10000 + ((ch - 0xD800) << 10) + (text[++i] - 0xDC00) : kReplacement;
+        }
+        AppendUtf8(out, ch);
+    }
+    return out;
+}
+
+bool IsAscii(std::string_view text) {
+    return AsciiPrefix(text) == text.size();
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+    for (std::size_t at = AsciiPrefix(text); at < text.size();) {
+        const Decoded d = DecodeAt(text, at);
+        if (d.ch == kReplacement && d.length == 1)
+            return false;
+        at += d.length;
+        at += AsciiPrefix(text.substr(at));
+    }
+    return true;
+}
+
+std::string_view FirstUtf16Units(std::string_view text, std::size_t units) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const Decoded d = DecodeAt(text, at);
+        const std::size_t need = d.ch >= 0x10000 ? 2 : 1;
+        if (need > units)
+            break;
+        units -= need;
+        at += d.length;
+    }
+    return text.substr(0, at);
+}
+
+std::optional<char32_t> SingleCharacter(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    const Decoded d = DecodeAt(text, 0);
+    if (d.length != text.size())
+        return std::nullopt;
+    return d.ch;
+}
+
+} // namespace pw
