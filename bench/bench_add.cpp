@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     pw::test::FakeDesktop desktop;
     pw::ui::ListView view("ListView1");
     view.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
-    pw::SnippetTable table(view);
+    pw::SnippetTable table(view, desktop);
     pw::HotkeyRegistry hotkeys(desktop);
     const pw::SnippetList list{table, hotkeys, desktop, nullptr};
 

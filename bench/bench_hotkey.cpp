@@ -70,7 +70,7 @@ int main() {
     for (int rows : {10, 1000, 100000}) {
         pw::ui::ListView view("ListView1");
         view.SetColumns({{"No.", 40}, {"Content", 375}, {"Hotkey", 65}});
-        pw::SnippetTable table(view);
+        pw::SnippetTable table(view, setup);
         pw::HotkeyRegistry hotkeys(setup);
         const pw::SnippetList list{table, hotkeys, setup, nullptr};
         // Every row with a hotkey: the worst case for the record search.

@@ -67,7 +67,8 @@ WriteOutcome WriteConfigurationFile(const DocumentContext& doc, const std::strin
     entries.reserve(static_cast<std::size_t>(table.RowCount()));
     for (int row = 0; row < table.RowCount(); ++row)
         entries.push_back({table.Number(row), table.Content(row), table.Hotkey(row)});
-    const IoResult written = WriteFileAtomically(desktop, path, SerializeConfiguration(entries));
+    const IoResult written =
+        WriteFileAtomically(desktop, path, ConfigurationFileBytes(entries, desktop));
     if (!written.ok) {
         ShowError(desktop, WithReason("Unable to write to " + path, written.reason));
         return WriteOutcome::Failed;
@@ -84,7 +85,7 @@ bool ReadConfigurationFile(const DocumentContext& doc, const std::string& path) 
         ShowError(desktop, WithReason("Unable to read " + path, read.reason));
         return false;
     }
-    AppendRows(doc, ParseConfiguration(bytes));
+    AppendRows(doc, ConfigurationFileEntries(bytes, desktop));
     return true;
 }
 

@@ -211,7 +211,7 @@ private:
     ui::FormSite& NativeWindow() const;
 
     Desktop& desktop_;
-    SnippetTable table_{ListView1};
+    SnippetTable table_{ListView1, desktop_};
     HotkeyRegistry hotkeys_{desktop_};
     ClipboardViewerChain clipboardChain_{desktop_};
     TrayIcon trayIcon_{desktop_};

@@ -7,79 +7,78 @@
 namespace pw {
 namespace {
 
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-
-std::u16string Units(std::string_view bytes, bool littleEndian) {
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]);
-        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        units[i] = static_cast<char16_t>(littleEndian ? first | second << 8 : second | first << 8);
-    }
-    return units;
+bool IsUtf16(StoredEncoding encoding) {
+    return encoding == StoredEncoding::Utf16Le || encoding == StoredEncoding::Utf16Be;
 }
 
-void AppendBytes(std::string& out, std::u16string_view units, bool littleEndian) {
-    out.reserve(out.size() + 2 * units.size());
-    for (const char16_t unit : units) {
-        const char low = static_cast<char>(unit & 0xFF);
-        const char high = static_cast<char>(unit >> 8);
-        out += littleEndian ? low : high;
-        out += littleEndian ? high : low;
+// Calls visit(line bytes, line-break bytes) for each line of a body, with
+// lines cut as the text's reader cuts them: by characters, not by bytes.
+template <typename Visit>
+void ForEachBodyLine(std::string_view body, StoredEncoding encoding, Visit&& visit) {
+    if (!IsUtf16(encoding)) {
+        ForEachLine(body, visit);
+        return;
     }
+    // CR and LF are one unit each in either byte order.
+    const bool little = encoding == StoredEncoding::Utf16Le;
+    std::u16string units(body.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const auto a = static_cast<unsigned char>(body[2 * i]);
+        const auto b = static_cast<unsigned char>(body[2 * i + 1]);
+        units[i] = static_cast<char16_t>(little ? a | b << 8 : b | a << 8);
+    }
+    const std::u16string_view all(units);
+    ForEachLine(all, [&](std::u16string_view line, std::u16string_view lineBreak) {
+        const auto at = static_cast<std::size_t>(line.data() - all.data());
+        visit(body.substr(2 * at, 2 * line.size()),
+              body.substr(2 * (at + line.size()), 2 * lineBreak.size()));
+    });
 }
 
 } // namespace
 
 ProfileText ProfileText::Decode(std::string_view bytes, CodePage& codePage) {
     ProfileText decoded;
-    const bool littleEndian = bytes.starts_with(kUtf16LeMark);
-    if (!littleEndian && !bytes.starts_with(kUtf16BeMark)) {
-        decoded.text_ = std::string(bytes);
-        return decoded;
+    const MarkedBytes marked = SplitMark(bytes);
+    decoded.encoding_ = marked.encoding;
+    std::string_view body = marked.body;
+    if (IsUtf16(marked.encoding) && body.size() % 2 != 0) {
+        decoded.strayByte_ = body.back();
+        body.remove_suffix(1);
     }
-    decoded.encoding_ = littleEndian ? Encoding::Utf16Le : Encoding::Utf16Be;
-    bytes.remove_prefix(2);
-    if (bytes.size() % 2 != 0) {
-        decoded.strayByte_ = bytes.back();
-        bytes.remove_suffix(1);
-    }
-    const std::u16string wide = Units(bytes, littleEndian);
-    decoded.text_ = codePage.WideToAnsi(wide);
-    if (codePage.AnsiToWide(decoded.text_) == wide)
-        return decoded; // the usual case: every character has its place in the code page
+    decoded.text_ = DecodeBody(body, marked.encoding, codePage);
+    if (EncodeBody(decoded.text_, marked.encoding, codePage) == body)
+        return decoded; // the usual case: every line comes back as it was
 
-    // Line by line, keeping each line that does not come back whole.
     decoded.text_.clear();
     std::size_t number = 0;
-    ForEachLine(std::u16string_view(wide),
-                [&](std::u16string_view line, std::u16string_view lineBreak) {
-                    const std::string text = codePage.WideToAnsi(line);
-                    if (codePage.AnsiToWide(text) != line)
-                        decoded.originals_.emplace(number, line);
-                    decoded.text_ += text;
-                    for (const char16_t unit : lineBreak) // CR and LF only
-                        decoded.text_ += static_cast<char>(unit);
-                    ++number;
-                });
+    ForEachBodyLine(body, marked.encoding, [&](std::string_view line, std::string_view lineBreak) {
+        const std::string text = DecodeBody(line, marked.encoding, codePage);
+        if (EncodeBody(text, marked.encoding, codePage) != line)
+            decoded.originals_.emplace(number, line);
+        decoded.text_ += text;
+        decoded.text_ += DecodeBody(lineBreak, marked.encoding, codePage);
+        ++number;
+    });
     return decoded;
 }
 
 std::string ProfileText::Encode(const ProfileFile& file, CodePage& codePage) const {
-    std::string text = file.Serialize();
-    if (encoding_ == Encoding::CodePage)
-        return text;
+    const std::string text = file.Serialize();
 
-    std::u16string wide;
+    // The text in pieces: runs the program wrote or read whole, and the
+    // lines kept as they were.
+    struct Piece {
+        std::string_view text;
+        const std::string* original = nullptr;
+    };
+    std::vector<Piece> pieces;
     if (originals_.empty()) {
-        wide = codePage.AnsiToWide(text);
+        pieces.push_back({text});
     } else {
-        // Lines kept as they were go out as they came in; everything between
-        // them is converted in one piece.
         const std::vector<std::size_t> origins = file.LineOrigins();
         const std::string_view all(text);
-        std::size_t converted = 0; // the text before this offset is in `wide`
+        std::size_t converted = 0; // the text before this offset is in a piece
         std::size_t index = 0;
         ForEachLine(all, [&](std::string_view line, std::string_view) {
             const std::size_t origin =
@@ -89,17 +88,43 @@ std::string ProfileText::Encode(const ProfileFile& file, CodePage& codePage) con
             if (kept == originals_.end())
                 return;
             const auto start = static_cast<std::size_t>(line.data() - all.data());
-            wide += codePage.AnsiToWide(all.substr(converted, start - converted));
-            wide += kept->second;
+            pieces.push_back({all.substr(converted, start - converted)});
+            pieces.push_back({line, &kept->second});
             converted = start + line.size();
         });
-        wide += codePage.AnsiToWide(all.substr(converted));
+        pieces.push_back({all.substr(converted)});
     }
-    const bool littleEndian = encoding_ == Encoding::Utf16Le;
-    std::string bytes(littleEndian ? kUtf16LeMark : kUtf16BeMark);
-    AppendBytes(bytes, wide, littleEndian);
-    bytes += strayByte_;
-    return bytes;
+
+    // A code-page file stays one while everything the program wrote fits.
+    StoredEncoding target = encoding_;
+    std::vector<std::string> encoded;
+    encoded.reserve(pieces.size());
+    for (const Piece& piece : pieces) {
+        if (piece.original != nullptr) {
+            encoded.emplace_back();
+            continue;
+        }
+        std::optional<std::string> bytes = EncodeBody(piece.text, target, codePage);
+        if (!bytes) {
+            target = StoredEncoding::Utf16Le;
+            break;
+        }
+        encoded.push_back(std::move(*bytes));
+    }
+    const bool sameEncoding = target == encoding_;
+
+    std::string out(MarkOf(target));
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].original != nullptr && sameEncoding)
+            out += *pieces[i].original;
+        else if (sameEncoding)
+            out += encoded[i];
+        else
+            out += *EncodeBody(pieces[i].text, target, codePage);
+    }
+    if (sameEncoding)
+        out += strayByte_;
+    return out;
 }
 
 } // namespace pw

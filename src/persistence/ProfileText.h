@@ -1,6 +1,7 @@
 #pragma once
 
 #include "persistence/ProfileFile.h"
+#include "persistence/StoredEncoding.h"
 #include "platform/CodePage.h"
 
 #include <cstddef>
@@ -12,33 +13,34 @@ namespace pw {
 
 // A profile file's bytes as the program reads them and writes them back.
 //
-// A file saved as Unicode (UTF-16 after its byte-order mark, little- or
-// big-endian, as Notepad saves it) is read in the program's code page, as the
-// system's own profile functions give it, and written back as Unicode with
-// its mark. The lines the program leaves alone keep every character they had,
-// also those the code page has no room for, and a stray last byte (half a
-// character) stays at the end: nothing the user kept is lost by a write.
-// Any other file is taken byte for byte.
+// The text is read in the encoding its mark names (the code page without
+// one). A line that does not come back byte for byte from its text (damaged
+// Unicode, a byte the code page has no character for) is kept as it was and
+// written back so while the program leaves it alone, and a stray last byte of
+// a UTF-16 file (half a character) stays at the end: nothing the user kept is
+// lost by a write.
+//
+// A file written in the code page stays there while every text fits it, byte
+// for byte as before; a text that does not fit makes it UTF-16 with its mark,
+// the form the system's own profile functions read. A Unicode file keeps its
+// encoding.
 class ProfileText {
 public:
     static ProfileText Decode(std::string_view bytes, CodePage& codePage);
 
-    // The file's text in the program's code page.
+    // The file's text in UTF-8.
     const std::string& Text() const { return text_; }
-    bool IsUnicode() const { return encoding_ != Encoding::CodePage; }
+    StoredEncoding Encoding() const { return encoding_; }
 
-    // The file, as parsed from Text() and changed since, in the encoding it
-    // was read in.
+    // The file, as parsed from Text() and changed since.
     std::string Encode(const ProfileFile& file, CodePage& codePage) const;
 
 private:
-    enum class Encoding { CodePage, Utf16Le, Utf16Be };
-
-    Encoding encoding_ = Encoding::CodePage;
+    StoredEncoding encoding_ = StoredEncoding::CodePage;
     std::string text_;
-    // The lines that did not come through the code page whole, by number,
-    // as they were.
-    std::unordered_map<std::size_t, std::u16string> originals_;
+    // The lines that did not come through whole, by number, as their bytes
+    // were.
+    std::unordered_map<std::size_t, std::string> originals_;
     std::string strayByte_;
 };
 

@@ -1,5 +1,6 @@
 #include "persistence/PwcFormat.h"
 
+#include "persistence/StoredEncoding.h"
 #include "persistence/ValueEscape.h"
 #include "text/Blanks.h"
 
@@ -273,6 +274,14 @@ bool HasConfigurationExtension(std::string_view path) {
         separator == std::string_view::npos ? path : path.substr(separator + 1);
     const std::size_t dot = name.rfind('.');
     return dot != std::string_view::npos && name.substr(dot) == ".pwc";
+}
+
+std::string ConfigurationFileBytes(std::span<const PwcEntry> entries, CodePage& codePage) {
+    return EncodeStoredText(SerializeConfiguration(entries), StoredEncoding::Utf8, codePage);
+}
+
+std::vector<PwcEntry> ConfigurationFileEntries(std::string_view bytes, CodePage& codePage) {
+    return ParseConfiguration(DecodeStoredText(bytes, codePage));
 }
 
 } // namespace pw

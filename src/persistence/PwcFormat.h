@@ -7,6 +7,8 @@
 
 namespace pw {
 
+class CodePage;
+
 // One snippet as a configuration file stores it: the three cells of its row.
 struct PwcEntry {
     std::string number;
@@ -23,6 +25,14 @@ std::string SerializeConfiguration(std::span<const PwcEntry> entries);
 // program appends them to its list. Any text is accepted; a file without a
 // usable count gives no entries. Linear in the size of the file.
 std::vector<PwcEntry> ParseConfiguration(std::string_view bytes);
+
+// The file as it goes to the disk: in the code page when every text fits it,
+// the same bytes an older copy of the program writes; otherwise UTF-8 with its
+// mark.
+std::string ConfigurationFileBytes(std::span<const PwcEntry> entries, CodePage& codePage);
+// The entries of a file from the disk, in any of the encodings of
+// StoredEncoding.
+std::vector<PwcEntry> ConfigurationFileEntries(std::string_view bytes, CodePage& codePage);
 
 // Is the path's extension exactly ".pwc" (the text from the last "." of the
 // last path component)?

@@ -1,5 +1,7 @@
 #include "snippets/SnippetTable.h"
 
+#include "text/Utf8.h"
+
 #include <cstring>
 #include <utility>
 
@@ -66,24 +68,67 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
            Upper8(LoadTail(a.data() + whole, rest)) == Upper8(LoadTail(b.data() + whole, rest));
 }
 
-std::uint64_t SnippetTable::UpperHash(std::string_view text) {
+namespace {
+
+// The hash of the text with its ASCII letters upper-cased, and whether it
+// holds anything but ASCII, which the system must upper-case instead.
+struct AsciiUpperHash {
+    std::uint64_t hash;
+    bool ascii;
+};
+
+AsciiUpperHash HashAsciiUpper(std::string_view text) {
     // Two independent lanes keep the multiplier busy.
     std::uint64_t h1 = 0x243F6A8885A308D3ULL;
     std::uint64_t h2 = 0x13198A2E03707344ULL;
+    std::uint64_t high = 0;
     const char* p = text.data();
     std::size_t n = text.size();
     for (; n >= 16; p += 16, n -= 16) {
-        h1 = Mix(h1, Upper8(Load8(p)));
-        h2 = Mix(h2, Upper8(Load8(p + 8)));
+        const std::uint64_t a = Load8(p);
+        const std::uint64_t b = Load8(p + 8);
+        high |= a | b;
+        h1 = Mix(h1, Upper8(a));
+        h2 = Mix(h2, Upper8(b));
     }
     if (n >= 8) {
-        h1 = Mix(h1, Upper8(Load8(p)));
+        const std::uint64_t a = Load8(p);
+        high |= a;
+        h1 = Mix(h1, Upper8(a));
         p += 8;
         n -= 8;
     }
-    if (n > 0)
-        h2 = Mix(h2, Upper8(LoadTail(p, n)));
-    return Mix(h1 ^ (h2 << 32 | h2 >> 32), text.size());
+    if (n > 0) {
+        const std::uint64_t a = LoadTail(p, n);
+        high |= a;
+        h2 = Mix(h2, Upper8(a));
+    }
+    return {Mix(h1 ^ (h2 << 32 | h2 >> 32), text.size()), (high & kHighBits) == 0};
+}
+
+std::string SystemUpper(TextCase& textCase, std::string_view text) {
+    return Utf16ToUtf8(textCase.UpperCase(Utf8ToUtf16(text)));
+}
+
+} // namespace
+
+std::uint64_t SnippetTable::UpperHash(std::string_view text) const {
+    const AsciiUpperHash ascii = HashAsciiUpper(text);
+    if (ascii.ascii)
+        return ascii.hash;
+    // The system's upper case of an ASCII letter is the ASCII one, so a text
+    // and its ASCII upper case agree on the hash whichever way they are made.
+    return HashAsciiUpper(SystemUpper(textCase_, text)).hash;
+}
+
+bool SnippetTable::SameUpperCase(std::string_view a, std::string_view b) const {
+    if (EqualsIgnoringAsciiCase(a, b))
+        return true;
+    // Bytes that are no text (which the program never makes) are compared as
+    // bytes, so that two different damages do not pass for the same text.
+    if ((IsAscii(a) && IsAscii(b)) || !IsWellFormedUtf8(a) || !IsWellFormedUtf8(b))
+        return false;
+    return textCase_.UpperCase(Utf8ToUtf16(a)) == textCase_.UpperCase(Utf8ToUtf16(b));
 }
 
 void SnippetTable::SyncIndex() const {
@@ -113,7 +158,7 @@ void SnippetTable::IndexErase(int row) const {
 bool SnippetTable::IndexHolds(std::uint64_t hash, std::string_view text) const {
     auto [first, last] = index_.equal_range(hash);
     for (auto it = first; it != last; ++it)
-        if (EqualsIgnoringAsciiCase(Content(it->second), text))
+        if (SameUpperCase(Content(it->second), text))
             return true;
     return false;
 }

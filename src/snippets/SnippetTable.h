@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hotkeys/HotkeyRows.h"
+#include "platform/TextCase.h"
 #include "ui/ListView.h"
 
 #include <cstddef>
@@ -20,7 +21,7 @@ public:
     static constexpr int kContentColumn = 1;
     static constexpr int kHotkeyColumn = 2;
 
-    explicit SnippetTable(ui::ListView& view) : view_(view) {}
+    SnippetTable(ui::ListView& view, TextCase& textCase) : view_(view), textCase_(textCase) {}
 
     ui::ListView& View() { return view_; }
     const ui::ListView& View() const { return view_; }
@@ -45,17 +46,20 @@ public:
     int Selected() const { return view_.Selected(); }
     void Select(int row) { view_.Select(row); }
 
-    // Does a row hold this text when both are upper-cased (ASCII letters only)?
+    // Does a row hold this text when both are upper-cased, as the system
+    // upper-cases them?
     bool HasDuplicate(std::string_view text) const;
 
 private:
-    static std::uint64_t UpperHash(std::string_view text);
+    std::uint64_t UpperHash(std::string_view text) const;
+    bool SameUpperCase(std::string_view a, std::string_view b) const;
     void SyncIndex() const;
     void IndexInsert(int row) const;
     bool IndexHolds(std::uint64_t hash, std::string_view text) const;
     void IndexErase(int row) const;
 
     ui::ListView& view_;
+    TextCase& textCase_;
     // Hash of a row's upper-cased content -> the row; rebuilt whenever the view
     // changed behind this class's back.
     mutable std::unordered_multimap<std::uint64_t, int> index_;

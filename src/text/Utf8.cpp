@@ -119,8 +119,8 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t ch = text[i];
         if (ch >= 0xD800 && ch < 0xE000) {
-            const bool pair = ch < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                              text[i + 1] < 0xE000;
+            const bool pair =
+                ch < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
             ch = pair ? 0x10000 + ((ch - 0xD800) << 10) + (text[++i] - 0xDC00) : kReplacement;
         }
         AppendUtf8(out, ch);

@@ -152,15 +152,9 @@ public:
     std::optional<int> IdOf(std::uint32_t modifiers, std::uint32_t vk) const;
 
     // The Western code page and the system's upper-casing, as stand-ins.
-    std::string WideToAnsi(std::u16string_view text) override {
-        return codePage.WideToAnsi(text);
-    }
-    std::u16string AnsiToWide(std::string_view text) override {
-        return codePage.AnsiToWide(text);
-    }
-    std::u16string UpperCase(std::u16string_view text) override {
-        return textCase.UpperCase(text);
-    }
+    std::string WideToAnsi(std::u16string_view text) override { return codePage.WideToAnsi(text); }
+    std::u16string AnsiToWide(std::string_view text) override { return codePage.AnsiToWide(text); }
+    std::u16string UpperCase(std::u16string_view text) override { return textCase.UpperCase(text); }
     Cp1252 codePage;
     StandInTextCase textCase;
 

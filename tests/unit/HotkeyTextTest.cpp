@@ -180,22 +180,27 @@ TEST(HotkeyText, ParsesWordsWhateverTheirSpelling) {
 
 TEST(HotkeyText, SingleCharactersGoThroughTheActiveLayout) {
     test::FakeDesktop desktop;
-    desktop.keyMap['Z'] = 0x59;    // German layout: Z sits where Y is in the US one
-    desktop.keyMap['z'] = 0x7F;    // must not be asked: words are capitalised first
-    desktop.keyMap['F'] = 0x155;   // the lone F goes through the layout, F5 does not
+    desktop.keyMap['Z'] = 0x59;       // German layout: Z sits where Y is in the US one
+    desktop.keyMap['z'] = 0x7F;       // must not be asked: words are capitalised first
+    desktop.keyMap['F'] = 0x155;      // the lone F goes through the layout, F5 does not
     desktop.keyMap[U'\u00e9'] = 0x32; // French layout: e acute is on the 2 key
     desktop.keyMap[U'\u00c9'] = 0x7F; // its capital: only ASCII letters are capitalised
     desktop.keyMap[U'\u0436'] = 0x3B; // Russian layout: zhe is on the semicolon key
-    desktop.keyMap['7'] = 0x137;   // French layout: the digits need Shift
+    desktop.keyMap['7'] = 0x137;      // French layout: the digits need Shift
     struct Case {
         std::string_view text;
         std::uint32_t modifiers;
         std::uint32_t vk;
     };
     const Case cases[] = {
-        {"Ctrl  z", 2, 0x59}, {"Ctrl  Z", 2, 0x59},   {"F", 0, 0x55},
-        {"F5", 0, 0x74},      {"Alt  \xc3\xa9", 1, 0x32}, {"Ctrl  Num 7", 2, 0x37},
-        {"Shift  \xd0\xb6", 4, 0x3B}, {"Alt  \xf0\x9f\x98\x80", 1, 0xFF},
+        {"Ctrl  z", 2, 0x59},
+        {"Ctrl  Z", 2, 0x59},
+        {"F", 0, 0x55},
+        {"F5", 0, 0x74},
+        {"Alt  \xc3\xa9", 1, 0x32},
+        {"Ctrl  Num 7", 2, 0x37},
+        {"Shift  \xd0\xb6", 4, 0x3B},
+        {"Alt  \xf0\x9f\x98\x80", 1, 0xFF},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::string(c.text)));

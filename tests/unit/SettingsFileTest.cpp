@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <string_view>
@@ -201,7 +203,7 @@ TEST(SettingsFileTest, EveryContentComesBackByteForByte) {
         longText += static_cast<char>(' ' + i % 95);
     // clang-format off
     const Strings contents = {"\r", "  blanks at both ends  ", "\tleading tab", "\"quoted\"",
-        "'single'", "\"", "%PW%", "%PW%41", "50% off", "%41", "caf\xe9 \x01\x7f", longText,
+        "'single'", "\"", "%PW%", "%PW%41", "50% off", "%41", "caf\xC3\xA9 \x01\x7f", longText,
         "= [x] ;y", "line one\r\nline two", "ends in a break\n"};
     // clang-format on
     test::FakeDesktop desktop;
@@ -405,9 +407,8 @@ TEST(SettingsFileTest, OnlyMissingSettingsFoldersAreCreatedOnDrivesAndShares) {
         EXPECT_EQ(RootLength(path), length) << path;
 }
 
-TEST(SettingsFileTest, AUnicodeFileIsReadInTheCodePageAndWrittenBackAsUnicode) {
-    // As Notepad saves "Unicode": little-endian UTF-16 after its mark. The
-    // fake desktop's code page is Latin-1.
+TEST(SettingsFileTest, AUnicodeFileIsReadAsItIsAndWrittenBackAsUnicode) {
+    // As Notepad saves "Unicode": little-endian UTF-16 after its mark.
     const auto unicode = [](std::u16string_view text) {
         std::string bytes = "\xFF\xFE";
         for (const char16_t unit : text)
@@ -420,25 +421,66 @@ TEST(SettingsFileTest, AUnicodeFileIsReadInTheCodePageAndWrittenBackAsUnicode) {
                 u"1=\u65e5\u672c\r\n[Extra]\r\nkey=\u2192\r\n[WindowsPosition]\r\nLeft=10\r\n");
     {
         test::ProgramRun run(desktop);
-        EXPECT_EQ(run.Contents(), (Strings{"caf\xe9", "??"}));
+        EXPECT_EQ(run.Contents(), (Strings{"caf\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC"}));
         EXPECT_TRUE(run.frm.CurrentSettings().autoCopy);
         EXPECT_EQ(run.site.placement.bounds.left, 10);
         EXPECT_TRUE(desktop.messages.empty());
         AddSnippet(run.frm.List(), "new");
         ASSERT_TRUE(run.Exit());
     }
-    // Rows are written as the program holds them; the key it does not know
-    // keeps its character.
+    // The key the program does not know keeps its character.
     const std::string& written = desktop.files[kSettingsPath];
     EXPECT_TRUE(written.starts_with(unicode(u"[Copy]\r\nEnable=1\r\n[ClipStringList]\r\n")));
-    EXPECT_NE(written.find(unicode(u"\r\n0=caf\u00e9\r\n1=??\r\n2=new\r\n").substr(2)),
+    EXPECT_NE(written.find(unicode(u"\r\n0=caf\u00e9\r\n1=\u65e5\u672c\r\n2=new\r\n").substr(2)),
               std::string::npos);
     EXPECT_NE(written.find(unicode(u"\r\n[Extra]\r\nkey=\u2192\r\n").substr(2)), std::string::npos);
     EXPECT_EQ(written.size() % 2, 0u);
 
     test::ProgramRun next(desktop);
-    EXPECT_EQ(next.Contents(), (Strings{"caf\xe9", "??", "new"}));
+    EXPECT_EQ(next.Contents(), (Strings{"caf\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "new"}));
     EXPECT_EQ(next.site.placement.bounds.left, 10);
+}
+
+TEST(SettingsFileTest, ACodePageFileBecomesUnicodeOnlyWhenARowOrAPathDoesNotFitIt) {
+    const std::string emoji = "\xF0\x9F\x98\x80 ok";
+    const std::string path = "C:\\\xD1\x81\xD0\xBF\xD0\xB8\xD1\x81\xD0\xBE\xD0\xBA.pwc";
+    test::FakeDesktop desktop;
+    desktop.files[path] = "[General]\r\nCount=0\r\n";
+    {
+        test::ProgramRun run(desktop);
+        AddSnippet(run.frm.List(), "caf\xC3\xA9");
+        ASSERT_TRUE(run.Exit());
+    }
+    // Latin letters fit the code page: the file is as an older copy writes it.
+    const std::string fits = desktop.files[kSettingsPath];
+    EXPECT_FALSE(fits.starts_with("\xFF\xFE"));
+    EXPECT_NE(fits.find("\r\n0=caf\xe9\r\n"), std::string::npos);
+
+    for (const auto& [name, change] :
+         std::initializer_list<std::pair<const char*, std::function<void(test::ProgramRun&)>>>{
+             {"a row", [&](test::ProgramRun& run) { AddSnippet(run.frm.List(), emoji); }},
+             {"the file's path",
+              [&](test::ProgramRun& run) {
+                  desktop.answers.push_back(MessageAnswer::No); // keep the list unsaved
+                  desktop.fileAnswers.push_back(path);
+                  run.frm.miLoadConfigurationClick();
+              }},
+         }) {
+        SCOPED_TRACE(name);
+        desktop.files[kSettingsPath] = fits;
+        {
+            test::ProgramRun run(desktop);
+            change(run);
+            ASSERT_TRUE(run.Exit());
+        }
+        EXPECT_TRUE(desktop.files[kSettingsPath].starts_with("\xFF\xFE"));
+        test::ProgramRun next(desktop);
+        if (std::string_view(name) == "a row")
+            EXPECT_EQ(next.Contents(), (Strings{"caf\xC3\xA9", emoji}));
+        else
+            EXPECT_EQ(next.frm.CurrentDocument().File(), path);
+        ASSERT_TRUE(next.Exit());
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "snippets/SnippetTable.h"
+#include "support/StandInText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,16 @@ protected:
     }
 
     ui::ListView view{"ListView1"};
-    SnippetTable table{view};
+    test::StandInTextCase textCase;
+    SnippetTable table{view, textCase};
 };
 
-TEST_F(SnippetTableTest, DuplicateTestFoldsAsciiLettersOnly) {
-    for (const char* content : {"abc", "\xE9t\xE9", "", "line1\r\nline2", "`", "{"})
+TEST_F(SnippetTableTest, DuplicateTestFoldsAsTheSystemUpperCasesEveryScript) {
+    for (const char* content : {"abc", "\xC3\xA9t\xC3\xA9", "", "line1\r\nline2", "`", "{",
+                                "\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+                                "stra\xC3\x9F"
+                                "e",
+                                "\xCF\x83\xCE\xBF\xCF\x86\xCE\xBF\xCF\x82", "\xF0\x9F\x98\x80x"})
         table.Append("", content, "");
 
     const struct {
@@ -40,8 +46,8 @@ TEST_F(SnippetTableTest, DuplicateTestFoldsAsciiLettersOnly) {
         {" abc", false},
         {"abc ", false},
         {"ab", false},
-        {"\xE9T\xE9", true},
-        {"\xC9T\xC9", false}, // high bytes are not letters to the fold
+        {"\xC3\x89T\xC3\x89", true}, // ÉTÉ
+        {"\xC3\x89T", false},
         {"", true},
         {"LINE1\r\nLINE2", true},
         {"line1\nline2", false},
@@ -49,10 +55,24 @@ TEST_F(SnippetTableTest, DuplicateTestFoldsAsciiLettersOnly) {
         {"{", true},
         {"@", false}, // the neighbours of a-z are not letters: ` and { stay apart from @ and [
         {"[", false},
+        {"\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2", true}, // ПРИВЕТ
+        {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", true}, // Привет
+        {"\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95", false},
+        {"STRA\xC3\x9F"
+         "E",
+         true}, // the sharp s has no upper case of its own
+        {"STRASSE", false},
+        // Both sigmas, the final one included, are the same capital.
+        {"\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x9F\xCE\xA3", true},
+        {"\xF0\x9F\x98\x80X", true},
+        {"\xF0\x9F\x98\x81X", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(table.HasDuplicate(c.text), c.duplicate);
+        EXPECT_EQ(table.AppendUnlessDuplicate("", c.text) < 0, c.duplicate);
+        if (!c.duplicate)
+            table.DeleteBottomRow();
     }
 }
 
