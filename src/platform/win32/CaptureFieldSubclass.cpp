@@ -31,7 +31,7 @@ LRESULT CaptureFieldProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp
         const bool alt = GetKeyState(VK_MENU) < 0 || (lp & (1 << 29)) != 0;
         const UINT modifiers = (GetKeyState(VK_CONTROL) < 0 ? MOD_CONTROL : 0) |
                                (GetKeyState(VK_SHIFT) < 0 ? MOD_SHIFT : 0) | (alt ? MOD_ALT : 0);
-        SendMessageA(GetParent(hwnd), kCaptureKey, MAKEWPARAM(wp, modifiers),
+        SendMessageW(GetParent(hwnd), kCaptureKey, MAKEWPARAM(wp, modifiers),
                      reinterpret_cast<LPARAM>(hwnd));
         return 0;
     }

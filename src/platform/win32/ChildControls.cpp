@@ -3,6 +3,7 @@
 #include "platform/win32/ControlHook.h"
 #include "platform/win32/CaptureFieldSubclass.h"
 #include "platform/win32/ImageSubclass.h"
+#include "platform/win32/WideText.h"
 #include "ui/ListView.h"
 
 namespace pw::win32 {
@@ -11,36 +12,37 @@ namespace {
 
 struct NativeKind {
     ui::Kind kind;
-    const char* className;
+    const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };
 
 // Menu items have no window of their own.
 constexpr NativeKind kNativeKinds[] = {
-    {ui::Kind::Label, "STATIC", SS_LEFT | SS_NOTIFY, 0},
-    {ui::Kind::Button, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
-    {ui::Kind::Edit, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {ui::Kind::CaptureField, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {ui::Kind::CheckBox, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0},
-    {ui::Kind::GroupBox, "BUTTON", BS_GROUPBOX, 0},
-    {ui::Kind::ListView, WC_LISTVIEWA,
+    {ui::Kind::Label, L"STATIC", SS_LEFT | SS_NOTIFY, 0},
+    {ui::Kind::Button, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {ui::Kind::Edit, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ui::Kind::CaptureField, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ui::Kind::CheckBox, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0},
+    {ui::Kind::GroupBox, L"BUTTON", BS_GROUPBOX, 0},
+    {ui::Kind::ListView, WC_LISTVIEWW,
      LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {ui::Kind::Image, "STATIC", SS_NOTIFY, 0},
-    {ui::Kind::Bevel, "STATIC", SS_ETCHEDHORZ, 0},
+    {ui::Kind::Image, L"STATIC", SS_NOTIFY, 0},
+    {ui::Kind::Bevel, L"STATIC", SS_ETCHEDHORZ, 0},
 };
 
 void AddColumns(HWND hwnd, const ui::ListView& list) {
-    SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+    SendMessageW(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
     int index = 0;
     for (const ui::Column& c : list.Columns()) {
-        LVCOLUMNA column{};
+        std::wstring caption = Wide(c.caption);
+        LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<char*>(c.caption.c_str());
+        column.pszText = caption.data();
         column.cx = c.width;
         column.iSubItem = index;
-        SendMessageA(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++),
+        SendMessageW(hwnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++),
                      reinterpret_cast<LPARAM>(&column));
     }
 }
@@ -48,10 +50,10 @@ void AddColumns(HWND hwnd, const ui::ListView& list) {
 // A short text goes in with the window, which spares setting it again; a long
 // one waits for the mirror, as an edit control takes no more than its default
 // limit at creation. Null when the text waits.
-const char* CreationText(const ui::Control& control) {
+const std::string* CreationText(const ui::Control& control) {
     constexpr std::size_t kLongest = 255;
     const auto* text = dynamic_cast<const ui::TextControl*>(&control);
-    return text != nullptr && text->Text().size() <= kLongest ? text->Text().c_str() : nullptr;
+    return text != nullptr && text->Text().size() <= kLongest ? &text->Text() : nullptr;
 }
 
 } // namespace
@@ -121,21 +123,21 @@ HWND ChildControls::CreateControl(const ui::Placement& p, const NativeChild::Pus
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind->style |
                         (state.visible ? WS_VISIBLE : 0) | (state.enabled ? 0 : WS_DISABLED);
     const ui::Rect& r = state.bounds;
-    const char* text = CreationText(control);
-    HWND hwnd = CreateWindowExA(kind->exStyle, kind->className, text != nullptr ? text : "", style,
-                                r.left, r.top, r.width, r.height, parent_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
-                                GetModuleHandleA(nullptr), nullptr);
+    const std::string* text = CreationText(control);
+    HWND hwnd = CreateWindowExW(
+        kind->exStyle, kind->className, text != nullptr ? Wide(*text).c_str() : L"", style, r.left,
+        r.top, r.width, r.height, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)),
+        GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr)
         return nullptr;
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control)), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(control)), FALSE);
     Skin(hwnd, *p.control);
     if (image != nullptr)
         AttachImageSubclass(hwnd, *pointed_.emplace_back(std::make_unique<PointedControl>(
                                       PointedControl{*image, {}})));
     // Snippets have no length limit: the control's own would cut typed and pasted texts.
     if (control.GetKind() == ui::Kind::Edit)
-        SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
+        SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
     if (control.GetKind() == ui::Kind::CaptureField)
         AttachCaptureFieldSubclass(hwnd, static_cast<ui::CaptureField&>(*p.control));
     if (control.GetKind() == ui::Kind::ListView)
@@ -174,7 +176,7 @@ void ChildControls::FontsChanged() {
     for (const std::unique_ptr<SkinnedControl>& s : skinned_)
         s->boldFont = fonts_.Bold();
     for (NativeChild& c : children_) {
-        SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(*c.placement.control)),
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(*c.placement.control)),
                      TRUE);
         mirror_.FitLabel(c);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/win32/SkinSubclass.h"
 #include "platform/win32/Unique.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowDpi.h"
 #include "ui/ListView.h"
 
@@ -31,7 +32,7 @@ unsigned HeldInPass(ui::Change what) {
 
 int ShownSelection(HWND list) {
     return static_cast<int>(
-        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 } // namespace
@@ -79,14 +80,14 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
         const auto* box = dynamic_cast<const ui::CheckBox*>(&control);
         ui::Rect r = child.placement.BoundsOnWindow();
         if (box != nullptr && autoSizeCheckBoxes_)
-            r = AutoSizedCheckBox(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)),
+            r = AutoSizedCheckBox(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)),
                                   DpiOf(hwnd), box->Text(), r);
         // A window not shown yet is painted whole when it is.
         const BOOL shown = IsWindowVisible(hwnd);
         if (std::exchange(pushed.bounds, r) != r)
             MoveWindow(hwnd, r.left, r.top, r.width, r.height, shown);
         if (box != nullptr)
-            SendMessageA(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageW(hwnd, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
         if (shown)
             InvalidateRect(hwnd, nullptr, TRUE);
         break;
@@ -94,21 +95,21 @@ void ControlMirror::Push(NativeChild& child, ui::Change what, int index) {
     case ui::Change::Text:
         if (auto* t = dynamic_cast<const ui::TextControl*>(&control);
             t != nullptr && !std::exchange(child.createdWithText, false))
-            SetWindowTextA(hwnd, t->Text().c_str());
+            SetWindowTextW(hwnd, Wide(t->Text()).c_str());
         FitLabel(child);
         if (control.GetKind() == ui::Kind::CheckBox && autoSizeCheckBoxes_)
             Push(child, ui::Change::State, index);
         break;
     case ui::Change::Items:
         if (list != nullptr) {
-            SendMessageA(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(list->RowCount()),
+            SendMessageW(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(list->RowCount()),
                          LVSICF_NOSCROLL);
             InvalidateRect(hwnd, nullptr, TRUE);
             PushSelection(child);
         }
         break;
     case ui::Change::Item:
-        SendMessageA(hwnd, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
+        SendMessageW(hwnd, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
         break;
     case ui::Change::Selection:
         PushSelection(child);
@@ -126,16 +127,16 @@ void ControlMirror::PushColumns(const NativeChild& child) {
     std::vector<int> shown;
     for (std::size_t i = 0; i < list->Columns().size(); ++i)
         shown.push_back(static_cast<int>(
-            SendMessageA(child.hwnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
+            SendMessageW(child.hwnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
     for (const std::size_t i : list->ColumnsToResize(shown))
-        SendMessageA(child.hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
+        SendMessageW(child.hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
                      list->Columns()[i].width);
 }
 
 void ControlMirror::FitLabel(NativeChild& child) {
     if (auto* label = dynamic_cast<ui::Label*>(child.placement.control))
         label->SetTextWidth(CaptionWidth(
-            reinterpret_cast<HFONT>(SendMessageA(child.hwnd, WM_GETFONT, 0, 0)), label->Text()));
+            reinterpret_cast<HFONT>(SendMessageW(child.hwnd, WM_GETFONT, 0, 0)), label->Text()));
 }
 
 int CaptionWidth(HFONT font, const std::string& caption) {
@@ -143,7 +144,7 @@ int CaptionWidth(HFONT font, const std::string& caption) {
     const FontScope scope(dc, font);
     RECT r{};
     // As the label draws it: an '&' marks a mnemonic and takes no room.
-    DrawTextA(dc, caption.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc, Wide(caption).c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
     return r.right;
 }
 
@@ -152,29 +153,34 @@ void ControlMirror::PushSelection(const NativeChild& child) {
     if (ShownSelection(child.hwnd) == selected)
         return;
     const Syncing syncing{syncing_};
-    LVITEMA item{};
+    LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(child.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+    SendMessageW(child.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>(&item));
     if (selected >= 0) {
         item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(child.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(selected),
+        SendMessageW(child.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(selected),
                      reinterpret_cast<LPARAM>(&item));
-        SendMessageA(child.hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
+        SendMessageW(child.hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
     }
 }
 
+wchar_t* ControlMirror::CellText(const NativeChild& child, int row, int column) {
+    cell_ = Wide(static_cast<const ui::ListView*>(child.placement.control)->Cell(row, column));
+    return cell_.data();
+}
+
 void ControlMirror::TakeText(const NativeChild& child) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(child.hwnd)) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(child.hwnd)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        std::max(0, GetWindowTextA(child.hwnd, text.data(), static_cast<int>(text.size())))));
+        std::max(0, GetWindowTextW(child.hwnd, text.data(), static_cast<int>(text.size())))));
     const Syncing syncing{syncing_};
-    static_cast<ui::TextControl*>(child.placement.control)->SetText(std::move(text));
+    static_cast<ui::TextControl*>(child.placement.control)->SetText(Narrow(text));
 }
 
 void ControlMirror::TakeChecked(const NativeChild& child) {
     static_cast<ui::CheckBox*>(child.placement.control)
-        ->SetChecked(SendMessageA(child.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        ->SetChecked(SendMessageW(child.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
 
 void ControlMirror::TakeSelection(const NativeChild& child) {

@@ -52,6 +52,9 @@ public:
     // Measures a label's caption in its window's font, so that the label
     // takes the width its caption needs; for a new caption or font.
     void FitLabel(NativeChild& child);
+    // A cell of a list view's object, as the list view asks for one to show:
+    // valid until the next cell is asked for.
+    wchar_t* CellText(const NativeChild& child, int row, int column);
 
 private:
     // While native state goes into the objects, or the mirror moves the
@@ -70,6 +73,7 @@ private:
     ui::LayoutPassHold hold_;
     bool syncing_ = false;
     bool autoSizeCheckBoxes_ = false;
+    std::wstring cell_;
 };
 
 // The width a label's caption takes in `font`.

@@ -5,6 +5,7 @@
 #include "platform/win32/ImageSubclass.h"
 #include "platform/win32/SkinCanvas.h"
 #include "platform/win32/ToolInfo.h"
+#include "platform/win32/WideText.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -26,7 +27,8 @@ void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool h
     SetBkMode(dc, TRANSPARENT);
     const FontScope scope(dc, font);
     RECT box = r;
-    DrawTextA(dc, label.Text().c_str(), static_cast<int>(label.Text().size()), &box,
+    const std::wstring caption = Wide(label.Text());
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
               DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | (hidePrefix ? DT_HIDEPREFIX : 0));
 }
 
@@ -34,8 +36,8 @@ void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool h
 // half the caption's height down, and the caption on it.
 void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HTHEME theme) {
     const FontScope scope(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     RECT frame{r.left, r.top + metrics.tmHeight / 2, r.right, r.bottom};
     if (theme != nullptr) {
         DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
@@ -45,12 +47,13 @@ void DrawGroupBox(HDC dc, const RECT& r, const ui::GroupBox& box, HFONT font, HT
     if (box.Text().empty())
         return;
     RECT caption{r.left + metrics.tmAveCharWidth, r.top, r.right, r.top + metrics.tmHeight};
-    DrawTextA(dc, box.Text().c_str(), -1, &caption, DT_SINGLELINE | DT_CALCRECT);
+    const std::wstring text = Wide(box.Text());
+    DrawTextW(dc, text.c_str(), -1, &caption, DT_SINGLELINE | DT_CALCRECT);
     Fill(dc, {caption.left - 2, caption.top, caption.right - caption.left + 4, metrics.tmHeight},
          SystemColor(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(box.Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     SetBkMode(dc, TRANSPARENT);
-    DrawTextA(dc, box.Text().c_str(), -1, &caption, DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), -1, &caption, DT_SINGLELINE);
 }
 
 } // namespace
@@ -114,14 +117,14 @@ void DrawnControls::Changed(Drawn& drawn) {
     }
     drawn.shown = now;
     if (moved && tooltip_ != nullptr) {
-        TOOLINFOA tool = ToolInfo(form_, static_cast<UINT_PTR>(drawn.placement.id));
+        TOOLINFOW tool = ToolInfo(form_, static_cast<UINT_PTR>(drawn.placement.id));
         tool.rect = ToRECT(now);
-        SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
 void DrawnControls::Paint(HDC dc, const RECT& dirty) const {
-    const bool hidePrefix = (SendMessageA(form_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    const bool hidePrefix = (SendMessageW(form_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
     for (const bool labels : {false, true}) {
         for (const Drawn& drawn : drawn_) {
             const ui::Control& control = *drawn.placement.control;
@@ -188,7 +191,7 @@ bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
     // which would cost every message of the window a look-up.
     if (tooltip_ != nullptr && msg != WM_MOUSELEAVE && msg != WM_CAPTURECHANGED) {
         MSG relayed{form_, msg, wp, lp, 0, {}};
-        SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     }
     ui::PointerEffects e;
     switch (msg) {
@@ -253,9 +256,10 @@ void DrawnControls::AddTools(HWND tooltip) {
         const std::string& hint = drawn.placement.control->Hint();
         if (hint.empty())
             continue;
-        TOOLINFOA tool = ToolInfo(form_, static_cast<UINT_PTR>(drawn.placement.id), &hint);
+        std::wstring text = Wide(hint);
+        TOOLINFOW tool = ToolInfo(form_, static_cast<UINT_PTR>(drawn.placement.id), &text);
         tool.rect = ToRECT(drawn.shown);
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 

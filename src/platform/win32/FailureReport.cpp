@@ -1,6 +1,7 @@
 #include "platform/win32/FailureReport.h"
 
 #include "platform/Product.h"
+#include "platform/win32/WideText.h"
 
 namespace pw::win32 {
 
@@ -11,7 +12,8 @@ bool reported = false;
 void ReportFailureOnce(const char* what) noexcept {
     if (!reported) {
         reported = true;
-        MessageBoxA(nullptr, what, kMessageCaption, MB_ICONERROR | MB_OK);
+        MessageBoxW(nullptr, Wide(what).c_str(), Wide(kMessageCaption).c_str(),
+                    MB_ICONERROR | MB_OK);
     }
 }
 

@@ -5,23 +5,23 @@
 namespace pw::win32 {
 
 HFONT CreateDesignFont(int dpi) {
-    return CreateFontA(-ui::ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    return CreateFontW(-ui::ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
 }
 
 void FormFonts::Make(int dpi) {
     plain_.reset(CreateDesignFont(dpi));
-    LOGFONTA design{};
-    GetObjectA(plain_.get(), sizeof(design), &design);
-    LOGFONTA variant = design;
+    LOGFONTW design{};
+    GetObjectW(plain_.get(), sizeof(design), &design);
+    LOGFONTW variant = design;
     variant.lfWeight = FW_BOLD;
-    bold_.reset(CreateFontIndirectA(&variant));
+    bold_.reset(CreateFontIndirectW(&variant));
     variant = design;
     variant.lfUnderline = TRUE;
-    link_.reset(CreateFontIndirectA(&variant));
+    link_.reset(CreateFontIndirectW(&variant));
     variant.lfWeight = FW_BOLD;
-    boldLink_.reset(CreateFontIndirectA(&variant));
+    boldLink_.reset(CreateFontIndirectW(&variant));
 }
 
 HFONT FormFonts::For(const ui::Control& control) const {

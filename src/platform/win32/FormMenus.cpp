@@ -1,6 +1,7 @@
 #include "platform/win32/FormMenus.h"
 
 #include "platform/win32/SkinCanvas.h"
+#include "platform/win32/WideText.h"
 #include "skin/MenuFace.h"
 
 #include <string>
@@ -12,14 +13,14 @@ namespace {
 
 // The system's menu font at the window's DPI.
 HFONT CreateMenuFont(int dpi) {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) == FALSE)
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) == FALSE)
         return nullptr;
     const int systemDpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     if (systemDpi > 0)
         metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, systemDpi);
-    return CreateFontIndirectA(&metrics.lfMenuFont);
+    return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
 } // namespace
@@ -41,19 +42,20 @@ void FormMenus::Popup(const ui::PopupMenu& menu, int x, int y) {
         const UINT state = item.Enabled() ? MF_ENABLED : MF_GRAYED;
         if (ownerDrawn) {
             // The caption stays the item's text, for screen readers.
-            MENUITEMINFOA info{};
+            std::wstring caption = Wide(item.Text());
+            MENUITEMINFOW info{};
             info.cbSize = sizeof(info);
             info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
             info.fType = MFT_OWNERDRAW;
             info.fState = item.Enabled() && !item.IsSeparator() ? MFS_ENABLED : MFS_DISABLED;
             info.wID = static_cast<UINT>(i + 1);
             info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
-            info.dwTypeData = const_cast<char*>(item.Text().c_str());
-            InsertMenuItemA(popup.get(), static_cast<UINT>(i), TRUE, &info);
+            info.dwTypeData = caption.data();
+            InsertMenuItemW(popup.get(), static_cast<UINT>(i), TRUE, &info);
         } else if (item.IsSeparator())
-            AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(popup.get(), MF_SEPARATOR, 0, nullptr);
         else
-            AppendMenuA(popup.get(), MF_STRING | state, i + 1, item.Text().c_str());
+            AppendMenuW(popup.get(), MF_STRING | state, i + 1, Wide(item.Text()).c_str());
     }
     shown_ = &menu;
     const int chosen =
@@ -110,9 +112,10 @@ bool FormMenus::Draw(const DRAWITEMSTRUCT& d, int dpi) {
             const UINT line =
                 DT_SINGLELINE | DT_VCENTER | ((d.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0);
             RECT r = ToRECT(look.caption);
-            DrawTextA(dc, text.caption.c_str(), -1, &r, line);
+            DrawTextW(dc, Wide(text.caption).c_str(), -1, &r, line);
             r = ToRECT(look.shortcut);
-            DrawTextA(dc, text.shortcut.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            DrawTextW(dc, Wide(text.shortcut).c_str(), -1, &r,
+                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
         if (look.checkMark) {
             RECT r = ToRECT(*look.checkMark);
@@ -122,16 +125,20 @@ bool FormMenus::Draw(const DRAWITEMSTRUCT& d, int dpi) {
     return true;
 }
 
-std::optional<LRESULT> FormMenus::MenuChar(char key) const {
+std::optional<LRESULT> FormMenus::MenuChar(wchar_t key) const {
     if (shown_ == nullptr || !shown_->Skin())
         return std::nullopt;
+    // The program's mnemonics are letters and digits of the basic Latin
+    // alphabet; no other character chooses one.
+    if (key >= 0x80)
+        return MAKELRESULT(0, MNC_IGNORE);
     std::vector<std::string> captions;
     std::vector<bool> enabled;
     for (const ui::MenuItem* item : shown_->Items()) {
         captions.push_back(item->IsSeparator() ? std::string() : item->Text());
         enabled.push_back(item->Enabled());
     }
-    const int index = skin::MnemonicItem(captions, enabled, key);
+    const int index = skin::MnemonicItem(captions, enabled, static_cast<char>(key));
     return index < 0 ? MAKELRESULT(0, MNC_IGNORE) : MAKELRESULT(index, MNC_EXECUTE);
 }
 

@@ -20,8 +20,9 @@ public:
     // WM_MEASUREITEM and WM_DRAWITEM of a skinned item; false for anything else.
     bool Measure(MEASUREITEMSTRUCT& item, int dpi);
     bool Draw(const DRAWITEMSTRUCT& item, int dpi);
-    // WM_MENUCHAR while a skinned menu is up: the item the key chooses.
-    std::optional<LRESULT> MenuChar(char key) const;
+    // WM_MENUCHAR while a skinned menu is up: the item the key's character
+    // chooses.
+    std::optional<LRESULT> MenuChar(wchar_t key) const;
 
 private:
     const HWND& owner_;

@@ -1,6 +1,7 @@
 #include "platform/win32/FormTooltips.h"
 
 #include "platform/win32/ToolInfo.h"
+#include "platform/win32/WideText.h"
 
 #include <commctrl.h>
 
@@ -27,18 +28,19 @@ void FormTooltips::Create() {
     if (!timing_.WaitEnded())
         return;
     HWND tooltip =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
-                        GetModuleHandleA(nullptr), nullptr);
+                        GetModuleHandleW(nullptr), nullptr);
     if (tooltip == nullptr)
         return;
     for (const NativeChild& child : children_.All()) {
         const std::string& hint = child.placement.control->Hint();
         if (hint.empty())
             continue;
-        TOOLINFOA tool = ToolInfo(owner_, reinterpret_cast<UINT_PTR>(child.hwnd), &hint);
+        std::wstring text = Wide(hint);
+        TOOLINFOW tool = ToolInfo(owner_, reinterpret_cast<UINT_PTR>(child.hwnd), &text);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     children_.Drawn().AddTools(tooltip);
     // A pointer that rests where it came in gets its hint all the same.
@@ -53,7 +55,7 @@ void FormTooltips::Create() {
                  MAKELPARAM(client.x, client.y),
                  static_cast<DWORD>(GetMessageTime()),
                  at};
-        SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+        SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/NotificationRoutes.h"
 #include "platform/win32/SkinCanvas.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowDpi.h"
 #include "platform/win32/WindowMessages.h"
 #include "ui/DpiScale.h"
@@ -58,18 +59,19 @@ bool FormWindow::Create(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
 }
 
 bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    const char* className = form_.WindowClass().c_str();
-    WNDCLASSEXA wc{};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring classText = Wide(form_.WindowClass());
+    const wchar_t* className = classText.c_str();
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &FormWindow::WindowProc;
     wc.hInstance = instance;
     wc.hIcon = wc.hIconSm = icon;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    WNDCLASSEXA known = wc;
-    if (GetClassInfoExA(instance, className, &known) == FALSE && RegisterClassExA(&wc) == 0)
+    WNDCLASSEXW known = wc;
+    if (GetClassInfoExW(instance, className, &known) == FALSE && RegisterClassExW(&wc) == 0)
         return false;
     // A dialog goes on its owner's screen; the main window on the primary one.
     const int dpi = DpiOf(owner);
@@ -82,12 +84,12 @@ bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle)
     RECT ownerFrame{};
     if (form_.CentredOnOwner() && owner != nullptr && GetWindowRect(owner, &ownerFrame))
         at = ui::CentredIn(ToRect(ownerFrame), size.width, size.height);
-    hwnd_ = CreateWindowExA(exStyle, className, form_.Caption().c_str(), style, at.left, at.top,
-                            size.width, size.height, owner, nullptr, instance, this);
+    hwnd_ = CreateWindowExW(exStyle, className, Wide(form_.Caption()).c_str(), style, at.left,
+                            at.top, size.width, size.height, owner, nullptr, instance, this);
     if (hwnd_ == nullptr)
         return false;
     form_.AttachSite(this);
-    form_.OnCaptionChanged = [this] { SetWindowTextA(hwnd_, form_.Caption().c_str()); };
+    form_.OnCaptionChanged = [this] { SetWindowTextW(hwnd_, Wide(form_.Caption()).c_str()); };
     form_.OnGoing = [this] {
         form_.OnShow = form_.OnCloseRequest = form_.OnDestroy = nullptr;
         Destroy();
@@ -109,7 +111,7 @@ void FormWindow::Teardown() {
 void FormWindow::ShowFirstTime(int command) {
     ::ShowWindow(hwnd_, command);
     MSG shown{};
-    if (PeekMessageA(&shown, hwnd_, kShown, kShown, PM_REMOVE) && form_.OnShow)
+    if (PeekMessageW(&shown, hwnd_, kShown, kShown, PM_REMOVE) && form_.OnShow)
         form_.OnShow();
 }
 
@@ -123,30 +125,30 @@ bool FormWindow::TranslateShortcut(const MSG& msg) {
 
 LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr)
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->Teardown();
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     }
     return CallGuarded(
         [&] {
             return self->Dispatch({msg, wp, lp});
         },
-        [&] { return DefWindowProcA(hwnd, msg, wp, lp); });
+        [&] { return DefWindowProcW(hwnd, msg, wp, lp); });
 }
 
 LRESULT FormWindow::Dispatch(const Message& m) {
     LRESULT result = 0;
     if (RouteOwnMessage(m, result) || RouteMessage(*this, Routes(), m, result))
         return result;
-    return DefWindowProcA(hwnd_, m.id, m.wp, m.lp);
+    return DefWindowProcW(hwnd_, m.id, m.wp, m.lp);
 }
 
 bool FormWindow::OnNotify(const Message& m, LRESULT& result) {
@@ -171,7 +173,7 @@ bool FormWindow::OnDrawItem(const Message& m, LRESULT& result) {
 }
 
 bool FormWindow::OnMenuChar(const Message& m, LRESULT& result) {
-    const std::optional<LRESULT> chosen = menus_.MenuChar(static_cast<char>(LOWORD(m.wp)));
+    const std::optional<LRESULT> chosen = menus_.MenuChar(static_cast<wchar_t>(LOWORD(m.wp)));
     result = chosen.value_or(0);
     return chosen.has_value();
 }
@@ -243,7 +245,7 @@ bool FormWindow::OnShowWindow(const Message& m, LRESULT&) {
     // Shown by a call, not again with its owner coming back from minimized:
     // a dialog's show handler would put back what its user has changed.
     if (m.wp != FALSE && m.lp == 0)
-        PostMessageA(hwnd_, kShown, 0, 0);
+        PostMessageW(hwnd_, kShown, 0, 0);
     return false;
 }
 
@@ -283,7 +285,7 @@ void FormWindow::SetPlacement(const ui::WindowPlacement& placement, bool centred
     ui::Rect r = placement.bounds;
     if (centred) {
         RECT work{};
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         r = ui::CentredIn(ToRect(work), r.width, r.height);
     }
     // Hidden still: the bounds now, the maximized state when first shown.
@@ -315,7 +317,7 @@ ui::WindowPlacement FormWindow::GetPlacement() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     if (IsIconic(hwnd_) &&
-        GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
         p.bounds = p.normal;
         p.bounds.left += monitor.rcWork.left - monitor.rcMonitor.left;
         p.bounds.top += monitor.rcWork.top - monitor.rcMonitor.top;
@@ -328,7 +330,7 @@ void FormWindow::RunModal(ui::Form& dialog) {
     FormWindow window(dialog);
     if (!window.Create(nullptr, hwnd_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS,
                        WS_EX_DLGMODALFRAME)) {
-        MessageBoxA(hwnd_, "The window could not be created.", kMessageCaption,
+        MessageBoxW(hwnd_, L"The window could not be created.", Wide(kMessageCaption).c_str(),
                     MB_ICONERROR | MB_OK);
         return;
     }

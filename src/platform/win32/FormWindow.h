@@ -56,8 +56,8 @@ public:
     void Idle() override { form_.Idle(); }
 
     // ui::FormSite
-    void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
-    void PostMinimize() override { PostMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+    void RequestClose() override { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+    void PostMinimize() override { PostMessageW(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
     void ShowWindow() override { ::ShowWindow(hwnd_, SW_SHOW); }
     void RestoreIfMinimized() override {
         if (IsIconic(hwnd_))
@@ -97,8 +97,8 @@ public:
     bool IsMaximized() const override { return IsZoomed(hwnd_) != FALSE; }
     // As a tool window; the other extended styles stay as they are.
     void SetTaskbarButtonHidden(bool hidden) override {
-        const LONG style = GetWindowLongA(hwnd_, GWL_EXSTYLE);
-        SetWindowLongA(hwnd_, GWL_EXSTYLE,
+        const LONG style = GetWindowLongW(hwnd_, GWL_EXSTYLE);
+        SetWindowLongW(hwnd_, GWL_EXSTYLE,
                        hidden ? style | WS_EX_TOOLWINDOW : style & ~WS_EX_TOOLWINDOW);
     }
     void SetMinimizedPosition(int left, int top) override;

@@ -14,7 +14,7 @@ namespace pw::win32 {
 namespace {
 
 HICON LoadIconAt(int id, int width, int height) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                          IMAGE_ICON, width, height, LR_SHARED));
 }
 

@@ -30,7 +30,7 @@ void Release(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
     const bool click = static_cast<ui::Image&>(pointed.control).MouseUp(e.click);
     ReleaseCapture();
     if (click)
-        SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
+        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
                      reinterpret_cast<LPARAM>(hwnd));
 }
 

@@ -64,7 +64,7 @@ bool MainWindow::OnDpiChanged(const Message& m, LRESULT&) {
 
 bool MainWindow::OnSysCommand(const Message& m, LRESULT&) {
     form_.SystemCommand(ToSystemCommand(m.wp), m.lp,
-                        [&] { DefWindowProcA(Handle(), m.id, m.wp, m.lp); });
+                        [&] { DefWindowProcW(Handle(), m.id, m.wp, m.lp); });
     return true;
 }
 
@@ -109,7 +109,7 @@ bool MainWindow::OnChangeClipboardChain(const Message& m, LRESULT&) {
 bool MainWindow::OnHotkey(const Message& m, LRESULT&) {
     // A capture field with the focus takes the combination; nothing is pasted.
     if (HWND field = FocusedCaptureField())
-        SendMessageA(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(m.lp), LOWORD(m.lp)),
+        SendMessageW(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(m.lp), LOWORD(m.lp)),
                      reinterpret_cast<LPARAM>(field));
     else
         form_.HotkeyPressed(static_cast<std::int32_t>(m.wp));

@@ -36,7 +36,7 @@ private:
     Win32Desktop& desktop_;
     HWND focusedChild_ = nullptr;
     // Sent to every top-level window when the shell (re)creates the taskbar.
-    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 };
 
 } // namespace pw::win32

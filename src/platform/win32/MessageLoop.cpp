@@ -8,7 +8,7 @@ std::optional<int> RunMessages(std::initializer_list<LoopWindow*> windows,
                                const std::function<bool()>& done) {
     MSG msg{};
     while (!done()) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             for (LoopWindow* window : windows)
                 window->Idle();
             WaitMessage();
@@ -18,11 +18,11 @@ std::optional<int> RunMessages(std::initializer_list<LoopWindow*> windows,
             return static_cast<int>(msg.wParam);
         const bool taken = std::any_of(windows.begin(), windows.end(), [&](LoopWindow* window) {
             return window->TranslateShortcut(msg) ||
-                   (window->Handle() != nullptr && IsDialogMessageA(window->Handle(), &msg));
+                   (window->Handle() != nullptr && IsDialogMessageW(window->Handle(), &msg));
         });
         if (!taken) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
     return std::nullopt;

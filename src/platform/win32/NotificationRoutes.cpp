@@ -39,12 +39,11 @@ constexpr NotificationRoute kRoutes[] = {
     {ui::Kind::CaptureField, WM_COMMAND, EN_CHANGE,
      [](const Notice& n) { n.mirror.TakeText(n.child); }},
     // The virtual list view reads the cells it draws where they are.
-    {ui::Kind::ListView, WM_NOTIFY, LVN_GETDISPINFOA,
+    {ui::Kind::ListView, WM_NOTIFY, LVN_GETDISPINFOW,
      [](const Notice& n) {
-         LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(n.lp)->item;
+         LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(n.lp)->item;
          if ((item.mask & LVIF_TEXT) != 0)
-             item.pszText = const_cast<char*>(
-                 n.Control<ui::ListView>().Cell(item.iItem, item.iSubItem).c_str());
+             item.pszText = n.mirror.CellText(n.child, item.iItem, item.iSubItem);
      }},
     {ui::Kind::ListView, WM_NOTIFY, LVN_ITEMCHANGED,
      [](const Notice& n) { n.mirror.TakeSelection(n.child); }},

@@ -1,6 +1,7 @@
 #include "platform/win32/SingleInstance.h"
 
 #include "platform/Product.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowMessages.h"
 
 #include <string>
@@ -17,13 +18,14 @@ constexpr DWORD kPollMs = 50;
 
 std::optional<UniqueHandle> ClaimSingleInstance() {
     // "Local\" keeps the name to this session, as the window class is.
-    const std::string name = std::string("Local\\") + kMainWindowClass;
-    UniqueHandle mutex(CreateMutexA(nullptr, TRUE, name.c_str()));
+    const std::wstring name = L"Local\\" + Wide(kMainWindowClass);
+    UniqueHandle mutex(CreateMutexW(nullptr, TRUE, name.c_str()));
+    const std::wstring windowClass = Wide(kMainWindowClass);
     if (mutex && GetLastError() != ERROR_ALREADY_EXISTS)
         return mutex;
     for (DWORD waited = 0; waited <= kWindowWaitMs; waited += kPollMs) {
-        if (HWND running = FindWindowA(kMainWindowClass, nullptr); running != nullptr) {
-            PostMessageA(running, kActivateRequest, 0, 0);
+        if (HWND running = FindWindowW(windowClass.c_str(), nullptr); running != nullptr) {
+            PostMessageW(running, kActivateRequest, 0, 0);
             SetForegroundWindow(running);
             return std::nullopt;
         }

@@ -1,5 +1,7 @@
 #include "platform/win32/SkinCanvas.h"
 
+#include "platform/win32/WideText.h"
+
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -20,10 +22,10 @@ std::optional<bool>& KnownHighContrast() {
 bool HighContrastOn() {
     std::optional<bool>& known = KnownHighContrast();
     if (!known) {
-        HIGHCONTRASTA contrast{};
+        HIGHCONTRASTW contrast{};
         contrast.cbSize = sizeof(contrast);
         known =
-            SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+            SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
             (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
     }
     return *known;
@@ -110,8 +112,8 @@ HBITMAP SkinPictures::Get(int resourceId) {
     auto it = bitmaps_.find(resourceId);
     if (it == bitmaps_.end())
         it = bitmaps_
-                 .emplace(resourceId, UniqueGdiObject(LoadImageA(GetModuleHandleA(nullptr),
-                                                                 MAKEINTRESOURCEA(resourceId),
+                 .emplace(resourceId, UniqueGdiObject(LoadImageW(GetModuleHandleW(nullptr),
+                                                                 MAKEINTRESOURCEW(resourceId),
                                                                  IMAGE_BITMAP, 0, 0, 0)))
                  .first;
     return static_cast<HBITMAP>(it->second.get());
@@ -123,7 +125,7 @@ HBITMAP SkinPictures::OnFace(int resourceId, const ui::Color& transparent, const
         return static_cast<HBITMAP>(it->second.get());
     HBITMAP strip = Get(resourceId);
     BITMAP info{};
-    if (strip == nullptr || GetObjectA(strip, sizeof(info), &info) == 0)
+    if (strip == nullptr || GetObjectW(strip, sizeof(info), &info) == 0)
         return nullptr;
     UniqueGdiObject laid(CreateSurface(info.bmWidth, info.bmHeight));
     if (!laid)
@@ -141,7 +143,7 @@ HBITMAP SkinPictures::OnFace(int resourceId, const ui::Color& transparent, const
 void Fill(HDC dc, const ui::Rect& r, const ui::Color& color) {
     const RECT rect = ToRECT(r);
     SetBkColor(dc, ToColorRef(color));
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
 void DrawPiece(HDC dc, HDC source, const skin::Slice& slice) {
@@ -173,12 +175,13 @@ HDC MeasuringDc() {
 
 SIZE MeasureText(HDC dc, const std::string& text, UINT flags, int width) {
     RECT r{0, 0, width, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+    const std::wstring wide = Wide(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, flags | DT_CALCRECT);
     return {r.right - r.left, r.bottom - r.top};
 }
 
 bool HidesAccelerators(HWND hwnd) {
-    return (SendMessageA(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    return (SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
 }
 
 } // namespace pw::win32

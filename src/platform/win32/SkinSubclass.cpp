@@ -2,6 +2,7 @@
 
 #include "platform/win32/PointerWatch.h"
 #include "platform/win32/ControlHook.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowDpi.h"
 #include "skin/ButtonFace.h"
 #include "skin/CheckBoxFace.h"
@@ -27,7 +28,7 @@ const std::string& TextOf(const ui::Control& control) {
 }
 
 HFONT ControlFont(HWND hwnd) {
-    return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    return reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
 }
 
 // Each draws the whole of `client` on `dc`, an off-screen canvas.
@@ -38,13 +39,13 @@ void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
     in.focused = s.focused;
     // Space held on the focused button presses it as the mouse does.
-    in.pressed = s.state.Pressed() || ((SendMessageA(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0 &&
+    in.pressed = s.state.Pressed() || ((SendMessageW(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0 &&
                                        GetCapture() != hwnd);
     in.mouseOver = s.state.MouseOver();
     in.hasCaption = !TrimBlanks(caption).empty();
     HBITMAP glyph = button.GlyphId() != 0 ? s.pictures.Get(button.GlyphId()) : nullptr;
     BITMAP glyphInfo{};
-    if (glyph != nullptr && GetObjectA(glyph, sizeof(glyphInfo), &glyphInfo) != 0) {
+    if (glyph != nullptr && GetObjectW(glyph, sizeof(glyphInfo), &glyphInfo) != 0) {
         in.glyphWidth = glyphInfo.bmWidth;
         in.glyphHeight = glyphInfo.bmHeight;
     }
@@ -67,10 +68,11 @@ void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     if (look.glyph)
         DrawKeyedPiece(dc, s.pictures.Source(glyph), *look.glyph);
     SetBkMode(dc, TRANSPARENT);
+    const std::wstring wide = Wide(caption);
     for (const skin::CaptionDraw& draw : look.captions) {
         RECT r = ToRECT(draw.at);
         SetTextColor(dc, ToColorRef(draw.color));
-        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, flags | DT_NOCLIP);
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, flags | DT_NOCLIP);
     }
     if (look.focusRect) {
         const RECT r = ToRECT(*look.focusRect);
@@ -87,7 +89,7 @@ struct CaptionMetrics {
 CaptionMetrics MeasureCaption(HDC dc, HFONT font, const std::string& caption) {
     const FontScope scope(dc, font);
     SIZE letter{};
-    GetTextExtentPoint32A(dc, "W", 1, &letter);
+    GetTextExtentPoint32W(dc, L"W", 1, &letter);
     return {MeasureText(dc, caption, DT_SINGLELINE).cx, letter.cy};
 }
 
@@ -95,8 +97,8 @@ CaptionMetrics MeasureCaption(HDC dc, HFONT font, const std::string& caption) {
 // room the layout gave it; null when it fits as it is.
 HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
     HFONT font = ControlFont(hwnd);
-    LOGFONTA design{};
-    if (font == nullptr || GetObjectA(font, sizeof(design), &design) == 0)
+    LOGFONTW design{};
+    if (font == nullptr || GetObjectW(font, sizeof(design), &design) == 0)
         return nullptr;
     const int height = std::abs(static_cast<int>(design.lfHeight));
     UniqueGdiObject smaller; // the last one measured is the one that fits
@@ -104,7 +106,7 @@ HFONT FittingFont(HWND hwnd, HDC dc, const std::string& caption, int width) {
         skin::FittingFontHeight(height, skin::CheckBoxCaptionRoom(width, DpiOf(hwnd)), [&](int h) {
             if (h != height) {
                 design.lfHeight = -h;
-                smaller.reset(CreateFontIndirectA(&design));
+                smaller.reset(CreateFontIndirectW(&design));
             }
             return MeasureCaption(dc, h == height ? font : static_cast<HFONT>(smaller.get()),
                                   caption)
@@ -127,7 +129,7 @@ void PaintCheckBox(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     HFONT font = fitting.font ? static_cast<HFONT>(fitting.font.get()) : fitting.base;
     const CaptionMetrics metrics = MeasureCaption(dc, font, caption);
     skin::CheckBoxLookInput in{client.right, client.bottom, DpiOf(hwnd)};
-    in.checked = SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    in.checked = SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
     in.focused = s.focused;
     in.captionWidth = metrics.width;
@@ -141,7 +143,8 @@ void PaintCheckBox(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(look.captionColor));
     RECT r = ToRECT(look.caption);
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
+    const std::wstring wide = Wide(caption);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
               DT_SINGLELINE | DT_NOCLIP | (HidesAccelerators(hwnd) ? DT_HIDEPREFIX : 0));
     if (look.focusRect) {
         const RECT focus = ToRECT(*look.focusRect);

@@ -14,14 +14,14 @@ TrayMessenger::~TrayMessenger() {
         thread_.join();
 }
 
-void TrayMessenger::Send(DWORD message, const NOTIFYICONDATAA& icon) {
+void TrayMessenger::Send(DWORD message, const NOTIFYICONDATAW& icon) {
     if (!thread_.joinable()) {
         try {
             thread_ = std::thread(&TrayMessenger::Run, this);
         } catch (const std::system_error&) {
             // No thread to spare: the shell is told at once.
-            NOTIFYICONDATAA copy = icon;
-            Shell_NotifyIconA(message, &copy);
+            NOTIFYICONDATAW copy = icon;
+            Shell_NotifyIconW(message, &copy);
             return;
         }
     }
@@ -41,7 +41,7 @@ void TrayMessenger::Run() {
         Change change = changes_.front();
         changes_.pop_front();
         guard.unlock();
-        Shell_NotifyIconA(change.message, &change.icon);
+        Shell_NotifyIconW(change.message, &change.icon);
         guard.lock();
     }
 }

@@ -23,12 +23,12 @@ public:
     TrayMessenger(const TrayMessenger&) = delete;
     TrayMessenger& operator=(const TrayMessenger&) = delete;
 
-    void Send(DWORD message, const NOTIFYICONDATAA& icon);
+    void Send(DWORD message, const NOTIFYICONDATAW& icon);
 
 private:
     struct Change {
         DWORD message;
-        NOTIFYICONDATAA icon;
+        NOTIFYICONDATAW icon;
     };
     void Run();
 

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32AppDataFolder.h"
 
+#include "platform/win32/WideText.h"
+
 #include <shlobj.h>
 
 #include <system_error>
@@ -13,12 +15,12 @@ std::string LookUp(HWND owner) {
     LPITEMIDLIST items = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_APPDATA, &items)) || items == nullptr)
         return {};
-    char path[MAX_PATH] = {};
-    const BOOL ok = SHGetPathFromIDListA(items, path);
+    wchar_t path[MAX_PATH] = {};
+    const BOOL ok = SHGetPathFromIDListW(items, path);
     ILFree(items);
-    if (!ok || path[0] == '\0')
+    if (!ok || path[0] == L'\0')
         return {};
-    std::string folder(path);
+    std::string folder = Narrow(path);
     if (folder.back() != '\\')
         folder += '\\';
     return folder;

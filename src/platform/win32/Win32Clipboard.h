@@ -15,6 +15,11 @@ namespace pw::win32 {
 // viewer chain.
 class Win32Clipboard {
 public:
+    // Text offered only in the code page is read through `codePage`.
+    explicit Win32Clipboard(CodePage& codePage);
+    Win32Clipboard(const Win32Clipboard&) = delete;
+    Win32Clipboard& operator=(const Win32Clipboard&) = delete;
+
     // The main window opens the clipboard and is the viewer in the chain.
     void SetMainWindow(HWND hwnd) { main_ = hwnd; }
 
@@ -41,6 +46,7 @@ public:
     }
 
 private:
+    CodePage& codePage_;
     HWND main_ = nullptr;
     // The clipboard change the main window is handling, as it came.
     std::pair<WPARAM, LPARAM> drawNotice_{};

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Desktop.h"
 
+#include "platform/win32/WideText.h"
+
 #include <optional>
 #include <vector>
 
@@ -90,7 +92,7 @@ MessageAnswer Win32Desktop::ShowMessage(const std::string& text, const std::stri
     HWND owner = GetActiveWindow();
     if (owner == nullptr)
         owner = main_;
-    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), type)) {
+    switch (MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), type)) {
     case IDYES:
         return MessageAnswer::Yes;
     case IDNO:

@@ -101,8 +101,8 @@ public:
 private:
     HWND main_ = nullptr;
     Win32AppDataFolder appData_;
-    Win32Clipboard clipboard_;
     Win32CodePage codePage_;
+    Win32Clipboard clipboard_{codePage_};
     Win32FileDialog fileDialog_;
     Win32Files files_;
     Win32Monitors monitors_;

@@ -10,7 +10,7 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     auto& areas = *reinterpret_cast<std::vector<ScreenRect>*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (GetMonitorInfoA(monitor, &info)) {
+    if (GetMonitorInfoW(monitor, &info)) {
         const RECT& r = info.rcWork;
         const ScreenRect area{r.left, r.top, r.right - r.left, r.bottom - r.top};
         if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0)

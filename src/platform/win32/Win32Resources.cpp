@@ -1,21 +1,25 @@
 #include "platform/win32/Win32Resources.h"
 
-#include <windows.h>
+#include "platform/win32/WideText.h"
 
-#include <algorithm>
+#include <windows.h>
 
 namespace pw::win32 {
 
 std::string Win32Resources::Text(int id) const {
-    char text[256] = {};
-    const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text,
-                                   static_cast<int>(sizeof(text)));
-    return std::string(text, static_cast<std::size_t>(std::max(length, 0)));
+    // Zero as the size asks for the string's place in the resource itself:
+    // any length, and no copy to cut it.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), static_cast<UINT>(id),
+                                   reinterpret_cast<wchar_t*>(&text), 0);
+    if (text == nullptr || length <= 0)
+        return {};
+    return Narrow(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
 std::string_view Win32Resources::Data(int id) const {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (bytes == nullptr)

@@ -1,17 +1,19 @@
 #include "platform/win32/Win32Shell.h"
 
+#include "platform/win32/WideText.h"
+
 #include <shellapi.h>
 
 namespace pw::win32 {
 
 void Win32Shell::OpenWebPage(const std::string& address) const {
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    ShellExecuteA(main_, "Open", address.c_str(), nullptr, nullptr, SW_SHOW);
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    ShellExecuteW(main_, L"Open", Wide(address).c_str(), nullptr, nullptr, SW_SHOW);
     SetCursor(previous);
 }
 
 void Win32Shell::AskToOpen(const std::string& url) const {
-    ShellExecuteA(GetActiveWindow(), "Open", url.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellExecuteW(GetActiveWindow(), L"Open", Wide(url).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 } // namespace pw::win32

@@ -4,6 +4,7 @@
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/SingleInstance.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Desktop.h"
 
 #include <windows.h>
@@ -22,10 +23,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     desktop.LookUpAppDataFolderAhead();
     pw::TfrmMain form(desktop);
     pw::win32::MainWindow window(form, desktop);
-    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PASTEWISE));
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PASTEWISE));
     if (!window.CreateFrame(icon, nullptr, WS_OVERLAPPEDWINDOW, 0)) {
-        MessageBoxA(nullptr, "The main window could not be created.", pw::kMessageCaption,
-                    MB_ICONERROR | MB_OK);
+        MessageBoxW(nullptr, L"The main window could not be created.",
+                    pw::win32::Wide(pw::kMessageCaption).c_str(), MB_ICONERROR | MB_OK);
         return 1;
     }
     desktop.SetMainWindow(window.Handle());
