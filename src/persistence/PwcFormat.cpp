@@ -2,6 +2,7 @@
 
 #include "persistence/StoredEncoding.h"
 #include "persistence/ValueEscape.h"
+#include "text/Utf8.h"
 #include "text/Blanks.h"
 
 #include <algorithm>
@@ -281,7 +282,14 @@ std::string ConfigurationFileBytes(std::span<const PwcEntry> entries, CodePage& 
 }
 
 std::vector<PwcEntry> ConfigurationFileEntries(std::string_view bytes, CodePage& codePage) {
-    return ParseConfiguration(DecodeStoredText(bytes, codePage));
+    std::vector<PwcEntry> entries = ParseConfiguration(DecodeStoredText(bytes, codePage));
+    // An escape written by hand may spell out bytes that are no text.
+    for (PwcEntry& entry : entries) {
+        MakeWellFormed(entry.number);
+        MakeWellFormed(entry.content);
+        MakeWellFormed(entry.hotkey);
+    }
+    return entries;
 }
 
 } // namespace pw

@@ -3,6 +3,7 @@
 #include "persistence/Folders.h"
 #include "persistence/ProfileFile.h"
 #include "persistence/ProfileText.h"
+#include "text/Utf8.h"
 #include "persistence/ValueEscape.h"
 #include "platform/Desktop.h"
 
@@ -157,7 +158,15 @@ std::string WriteSettingsFile(std::string_view previous, const StoredSettings& s
 }
 
 StoredSettings ReadSettingsFile(std::string_view bytes, CodePage& codePage) {
-    return ReadSettingsFile(ProfileText::Decode(bytes, codePage).Text());
+    StoredSettings stored = ReadSettingsFile(ProfileText::Decode(bytes, codePage).Text());
+    // An escape written by hand may spell out bytes that are no text.
+    MakeWellFormed(stored.configurationFile);
+    for (PwcEntry& row : stored.rows) {
+        MakeWellFormed(row.number);
+        MakeWellFormed(row.content);
+        MakeWellFormed(row.hotkey);
+    }
+    return stored;
 }
 
 std::string WriteSettingsFile(std::string_view previous, const StoredSettings& stored,

@@ -143,6 +143,11 @@ bool IsWellFormedUtf8(std::string_view text) {
     return true;
 }
 
+void MakeWellFormed(std::string& text) {
+    if (!IsWellFormedUtf8(text))
+        text = Utf16ToUtf8(Utf8ToUtf16(text));
+}
+
 std::string_view FirstUtf16Units(std::string_view text, std::size_t units) {
     std::size_t at = 0;
     while (at < text.size()) {

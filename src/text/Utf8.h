@@ -25,6 +25,10 @@ bool IsAscii(std::string_view text);
 // Well-formed UTF-8 as the reader above would take it back unchanged.
 bool IsWellFormedUtf8(std::string_view text);
 
+// The text as the UTF-8 reader gives it back: unchanged when well-formed.
+// For bytes that came through a byte-level escape written by hand.
+void MakeWellFormed(std::string& text);
+
 // The longest start of the text that fits in `units` UTF-16 units without
 // cutting a character.
 std::string_view FirstUtf16Units(std::string_view text, std::size_t units);

@@ -1,7 +1,8 @@
 // The profile-file reader on arbitrary bytes: it must not crash; writing the
 // file back must keep every value it read; values set through the escape
 // must read back exactly, and the keys not set must keep theirs. The same
-// bytes taken as a Unicode file must lose no line when written back.
+// bytes taken as a file of each Unicode form must lose no line when written
+// back.
 #include "persistence/ProfileFile.h"
 #include "persistence/ProfileText.h"
 #include "persistence/TextBytes.h"
@@ -76,12 +77,26 @@ public:
     }
 };
 
-// The lines of a little-endian Unicode file after its mark.
-std::vector<std::u16string> UnicodeLines(std::string_view bytes) {
+// The Unicode forms a file can announce with its mark.
+struct Form {
+    std::string_view mark;
+    std::size_t unit; // bytes
+    bool littleEndian;
+};
+constexpr Form kForms[] = {
+    {"\xFF\xFE", 2, true}, {"\xFE\xFF", 2, false}, {"\xEF\xBB\xBF", 1, true}};
+
+// The lines of a marked file after its mark, as they stand in its units.
+std::vector<std::u16string> LinesOf(std::string_view bytes, const Form& form) {
+    bytes.remove_prefix(form.mark.size());
     std::u16string units;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+    for (std::size_t i = 0; i + form.unit <= bytes.size(); i += form.unit) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = form.unit == 2 ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        units += static_cast<char16_t>(form.unit == 1      ? a
+                                       : form.littleEndian ? a | b << 8
+                                                           : b | a << 8);
+    }
     std::vector<std::u16string> lines;
     pw::ForEachLine(std::u16string_view(units), [&](std::u16string_view line, std::u16string_view) {
         lines.emplace_back(line);
@@ -89,18 +104,21 @@ std::vector<std::u16string> UnicodeLines(std::string_view bytes) {
     return lines;
 }
 
-// The input as a little-endian Unicode file (its mark put in front when it
-// has none). Written back unchanged, it has the same lines and the same
-// stray last byte; with a key added, those lines and then the new ones.
-void CheckUnicode(std::string_view input) {
-    const std::string bytes =
-        input.starts_with("\xFF\xFE") ? std::string(input) : "\xFF\xFE" + std::string(input);
+// The input as a Unicode file of the form (its mark put in front when it has
+// none). Written back unchanged, it has the same lines and the same stray last
+// byte; with a key added, those lines and then the new ones.
+void CheckUnicode(std::string_view input, const Form& form) {
+    const std::string bytes = input.starts_with(form.mark)
+                                  ? std::string(input)
+                                  : std::string(form.mark) + std::string(input);
     Latin1 codePage;
     const pw::ProfileText text = pw::ProfileText::Decode(bytes, codePage);
     pw::ProfileFile file = pw::ProfileFile::Parse(text.Text());
     const std::string same = text.Encode(file, codePage);
-    if (UnicodeLines(same) != UnicodeLines(bytes) || same.size() % 2 != bytes.size() % 2 ||
-        (bytes.size() % 2 == 1 && same.back() != bytes.back()))
+    const std::size_t stray = (bytes.size() - form.mark.size()) % form.unit;
+    if (!same.starts_with(form.mark) || LinesOf(same, form) != LinesOf(bytes, form) ||
+        (same.size() - form.mark.size()) % form.unit != stray ||
+        (stray == 1 && same.back() != bytes.back()))
         Fail("a Unicode file written back unchanged differs", {});
 
     // A section of that name already there takes the key; a text that starts
@@ -114,10 +132,10 @@ void CheckUnicode(std::string_view input) {
     if (!file.SetString("Fuzz New Section", "key", "value"))
         Fail("a plain value was refused", {"Fuzz New Section", "key"});
     const std::string changed = text.Encode(file, codePage);
-    std::vector<std::u16string> expected = UnicodeLines(bytes);
+    std::vector<std::u16string> expected = LinesOf(bytes, form);
     expected.push_back(u"[Fuzz New Section]");
     expected.push_back(u"key=value");
-    if (UnicodeLines(changed) != expected)
+    if (LinesOf(changed, form) != expected)
         Fail("a Unicode file lost a line to a new key", {"Fuzz New Section", "key"});
     const pw::ProfileText reread = pw::ProfileText::Decode(changed, codePage);
     if (pw::ProfileFile::Parse(reread.Text()).Find("Fuzz New Section", "key") !=
@@ -129,7 +147,8 @@ void CheckUnicode(std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    CheckUnicode(bytes);
+    for (const Form& form : kForms)
+        CheckUnicode(bytes, form);
     const pw::ProfileFile file = pw::ProfileFile::Parse(bytes);
     const std::vector<Pair> pairs = AllKeys(file);
     for (const Pair& pair : pairs) {
