@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,32 @@ TEST(ClipboardAutoAdd, CopyInNotepadBecomesARowWithItsDefaultHotkeyButPastesAreN
     ASSERT_TRUE(app.waitForQueuedMessages());
     EXPECT_EQ(app.entry(), shouted);
     EXPECT_EQ(app.list().count(), 2);
+}
+
+// Several scripts, an arrow and an emoji (a character beyond one UTF-16 unit): none of it is
+// in the code page, and each character must come through the list, the paste and the files.
+TEST(ClipboardAutoAdd, TextInEveryScriptIsAddedPastedAndKeptAsItIs) {
+    const std::string text = "Привет → 😀 日本語 ελληνικά";
+    const std::vector<ListRow> row{{"1", text, "Ctrl 1"}};
+    {
+        PastewiseApp app;
+        Notepad notepad;
+        ASSERT_TRUE(tickBoth(app));
+        ASSERT_TRUE(setClipboardText(text));
+        ASSERT_TRUE(app.waitForRowCount(1));
+        EXPECT_EQ(app.list().rows(), row);
+        EXPECT_TRUE(app.waitForEntry(text));
+
+        ASSERT_TRUE(setWindowText(notepad.edit(), ""));
+        EXPECT_TRUE(pasteInNotepad(app, notepad, '1', text));
+        EXPECT_EQ(clipboardText(), text);
+        // The program's own paste is no new copy, in any script.
+        ASSERT_TRUE(app.waitForQueuedMessages());
+        EXPECT_EQ(app.list().count(), 1);
+        ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+    }
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    EXPECT_EQ(app.list().rows(), row);
 }
 
 TEST(ClipboardAutoCopy, EntryBoxShowsTheCopyTrimmedAndAddTakesItAsShown) {

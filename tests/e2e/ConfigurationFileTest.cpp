@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -199,6 +200,41 @@ TEST(ConfigurationFile, OnlyExactlyCtrlSSavesTheChangedList) {
     EXPECT_TRUE(pressCtrlS(app, [&] { return app.caption() == documentCaption("notes.pwc"); }));
     EXPECT_EQ(readFileBytes(path),
               configurationFile({{"1", "first entry", "Ctrl 1"}, {"2", "second entry", "Ctrl 2"}}));
+}
+
+// A file name and a row outside the code page: the dialog takes the name, the caption shows it,
+// saving writes the file under it, the settings keep it for the next start, and a message about
+// a missing file names it as it is.
+TEST(ConfigurationFile, AFileNamedOutsideTheCodePageIsLoadedSavedAndOpenedAgain) {
+    const auto folder = ScratchFolder::forThisTest();
+    const std::string name = "список 日本.pwc";
+    const std::string path = folder.file(name);
+    ASSERT_TRUE(writeFileBytes(path, configurationFile({{"1", "plain first row", "Ctrl 1"}})));
+    const std::vector<StoredRow> saved{{"1", "plain first row", "Ctrl 1"},
+                                       {"2", "Ещё строка ✓", "Ctrl 2"}};
+    const std::vector<ListRow> rows{{"1", "plain first row", "Ctrl 1"},
+                                    {"2", "Ещё строка ✓", "Ctrl 2"}};
+    {
+        PastewiseApp app;
+        ASSERT_TRUE(app.chooseFromMainMenu('L'));
+        ASSERT_TRUE(FileDialog::chooseIn(app, path));
+        EXPECT_TRUE(app.waitForCaption(documentCaption(name))) << "caption: " << app.caption();
+        EXPECT_EQ(app.list().rows(), std::vector<ListRow>(rows.begin(), rows.begin() + 1));
+
+        ASSERT_TRUE(app.addSnippet(rows[1].content));
+        ASSERT_TRUE(app.waitForCaption(documentCaption(name + "*")));
+        EXPECT_TRUE(pressCtrlS(app, [&] { return app.caption() == documentCaption(name); }));
+        EXPECT_EQ(readFileBytes(path), unicodeConfigurationFile(saved));
+        ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+    }
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    EXPECT_EQ(app.caption(), documentCaption(name));
+    EXPECT_EQ(app.list().rows(), rows);
+
+    const std::string missing = folder.file("нет 日本.pwc");
+    ASSERT_TRUE(app.chooseFromMainMenu('L'));
+    ASSERT_TRUE(FileDialog::chooseIn(app, missing));
+    EXPECT_TRUE(answerProgramBox(app, "File does not exist: " + missing, BoxButtons::Ok, IDOK));
 }
 
 } // namespace

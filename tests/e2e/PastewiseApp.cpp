@@ -8,6 +8,7 @@
 #include "Input.h"
 #include "OptionsDialog.h"
 #include "TestFiles.h"
+#include "Utf8.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
 #include "platform/win32/WindowMessages.h"
@@ -22,14 +23,6 @@ std::string& programPathStorage() {
     return path;
 }
 
-std::wstring widen(const std::string& text) {
-    const int size =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
-
 } // namespace
 
 void setProgramPath(std::string path) {
@@ -41,17 +34,17 @@ const std::string& programPath() {
 }
 
 std::string PastewiseApp::settingsFile() {
-    char appData[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData))) {
+    wchar_t appData[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, appData))) {
         throw std::runtime_error("no application-data folder");
     }
-    return std::string(appData) + "\\Orvane\\Pastewise\\options.ini";
+    return toUtf8(appData) + "\\Orvane\\Pastewise\\options.ini";
 }
 
 bool PastewiseApp::writeSettingsFile(const std::string& bytes) {
     const std::string file = settingsFile();
     const std::string folder = file.substr(0, file.rfind('\\'));
-    const int created = SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    const int created = SHCreateDirectoryExW(nullptr, toWide(folder).c_str(), nullptr);
     if (created != ERROR_SUCCESS && created != ERROR_ALREADY_EXISTS) {
         return false;
     }
@@ -63,7 +56,7 @@ namespace {
 // Runs before the program starts, so the start sees the settings the test wants.
 Process startWith(PastewiseApp::Settings settings) {
     if (settings == PastewiseApp::Settings::Fresh) {
-        DeleteFileA(PastewiseApp::settingsFile().c_str());
+        DeleteFileW(toWide(PastewiseApp::settingsFile()).c_str());
     }
     return Process::start(quoted(programPath()));
 }
@@ -141,7 +134,7 @@ HWND PastewiseApp::control(int id) const {
                    << windowClass(GetForegroundWindow()) << ", focus in the program "
                    << windowClass(focusOfThread(main_));
         }
-        if (!typeText(widen(text))) {
+        if (!typeText(toWide(text))) {
             return ::testing::AssertionFailure() << "SendInput failed";
         }
         if (waitUntil([&] { return windowText(entry) == text; }, kAttemptTimeout)) {

@@ -49,7 +49,7 @@ public:
     HWND control(int id) const;
     const RemoteListView& list() const { return *list_; }
 
-    // Puts the keyboard focus in the entry box (by clicking it) and types the text (ANSI)
+    // Puts the keyboard focus in the entry box (by clicking it) and types the text (UTF-8)
     // there, replacing what it held; succeeds once the box shows exactly that text.
     ::testing::AssertionResult typeEntry(const std::string& text) const;
     // Puts the text in the entry box with WM_SETTEXT, without taking the focus.

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "Utf8.h"
 #include "WindowQuery.h"
 
 namespace e2e {
@@ -41,7 +42,7 @@ RemoteListView::RemoteListView(HWND list) : list_(list) {
         throw std::runtime_error("cannot open the list view's process, error " +
                                  std::to_string(GetLastError()));
     }
-    memory_.emplace(process_.get(), sizeof(LVITEMA) + kTextCapacity);
+    memory_.emplace(process_.get(), sizeof(LVITEMW) + kTextCapacity * sizeof(wchar_t));
 }
 
 std::optional<int> RemoteListView::count() const {
@@ -50,25 +51,26 @@ std::optional<int> RemoteListView::count() const {
 }
 
 std::optional<std::string> RemoteListView::text(int row, int column) const {
-    auto* remoteText = static_cast<char*>(memory_->address()) + sizeof(LVITEMA);
-    LVITEMA item{};
+    auto* remoteText =
+        reinterpret_cast<wchar_t*>(static_cast<char*>(memory_->address()) + sizeof(LVITEMW));
+    LVITEMW item{};
     item.iSubItem = column;
     item.pszText = remoteText;
     item.cchTextMax = static_cast<int>(kTextCapacity);
-    const char empty = '\0';
-    if (!memory_->write(&item, sizeof item) || !memory_->write(&empty, 1, sizeof item)) {
+    const wchar_t empty = L'\0';
+    if (!memory_->write(&item, sizeof item) || !memory_->write(&empty, sizeof empty, sizeof item)) {
         return std::nullopt;
     }
-    const auto length = sendTo(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+    const auto length = sendTo(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                                reinterpret_cast<LPARAM>(memory_->address()));
     if (!length || *length < 0 || static_cast<std::size_t>(*length) >= kTextCapacity) {
         return std::nullopt;
     }
-    std::string text(static_cast<std::size_t>(*length), '\0');
-    if (!text.empty() && !memory_->read(text.data(), text.size(), sizeof item)) {
+    std::wstring text(static_cast<std::size_t>(*length), L'\0');
+    if (!text.empty() && !memory_->read(text.data(), text.size() * sizeof(wchar_t), sizeof item)) {
         return std::nullopt;
     }
-    return text;
+    return toUtf8(text);
 }
 
 std::optional<ListRow> RemoteListView::row(int index) const {
@@ -101,7 +103,7 @@ std::optional<int> RemoteListView::selected() const {
 }
 
 bool RemoteListView::select(int row) const {
-    LVITEMA item{};
+    LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     if (!memory_->write(&item, sizeof item)) {

@@ -40,8 +40,9 @@ inline std::ostream& operator<<(std::ostream& out, const ListRow& row) {
     return out << "{\"" << row.number << "\", \"" << row.content << "\", \"" << row.hotkey << "\"}";
 }
 
-// Reads and selects the rows of a report-style list view that lives in another (32-bit)
-// process; the item record and text buffer are allocated in that process.
+// Reads and selects the rows of a report-style list view that lives in another process; the
+// item record and text buffer are allocated in that process. Cells are read as Unicode text,
+// in UTF-8.
 class RemoteListView {
 public:
     explicit RemoteListView(HWND list);

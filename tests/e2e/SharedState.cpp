@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstring>
+#include <cwchar>
 
 #include "Poll.h"
+#include "Utf8.h"
 
 namespace e2e {
 
@@ -37,15 +39,15 @@ std::optional<std::string> clipboardText() {
     if (!session.open()) {
         return std::nullopt;
     }
-    const HANDLE data = GetClipboardData(CF_TEXT);
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (data == nullptr) {
         return std::nullopt;
     }
-    const auto* text = static_cast<const char*>(GlobalLock(data));
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
     if (text == nullptr) {
         return std::nullopt;
     }
-    std::string result(text, strnlen(text, GlobalSize(data)));
+    std::string result = toUtf8({text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t))});
     GlobalUnlock(data);
     return result;
 }
@@ -69,20 +71,24 @@ bool putOnClipboard(UINT format, const void* bytes, std::size_t size) {
     return false;
 }
 
+// Hands the UTF-8 text to the open clipboard as Unicode text.
+bool putTextOnClipboard(const std::string& text) {
+    const std::wstring wide = toWide(text);
+    return putOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
+
 } // namespace
 
 bool setClipboardText(const std::string& text) {
     ClipboardSession session;
-    return session.open() && EmptyClipboard() &&
-           putOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
+    return session.open() && EmptyClipboard() && putTextOnClipboard(text);
 }
 
 bool setMarkedClipboardText(const std::string& text, const char* mark) {
-    const UINT format = RegisterClipboardFormatA(mark);
+    const UINT format = RegisterClipboardFormatW(toWide(mark).c_str());
     const DWORD markValue = 0;
     ClipboardSession session;
-    return format != 0 && session.open() && EmptyClipboard() &&
-           putOnClipboard(CF_TEXT, text.c_str(), text.size() + 1) &&
+    return format != 0 && session.open() && EmptyClipboard() && putTextOnClipboard(text) &&
            putOnClipboard(format, &markValue, sizeof markValue);
 }
 

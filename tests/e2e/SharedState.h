@@ -7,8 +7,10 @@
 
 namespace e2e {
 
-// The clipboard's CF_TEXT, empty when it holds no text.
+// The clipboard's Unicode text in UTF-8, empty when it holds no text.
 std::optional<std::string> clipboardText();
+// Puts the UTF-8 text on the clipboard as Unicode text, as a Unicode program copies; the
+// system makes the code-page form from it for programs that ask for that.
 bool setClipboardText(const std::string& text);
 // The text together with a small block in the registered format `mark`
 // ("ExcludeClipboardContentFromMonitorProcessing", "Clipboard Viewer Ignore"), by which a

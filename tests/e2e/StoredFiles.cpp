@@ -28,6 +28,10 @@ std::string configurationFile(const std::vector<StoredRow>& rows) {
     return out;
 }
 
+std::string unicodeConfigurationFile(const std::vector<StoredRow>& rows) {
+    return "\xEF\xBB\xBF" + configurationFile(rows);
+}
+
 std::string newSettingsFile(const std::string& configurationFile,
                             const std::vector<StoredRow>& rows, const StoredPlacement& placement) {
     std::string out;

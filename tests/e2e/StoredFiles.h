@@ -12,8 +12,12 @@ struct StoredRow {
     std::string hotkey;
 };
 
-// A configuration file (.pwc) holding the rows, byte for byte.
+// A configuration file (.pwc) holding the rows, byte for byte: in the code page, as a list
+// whose every text fits it is written (ASCII rows are the same in both forms).
 std::string configurationFile(const std::vector<StoredRow>& rows);
+// The same in UTF-8 after its byte-order mark, as a list with a text outside the code page is
+// written.
+std::string unicodeConfigurationFile(const std::vector<StoredRow>& rows);
 
 // The window placement keys of options.ini, in the order they are written.
 struct StoredPlacement {

@@ -5,11 +5,12 @@
 #include <stdexcept>
 
 #include "Process.h"
+#include "Utf8.h"
 
 namespace e2e {
 
 std::optional<std::string> readFileBytes(const std::string& path) {
-    const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    const UniqueHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -30,8 +31,8 @@ std::optional<std::string> readFileBytes(const std::string& path) {
 }
 
 bool writeFileBytes(const std::string& path, const std::string& bytes) {
-    const UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueHandle file(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -42,20 +43,20 @@ bool writeFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 bool fileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(toWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 ScratchFolder::ScratchFolder(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    const DWORD length = GetTempPathA(sizeof temp, temp);
-    if (length == 0 || length >= sizeof temp) {
+    wchar_t temp[MAX_PATH] = {};
+    const DWORD length = GetTempPathW(MAX_PATH, temp);
+    if (length == 0 || length >= MAX_PATH) {
         throw std::runtime_error("no temporary folder");
     }
-    path_ = std::string(temp) + "pastewise-e2e-" + name;
-    CreateDirectoryA(path_.c_str(), nullptr);
+    path_ = toUtf8(temp) + "pastewise-e2e-" + name;
+    CreateDirectoryW(toWide(path_).c_str(), nullptr);
     empty();
-    if (GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(toWide(path_).c_str()) == INVALID_FILE_ATTRIBUTES) {
         throw std::runtime_error("cannot create " + path_);
     }
 }
@@ -70,20 +71,20 @@ ScratchFolder ScratchFolder::forThisTest() {
 
 ScratchFolder::~ScratchFolder() {
     empty();
-    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryW(toWide(path_).c_str());
 }
 
 void ScratchFolder::empty() const {
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(toWide(path_ + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            DeleteFileA(file(found.cFileName).c_str());
+            DeleteFileW(toWide(file(toUtf8(found.cFileName))).c_str());
         }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 

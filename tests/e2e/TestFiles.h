@@ -7,6 +7,7 @@
 
 namespace e2e {
 
+// Paths are UTF-8, like every text of the driver.
 // A file's bytes exactly as they are on disk; empty when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);
 // Creates or replaces the file with exactly these bytes.

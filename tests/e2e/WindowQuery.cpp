@@ -1,5 +1,7 @@
 #include "WindowQuery.h"
 
+#include "Utf8.h"
+
 namespace e2e {
 
 namespace {
@@ -40,7 +42,7 @@ BOOL CALLBACK matchControlId(HWND window, LPARAM param) {
 
 std::optional<LRESULT> sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+    if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
                             &result) == 0) {
         return std::nullopt;
     }
@@ -52,22 +54,23 @@ std::string windowText(HWND window) {
     if (!length || *length <= 0) {
         return {};
     }
-    std::string text(static_cast<size_t>(*length) + 1, '\0');
+    std::wstring text(static_cast<size_t>(*length) + 1, L'\0');
     const auto copied =
         sendTo(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied ? static_cast<size_t>(*copied) : 0);
-    return text;
+    return toUtf8(text);
 }
 
 bool setWindowText(HWND window, const std::string& text) {
-    const auto result = sendTo(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::wstring wide = toWide(text);
+    const auto result = sendTo(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     return result && *result != 0;
 }
 
 std::string windowClass(HWND window) {
-    char name[256] = {};
-    const int length = GetClassNameA(window, name, sizeof name);
-    return std::string(name, static_cast<size_t>(length > 0 ? length : 0));
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return toUtf8(std::wstring_view(name, static_cast<size_t>(length > 0 ? length : 0)));
 }
 
 DWORD processOf(HWND window) {

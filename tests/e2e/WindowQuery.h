@@ -14,6 +14,7 @@ namespace e2e {
 // stops answering; empty when it did not answer in time.
 std::optional<LRESULT> sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// A window's text in UTF-8, read and set as Unicode text, whatever the window is.
 std::string windowText(HWND window);
 bool setWindowText(HWND window, const std::string& text);
 std::string windowClass(HWND window);
