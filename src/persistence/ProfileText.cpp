@@ -46,17 +46,19 @@ ProfileText ProfileText::Decode(std::string_view bytes, CodePage& codePage) {
         decoded.strayByte_ = body.back();
         body.remove_suffix(1);
     }
-    decoded.text_ = DecodeBody(body, marked.encoding, codePage);
-    if (EncodeBody(decoded.text_, marked.encoding, codePage) == body)
+    DecodedBody whole = DecodeBodyChecked(body, marked.encoding, codePage);
+    if (whole.whole) {
+        decoded.text_ = std::move(whole.text);
         return decoded; // the usual case: every line comes back as it was
+    }
 
     decoded.text_.clear();
     std::size_t number = 0;
     ForEachBodyLine(body, marked.encoding, [&](std::string_view line, std::string_view lineBreak) {
-        const std::string text = DecodeBody(line, marked.encoding, codePage);
-        if (EncodeBody(text, marked.encoding, codePage) != line)
+        DecodedBody text = DecodeBodyChecked(line, marked.encoding, codePage);
+        if (!text.whole)
             decoded.originals_.emplace(number, line);
-        decoded.text_ += text;
+        decoded.text_ += text.text;
         decoded.text_ += DecodeBody(lineBreak, marked.encoding, codePage);
         ++number;
     });
@@ -96,31 +98,22 @@ std::string ProfileText::Encode(const ProfileFile& file, CodePage& codePage) con
     }
 
     // A code-page file stays one while everything the program wrote fits.
-    StoredEncoding target = encoding_;
-    std::vector<std::string> encoded;
-    encoded.reserve(pieces.size());
+    std::string out(MarkOf(encoding_));
+    out.reserve(text.size() + text.size() / 8);
+    bool sameEncoding = true;
     for (const Piece& piece : pieces) {
         if (piece.original != nullptr) {
-            encoded.emplace_back();
-            continue;
-        }
-        std::optional<std::string> bytes = EncodeBody(piece.text, target, codePage);
-        if (!bytes) {
-            target = StoredEncoding::Utf16Le;
+            out += *piece.original;
+        } else if (!AppendBody(out, piece.text, encoding_, codePage)) {
+            sameEncoding = false;
             break;
         }
-        encoded.push_back(std::move(*bytes));
     }
-    const bool sameEncoding = target == encoding_;
-
-    std::string out(MarkOf(target));
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (pieces[i].original != nullptr && sameEncoding)
-            out += *pieces[i].original;
-        else if (sameEncoding)
-            out += encoded[i];
-        else
-            out += *EncodeBody(pieces[i].text, target, codePage);
+    if (!sameEncoding) {
+        out = MarkOf(StoredEncoding::Utf16Le);
+        out.reserve(2 * text.size());
+        for (const Piece& piece : pieces)
+            AppendBody(out, piece.text, StoredEncoding::Utf16Le, codePage);
     }
     if (sameEncoding)
         out += strayByte_;

@@ -1,6 +1,9 @@
 #include "persistence/StoredEncoding.h"
 
+#include "text/CodePageText.h"
 #include "text/Utf8.h"
+
+#include <cstring>
 
 namespace pw {
 namespace {
@@ -8,27 +11,6 @@ namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-
-std::u16string Units(std::string_view bytes, bool littleEndian) {
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]);
-        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        units[i] = static_cast<char16_t>(littleEndian ? first | second << 8 : second | first << 8);
-    }
-    return units;
-}
-
-std::string Bytes(std::u16string_view units, bool littleEndian) {
-    std::string out(2 * units.size(), '\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char low = static_cast<char>(units[i] & 0xFF);
-        const char high = static_cast<char>(units[i] >> 8);
-        out[2 * i] = littleEndian ? low : high;
-        out[2 * i + 1] = littleEndian ? high : low;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -55,46 +37,64 @@ MarkedBytes SplitMark(std::string_view bytes) {
     return {StoredEncoding::CodePage, bytes};
 }
 
-std::string DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage) {
+DecodedBody DecodeBodyChecked(std::string_view body, StoredEncoding encoding, CodePage& codePage) {
     switch (encoding) {
-    case StoredEncoding::CodePage:
+    case StoredEncoding::CodePage: {
         if (IsAscii(body))
-            return std::string(body);
-        return Utf16ToUtf8(codePage.AnsiToWide(body));
+            return {std::string(body), true};
+        bool whole = true;
+        std::string text = CodePageText(codePage).ToUtf8(body, whole);
+        return {std::move(text), whole};
+    }
     case StoredEncoding::Utf8:
         if (IsWellFormedUtf8(body))
-            return std::string(body);
-        return Utf16ToUtf8(Utf8ToUtf16(body));
+            return {std::string(body), true};
+        return {Utf16ToUtf8(Utf8ToUtf16(body)), false};
     case StoredEncoding::Utf16Le:
     case StoredEncoding::Utf16Be: {
-        std::string text = Utf16ToUtf8(Units(body, encoding == StoredEncoding::Utf16Le));
+        bool lone = false;
+        std::string text = Utf16BytesToUtf8(body, encoding == StoredEncoding::Utf16Le, lone);
+        const bool whole = body.size() % 2 == 0 && !lone;
         if (body.size() % 2 != 0)
             text += "\xEF\xBF\xBD"; // half a character
-        return text;
+        return {std::move(text), whole};
     }
     }
     return {};
 }
 
-std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding encoding,
-                                      CodePage& codePage) {
+std::string DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage) {
+    return DecodeBodyChecked(body, encoding, codePage).text;
+}
+
+bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
+                CodePage& codePage) {
     switch (encoding) {
     case StoredEncoding::CodePage: {
-        if (IsAscii(text))
-            return std::string(text);
-        const std::u16string wide = Utf8ToUtf16(text);
-        std::string ansi = codePage.WideToAnsi(wide);
-        if (codePage.AnsiToWide(ansi) != wide)
-            return std::nullopt;
-        return ansi;
+        if (IsAscii(text)) {
+            out += text;
+            return true;
+        }
+        return CodePageText(codePage).AppendFromUtf8(out, text);
     }
     case StoredEncoding::Utf8:
-        return std::string(text);
+        out += text;
+        return true;
     case StoredEncoding::Utf16Le:
-    case StoredEncoding::Utf16Be:
-        return Bytes(Utf8ToUtf16(text), encoding == StoredEncoding::Utf16Le);
+    case StoredEncoding::Utf16Be: {
+        AppendUtf16Bytes(out, text, encoding == StoredEncoding::Utf16Le);
+        return true;
     }
-    return std::nullopt;
+    }
+    return false;
+}
+
+std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding encoding,
+                                      CodePage& codePage) {
+    std::string out;
+    if (!AppendBody(out, text, encoding, codePage))
+        return std::nullopt;
+    return out;
 }
 
 std::string DecodeStoredText(std::string_view bytes, CodePage& codePage) {
@@ -109,7 +109,7 @@ std::string EncodeStoredText(std::string_view text, StoredEncoding unicodeForm,
     if (unicodeForm == StoredEncoding::CodePage)
         unicodeForm = StoredEncoding::Utf8;
     std::string bytes(MarkOf(unicodeForm));
-    bytes += *EncodeBody(text, unicodeForm, codePage);
+    AppendBody(bytes, text, unicodeForm, codePage);
     return bytes;
 }
 

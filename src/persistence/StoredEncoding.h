@@ -26,11 +26,20 @@ MarkedBytes SplitMark(std::string_view bytes);
 // it (text/Utf8.h): each bad byte, lone surrogate or odd last byte becomes
 // U+FFFD and the rest is read as it stands.
 std::string DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage);
+// The same, and whether the text gives the body back byte for byte.
+struct DecodedBody {
+    std::string text;
+    bool whole = false;
+};
+DecodedBody DecodeBodyChecked(std::string_view body, StoredEncoding encoding, CodePage& codePage);
 
 // The UTF-8 text as a body in the encoding; for the code page, nothing unless
 // every character is written there and reads back as it was.
 std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding encoding,
                                       CodePage& codePage);
+// The same, appended; false, with `out` as it was, when it does not fit.
+bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
+                CodePage& codePage);
 
 // A whole file's text, whatever its encoding.
 std::string DecodeStoredText(std::string_view bytes, CodePage& codePage);

@@ -53,33 +53,6 @@ Decoded DecodeAt(std::string_view text, std::size_t at) {
     return {ch, length};
 }
 
-void AppendUtf16(std::u16string& out, char32_t ch) {
-    if (ch < 0x10000) {
-        out += static_cast<char16_t>(ch);
-    } else {
-        out += static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
-        out += static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
-    }
-}
-
-void AppendUtf8(std::string& out, char32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | ch >> 6);
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | ch >> 12);
-        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | ch >> 18);
-        out += static_cast<char>(0x80 | (ch >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-}
-
 // How many leading bytes are ASCII, eight at a time: texts can be megabytes.
 std::size_t AsciiPrefix(std::string_view text) {
     std::size_t i = 0;
@@ -94,38 +67,147 @@ std::size_t AsciiPrefix(std::string_view text) {
     return i;
 }
 
-} // namespace
+std::size_t Utf8Length(char32_t ch) {
+    return ch < 0x80 ? 1 : ch < 0x800 ? 2 : ch < 0x10000 ? 3 : 4;
+}
 
-std::u16string Utf8ToUtf16(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t ascii = AsciiPrefix(text.substr(at));
-        for (std::size_t end = at + ascii; at < end; ++at)
-            out += static_cast<char16_t>(text[at]);
-        if (at == text.size())
-            break;
-        const Decoded d = DecodeAt(text, at);
-        AppendUtf16(out, d.ch);
-        at += d.length;
+char* PutUtf8(char* out, char32_t ch) {
+    if (ch < 0x80) {
+        *out++ = static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        *out++ = static_cast<char>(0xC0 | ch >> 6);
+        *out++ = static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | ch >> 12);
+        *out++ = static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+        *out++ = static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | ch >> 18);
+        *out++ = static_cast<char>(0x80 | (ch >> 12 & 0x3F));
+        *out++ = static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+        *out++ = static_cast<char>(0x80 | (ch & 0x3F));
     }
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t ch = text[i];
-        if (ch >= 0xD800 && ch < 0xE000) {
-            const bool pair =
-                ch < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
-            ch = pair ? 0x10000 + ((ch - 0xD800) << 10) + (text[++i] - 0xDC00) : kReplacement;
-        }
-        AppendUtf8(out, ch);
+// Calls ascii(run) for each run of ASCII bytes and put(ch) for each other
+// character of the UTF-8 text.
+template <typename Ascii, typename Put>
+void EachOfUtf8(std::string_view text, Ascii&& ascii, Put&& put) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t run = AsciiPrefix(text.substr(at));
+        if (run > 0)
+            ascii(text.substr(at, run));
+        at += run;
+        if (at == text.size())
+            break;
+        const Decoded d = DecodeAt(text, at);
+        put(d.ch);
+        at += d.length;
     }
+}
+
+// Calls put(ch) for each character of `count` UTF-16 units, unit(i) giving
+// the i-th; true when a lone surrogate was read (as U+FFFD).
+template <typename Unit, typename Put> bool EachOfUtf16(std::size_t count, Unit&& unit, Put&& put) {
+    bool lone = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        char32_t ch = unit(i);
+        if (ch >= 0xD800 && ch < 0xE000) {
+            const char32_t next = i + 1 < count ? unit(i + 1) : 0;
+            if (ch < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
+                ch = 0x10000 + ((ch - 0xD800) << 10) + (next - 0xDC00);
+                ++i;
+            } else {
+                ch = kReplacement;
+                lone = true;
+            }
+        }
+        put(ch);
+    }
+    return lone;
+}
+
+// Large texts are sized exactly before they are written: a buffer for the
+// worst case costs more to clear than the conversion itself.
+std::size_t Utf16LengthOf(std::string_view text) {
+    std::size_t units = 0;
+    EachOfUtf8(
+        text, [&](std::string_view run) { units += run.size(); },
+        [&](char32_t ch) { units += ch >= 0x10000 ? 2 : 1; });
+    return units;
+}
+
+template <typename Unit> std::string Utf8Of(std::size_t count, Unit&& unit, bool* lone) {
+    std::size_t length = 0;
+    const bool sawLone = EachOfUtf16(count, unit, [&](char32_t ch) { length += Utf8Length(ch); });
+    if (lone != nullptr)
+        *lone = sawLone;
+    std::string out(length, '\0');
+    char* put = out.data();
+    EachOfUtf16(count, unit, [&](char32_t ch) { put = PutUtf8(put, ch); });
     return out;
+}
+
+} // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+    std::u16string out(Utf16LengthOf(text), u'\0');
+    char16_t* put = out.data();
+    EachOfUtf8(
+        text,
+        [&](std::string_view run) {
+            for (const char c : run)
+                *put++ = static_cast<char16_t>(c);
+        },
+        [&](char32_t ch) {
+            if (ch < 0x10000) {
+                *put++ = static_cast<char16_t>(ch);
+            } else {
+                *put++ = static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
+                *put++ = static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
+            }
+        });
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    return Utf8Of(
+        text.size(), [&](std::size_t i) { return text[i]; }, nullptr);
+}
+
+void AppendUtf16Bytes(std::string& out, std::string_view text, bool littleEndian) {
+    const std::size_t at = out.size();
+    out.resize(at + 2 * Utf16LengthOf(text));
+    char* put = out.data() + at;
+    const auto unit = [&](char32_t u) {
+        *put++ = static_cast<char>(littleEndian ? u & 0xFF : u >> 8);
+        *put++ = static_cast<char>(littleEndian ? u >> 8 : u & 0xFF);
+    };
+    EachOfUtf8(
+        text,
+        [&](std::string_view run) {
+            for (const char c : run)
+                unit(static_cast<unsigned char>(c));
+        },
+        [&](char32_t ch) {
+            if (ch < 0x10000) {
+                unit(ch);
+            } else {
+                unit(0xD800 + ((ch - 0x10000) >> 10));
+                unit(0xDC00 + ((ch - 0x10000) & 0x3FF));
+            }
+        });
+}
+
+std::string Utf16BytesToUtf8(std::string_view bytes, bool littleEndian, bool& lone) {
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]);
+        const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return static_cast<char32_t>(littleEndian ? a | b << 8 : b | a << 8);
+    };
+    return Utf8Of(bytes.size() / 2, unit, &lone);
 }
 
 bool IsAscii(std::string_view text) {

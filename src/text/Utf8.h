@@ -18,6 +18,12 @@ namespace pw {
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The same between UTF-8 and the bytes of UTF-16 in either order, as files
+// hold it. The reader leaves an odd last byte out and says whether it read a
+// lone surrogate, which the UTF-8 text cannot give back.
+void AppendUtf16Bytes(std::string& out, std::string_view text, bool littleEndian);
+std::string Utf16BytesToUtf8(std::string_view bytes, bool littleEndian, bool& lone);
+
 // Nothing but bytes below 0x80: the same text in UTF-8 and in every code page
 // the system uses for programs.
 bool IsAscii(std::string_view text);
