@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Files.h"
 
 #include "platform/win32/Unique.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 
@@ -18,13 +19,19 @@ class Win32FilesTest : public ::testing::Test {
 protected:
     Win32FilesTest() { CreateDirectoryA(folder.c_str(), nullptr); }
     ~Win32FilesTest() override {
-        for (const char* name : {"a.pwc", "b.pwc", "big.pwc"}) {
-            const std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
+        for (const char* name : {"a.pwc", "b.pwc", "big.pwc", kUnicodeName, kUnicodeMoved}) {
+            const std::wstring path = Wide(folder + name);
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
         }
+        RemoveDirectoryW(Wide(folder + kUnicodeName + "\\" + kUnicodeName).c_str());
+        RemoveDirectoryW(Wide(folder + kUnicodeName).c_str());
         RemoveDirectoryA(folder.c_str());
     }
+
+    // Names no code page holds whole, with a character beyond one UTF-16 unit.
+    static constexpr const char* kUnicodeName = "список 日本 😀.pwc";
+    static constexpr const char* kUnicodeMoved = "ελληνικά.pwc";
 
     static std::string TempFolder() {
         char temp[MAX_PATH] = {};
@@ -87,6 +94,47 @@ TEST_F(Win32FilesTest, MoveReplacingPutsTheNewFileInPlace) {
         ASSERT_TRUE(moved.ok) << moved.reason;
         EXPECT_FALSE(files.FileExists(folder + "a.pwc"));
         EXPECT_EQ(Read(folder + "b.pwc"), "new");
+    }
+}
+
+// Every file call takes a name outside the code page, as it is, and finds
+// that file again by it; a failure still has the system's words for it.
+TEST_F(Win32FilesTest, NamesOutsideTheCodePageReachTheirFiles) {
+    const std::string path = folder + kUnicodeName;
+    const std::string moved = folder + kUnicodeMoved;
+    ASSERT_TRUE(files.WriteDurably(path, "Привет").ok);
+    EXPECT_TRUE(files.FileExists(path));
+    EXPECT_FALSE(files.FileExists(folder + "?????? ?? ??.pwc"));
+    EXPECT_EQ(Read(path), "Привет");
+    EXPECT_EQ(files.FinalPath(path), path);
+    SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(files.CheckWritable(path).ok);
+    SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(files.CheckWritable(path).ok);
+
+    for (const bool existing : {false, true}) {
+        SCOPED_TRACE(existing ? "onto a file" : "onto nothing");
+        if (existing) {
+            ASSERT_TRUE(files.WriteDurably(path, "again").ok);
+        }
+        const IoResult move = files.MoveReplacing(path, moved);
+        ASSERT_TRUE(move.ok) << move.reason;
+        EXPECT_FALSE(files.FileExists(path));
+        EXPECT_EQ(Read(moved), existing ? "again" : "Привет");
+    }
+    EXPECT_TRUE(files.Remove(moved).ok);
+    EXPECT_FALSE(files.FileExists(moved));
+    const IoResult gone = files.Remove(moved);
+    EXPECT_FALSE(gone.ok);
+    EXPECT_FALSE(gone.reason.empty());
+
+    // A folder of that name, and one inside it.
+    const std::string outer = folder + kUnicodeName;
+    for (const std::string& made : {outer, outer + "\\" + kUnicodeName}) {
+        EXPECT_TRUE(files.CreateFolder(made).ok);
+        EXPECT_TRUE(files.CreateFolder(made).ok) << "a folder that is there already is fine";
+        EXPECT_TRUE(files.FolderExists(made));
+        EXPECT_FALSE(files.FileExists(made));
     }
 }
 

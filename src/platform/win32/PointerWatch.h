@@ -49,7 +49,7 @@ inline bool WatchForLeave(HWND hwnd) {
 // The pointing hand over something that opens or does something, as the
 // answer to WM_SETCURSOR.
 inline LRESULT ShowHand() {
-    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return TRUE;
 }
 
