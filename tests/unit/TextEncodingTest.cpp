@@ -93,6 +93,51 @@ TEST(StoredEncodingTest, EachFormIsReadAsItsMarkSays) {
     }
 }
 
+// A code page of two-byte characters, as the East Asian ones: a byte from
+// 0x81 up starts a character whose second byte may look like ASCII.
+class DoubleByteCodePage final : public CodePage {
+public:
+    std::string WideToAnsi(std::u16string_view text) override {
+        std::string ansi;
+        for (const char16_t unit : text) {
+            if (unit < 0x80) {
+                ansi += static_cast<char>(unit);
+            } else if (unit >= 0x4E00 && unit < 0x4E00 + 0x7F * 0x100) {
+                ansi += static_cast<char>(0x81 + (unit - 0x4E00) / 0x100);
+                ansi += static_cast<char>((unit - 0x4E00) % 0x100);
+            } else {
+                ansi += '?';
+            }
+        }
+        return ansi;
+    }
+    std::u16string AnsiToWide(std::string_view text) override {
+        std::u16string wide;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            if (lead < 0x81 || i + 1 == text.size()) {
+                wide += lead < 0x80 ? static_cast<char16_t>(lead) : u'?';
+                continue;
+            }
+            wide += static_cast<char16_t>(0x4E00 + (lead - 0x81) * 0x100 +
+                                          static_cast<unsigned char>(text[++i]));
+        }
+        return wide;
+    }
+};
+
+TEST(StoredEncodingTest, ADoubleByteCodePageIsConvertedByWholeCharacters) {
+    DoubleByteCodePage codePage;
+    // The second byte of the character is a backslash and a line break.
+    const std::string ansi = std::string("a\x81\x5C\x82\x0A") + "b";
+    const std::string text = std::string("a\xE4\xB9\x9C\xE4\xBC\x8A") + "b";
+    EXPECT_EQ(DecodeStoredText(ansi, codePage), text);
+    const std::vector<PwcEntry> entries = {{"1", text, ""}};
+    const std::string bytes = ConfigurationFileBytes(entries, codePage);
+    EXPECT_NE(bytes.find(ansi), std::string::npos);
+    EXPECT_EQ(ConfigurationFileEntries(bytes, codePage), entries);
+}
+
 TEST(StoredEncodingTest, AConfigurationFileKeepsTodaysBytesUnlessATextDoesNotFitTheCodePage) {
     test::Cp1252 codePage;
     struct Case {
