@@ -2,26 +2,7 @@
 
 #include "text/Utf8.h"
 
-#include <cstring>
-
 namespace pw {
-namespace {
-
-// How many leading bytes are ASCII, eight at a time.
-std::size_t AsciiRun(std::string_view text, std::size_t from) {
-    std::size_t i = from;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if ((word & 0x8080808080808080ULL) != 0)
-            break;
-    }
-    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
-        ++i;
-    return i - from;
-}
-
-} // namespace
 
 CodePageText::CodePageText(CodePage& codePage) : codePage_(codePage) {
     for (unsigned b = 0x80; b < 0x100; ++b) {
@@ -54,7 +35,7 @@ std::string CodePageText::ToUtf8(std::string_view ansi, bool& whole) const {
     out.reserve(ansi.size() + ansi.size() / 8);
     std::size_t at = 0;
     while (at < ansi.size()) {
-        const std::size_t run = AsciiRun(ansi, at);
+        const std::size_t run = AsciiPrefix(ansi.substr(at));
         out.append(ansi.data() + at, run);
         at += run;
         for (; at < ansi.size() && static_cast<unsigned char>(ansi[at]) >= 0x80; ++at) {
@@ -82,7 +63,7 @@ bool CodePageText::AppendFromUtf8(std::string& out, std::string_view text) const
     const std::size_t start = out.size();
     std::size_t at = 0;
     while (at < text.size()) {
-        const std::size_t run = AsciiRun(text, at);
+        const std::size_t run = AsciiPrefix(text.substr(at));
         out.append(text.data() + at, run);
         at += run;
         if (at == text.size())

@@ -53,20 +53,6 @@ Decoded DecodeAt(std::string_view text, std::size_t at) {
     return {ch, length};
 }
 
-// How many leading bytes are ASCII, eight at a time: texts can be megabytes.
-std::size_t AsciiPrefix(std::string_view text) {
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if ((word & 0x8080808080808080ULL) != 0)
-            break;
-    }
-    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
-        ++i;
-    return i;
-}
-
 std::size_t Utf8Length(char32_t ch) {
     return ch < 0x80 ? 1 : ch < 0x800 ? 2 : ch < 0x10000 ? 3 : 4;
 }
@@ -208,6 +194,19 @@ std::string Utf16BytesToUtf8(std::string_view bytes, bool littleEndian, bool& lo
         return static_cast<char32_t>(littleEndian ? a | b << 8 : b | a << 8);
     };
     return Utf8Of(bytes.size() / 2, unit, &lone);
+}
+
+std::size_t AsciiPrefix(std::string_view text) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & 0x8080808080808080ULL) != 0)
+            break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i;
 }
 
 bool IsAscii(std::string_view text) {

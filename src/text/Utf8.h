@@ -24,6 +24,10 @@ std::string Utf16ToUtf8(std::u16string_view text);
 void AppendUtf16Bytes(std::string& out, std::string_view text, bool littleEndian);
 std::string Utf16BytesToUtf8(std::string_view bytes, bool littleEndian, bool& lone);
 
+// How many bytes from the start are ASCII, counted eight at a time: texts
+// can be megabytes.
+std::size_t AsciiPrefix(std::string_view text);
+
 // Nothing but bytes below 0x80: the same text in UTF-8 and in every code page
 // the system uses for programs.
 bool IsAscii(std::string_view text);

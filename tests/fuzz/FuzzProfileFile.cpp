@@ -3,6 +3,7 @@
 // must read back exactly, and the keys not set must keep theirs. The same
 // bytes taken as a file of each Unicode form must lose no line when written
 // back.
+#include "Latin1CodePage.h"
 #include "persistence/ProfileFile.h"
 #include "persistence/ProfileText.h"
 #include "persistence/TextBytes.h"
@@ -60,23 +61,6 @@ std::vector<Pair> AllKeys(const pw::ProfileFile& file) {
     return pairs;
 }
 
-// Latin-1: the first 256 characters, '?' for the others.
-class Latin1 : public pw::CodePage {
-public:
-    std::string WideToAnsi(std::u16string_view text) override {
-        std::string ansi;
-        for (const char16_t unit : text)
-            ansi += unit < 0x100 ? static_cast<char>(unit) : '?';
-        return ansi;
-    }
-    std::u16string AnsiToWide(std::string_view text) override {
-        std::u16string wide;
-        for (const char c : text)
-            wide += static_cast<char16_t>(static_cast<unsigned char>(c));
-        return wide;
-    }
-};
-
 // The Unicode forms a file can announce with its mark.
 struct Form {
     std::string_view mark;
@@ -111,7 +95,7 @@ void CheckUnicode(std::string_view input, const Form& form) {
     const std::string bytes = input.starts_with(form.mark)
                                   ? std::string(input)
                                   : std::string(form.mark) + std::string(input);
-    Latin1 codePage;
+    Latin1CodePage codePage;
     const pw::ProfileText text = pw::ProfileText::Decode(bytes, codePage);
     pw::ProfileFile file = pw::ProfileFile::Parse(text.Text());
     const std::string same = text.Encode(file, codePage);

@@ -1,8 +1,8 @@
 // The .pwc reader on arbitrary bytes: it must not crash, and what it reads
 // must survive being written and read again unchanged, both as text and as a
 // file in whatever encoding the writer chooses.
+#include "Latin1CodePage.h"
 #include "persistence/PwcFormat.h"
-#include "platform/CodePage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,23 +13,6 @@
 #include <vector>
 
 namespace {
-
-// Latin-1: the first 256 characters, '?' for the others.
-class Latin1 : public pw::CodePage {
-public:
-    std::string WideToAnsi(std::u16string_view text) override {
-        std::string ansi;
-        for (const char16_t unit : text)
-            ansi += unit < 0x100 ? static_cast<char>(unit) : '?';
-        return ansi;
-    }
-    std::u16string AnsiToWide(std::string_view text) override {
-        std::u16string wide;
-        for (const char c : text)
-            wide += static_cast<char16_t>(static_cast<unsigned char>(c));
-        return wide;
-    }
-};
 
 void Check(const std::vector<pw::PwcEntry>& entries, const std::vector<pw::PwcEntry>& again,
            const char* what) {
@@ -48,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(entries, pw::ParseConfiguration(pw::SerializeConfiguration(entries)), "text");
 
     // The bytes as a file: unmarked in the code page, or marked Unicode.
-    Latin1 codePage;
+    Latin1CodePage codePage;
     const std::vector<pw::PwcEntry> read = pw::ConfigurationFileEntries(bytes, codePage);
     Check(read, pw::ConfigurationFileEntries(pw::ConfigurationFileBytes(read, codePage), codePage),
           "file");
