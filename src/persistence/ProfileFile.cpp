@@ -136,31 +136,35 @@ ProfileFile::Section& ProfileFile::AddSection(std::string name, std::optional<Li
 }
 
 ProfileFile ProfileFile::Parse(std::string_view bytes) {
+    return ParseTaking(std::string(bytes));
+}
+
+ProfileFile ProfileFile::ParseTaking(std::string bytes) {
     ProfileFile file;
-    if (bytes.starts_with(kUtf8Bom)) {
+    std::string_view text(file.texts_->emplace_back(std::move(bytes)));
+    if (text.starts_with(kUtf8Bom)) {
         file.bom_ = kUtf8Bom;
-        bytes.remove_prefix(kUtf8Bom.size());
+        text.remove_prefix(kUtf8Bom.size());
     }
 
     Section* section = &file.sections_.front();
     std::size_t number = 0;
-    ForEachLine(std::string_view(file.texts_->emplace_back(bytes)),
-                [&](std::string_view text, std::string_view) {
-                    Line line{text, number++};
-                    if (IsBlankLine(text)) {
-                        section->tail.push_back(std::move(line));
-                        return;
-                    }
-                    if (const auto name = SectionName(text)) {
-                        section = &file.AddSection(std::string(*name), std::move(line));
-                        return;
-                    }
-                    // A non-blank line: the blank ones before it are inside the section.
-                    for (Line& blank : section->tail)
-                        section->lines.push_back(std::move(blank));
-                    section->tail.clear();
-                    section->lines.push_back(std::move(line));
-                });
+    ForEachLine(text, [&](std::string_view text, std::string_view) {
+        Line line{text, number++};
+        if (IsBlankLine(text)) {
+            section->tail.push_back(std::move(line));
+            return;
+        }
+        if (const auto name = SectionName(text)) {
+            section = &file.AddSection(std::string(*name), std::move(line));
+            return;
+        }
+        // A non-blank line: the blank ones before it are inside the section.
+        for (Line& blank : section->tail)
+            section->lines.push_back(std::move(blank));
+        section->tail.clear();
+        section->lines.push_back(std::move(line));
+    });
     return file;
 }
 
@@ -291,35 +295,54 @@ bool ProfileFile::SetNumberedKeys(std::string_view section,
     return true;
 }
 
-std::string ProfileFile::Serialize() const {
-    std::size_t size = bom_.size();
+std::string_view ProfileFile::Lead() const {
+    if (!bom_.empty())
+        return bom_;
+    // A line set at the very start may begin with the mark's bytes (a key
+    // named so): a mark before it keeps a reader from taking them for one.
+    for (const Section& section : sections_) {
+        const Line* first = section.head             ? &*section.head
+                            : !section.lines.empty() ? &section.lines.front()
+                            : !section.tail.empty()  ? &section.tail.front()
+                                                     : nullptr;
+        if (first != nullptr)
+            return first->Text().starts_with(kUtf8Bom) ? kUtf8Bom : std::string_view();
+    }
+    return {};
+}
+
+void ProfileFile::ForEachWrittenLine(
+    const std::function<void(std::string_view line, std::size_t origin)>& visit) const {
+    for (const Section& section : sections_) {
+        if (section.head)
+            visit(section.head->Text(), section.head->origin);
+        for (const Line& line : section.lines)
+            visit(line.Text(), line.origin);
+        for (const Line& line : section.tail)
+            visit(line.Text(), line.origin);
+    }
+}
+
+std::size_t ProfileFile::SerializedSize() const {
+    std::size_t size = Lead().size();
     for (const Section& section : sections_) {
         size += section.head ? section.head->Text().size() + 2 : 0;
         for (const Line& line : section.lines)
             size += line.Text().size() + 2;
-        size += section.tail.size() * 2;
         for (const Line& line : section.tail)
-            size += line.Text().size();
+            size += line.Text().size() + 2;
     }
+    return size;
+}
+
+std::string ProfileFile::Serialize() const {
     std::string out;
-    out.reserve(size);
-    out += bom_;
-    const auto write = [&out](const Line& line) {
-        out += line.Text();
+    out.reserve(SerializedSize());
+    out += Lead();
+    ForEachWrittenLine([&out](std::string_view line, std::size_t) {
+        out += line;
         out += "\r\n";
-    };
-    for (const Section& section : sections_) {
-        if (section.head)
-            write(*section.head);
-        for (const Line& line : section.lines)
-            write(line);
-        for (const Line& line : section.tail)
-            write(line);
-    }
-    // A line set at the very start may begin with the mark's bytes (a key
-    // named so): a mark before it keeps a reader from taking them for one.
-    if (bom_.empty() && std::string_view(out).starts_with(kUtf8Bom))
-        out.insert(0, kUtf8Bom);
+    });
     return out;
 }
 
@@ -330,19 +353,6 @@ std::vector<std::string> ProfileFile::SectionNames() const {
             names.push_back(section.name);
     }
     return names;
-}
-
-std::vector<std::size_t> ProfileFile::LineOrigins() const {
-    std::vector<std::size_t> origins;
-    for (const Section& section : sections_) {
-        if (section.head)
-            origins.push_back(section.head->origin);
-        for (const Line& line : section.lines)
-            origins.push_back(line.origin);
-        for (const Line& line : section.tail)
-            origins.push_back(line.origin);
-    }
-    return origins;
 }
 
 std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {

@@ -41,6 +41,8 @@ public:
 
     // One pass over the bytes. Never fails: any bytes are some profile file.
     static ProfileFile Parse(std::string_view bytes);
+    // The same for bytes the file may keep, without a copy of them.
+    static ProfileFile ParseTaking(std::string bytes);
 
     // The value of the key in the first section of that name, nullopt when the
     // section or the key is missing.
@@ -86,12 +88,17 @@ public:
     // repeated ones too.
     std::vector<std::string> KeyNames(std::string_view section) const;
 
-    // Where each line that Serialize writes comes from, in the same order:
-    // its 0-based number among the lines Parse split the bytes into, or
-    // kChangedLine for a line set since. A file read through another encoding
-    // can thus be written back with the lines it kept exactly as they were.
+    // What Serialize writes, piece by piece, for a writer that converts the
+    // text as it goes: the lead (a byte-order mark, or nothing), then each line
+    // without its CR LF and where it comes from: its 0-based number among the
+    // lines Parse split the bytes into, or kChangedLine for a line set since.
+    // A file read through another encoding can thus be written back with the
+    // lines it kept exactly as they were. The size is Serialize's.
     static constexpr std::size_t kChangedLine = static_cast<std::size_t>(-1);
-    std::vector<std::size_t> LineOrigins() const;
+    std::string_view Lead() const;
+    void ForEachWrittenLine(
+        const std::function<void(std::string_view line, std::size_t origin)>& visit) const;
+    std::size_t SerializedSize() const;
 
 private:
     // A view into texts_: a long list is read without a copy per line, and

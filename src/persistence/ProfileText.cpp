@@ -65,58 +65,36 @@ ProfileText ProfileText::Decode(std::string_view bytes, CodePage& codePage) {
     return decoded;
 }
 
-std::string ProfileText::Encode(const ProfileFile& file, CodePage& codePage) const {
-    const std::string text = file.Serialize();
-
-    // The text in pieces: runs the program wrote or read whole, and the
-    // lines kept as they were.
-    struct Piece {
-        std::string_view text;
-        const std::string* original = nullptr;
-    };
-    std::vector<Piece> pieces;
-    if (originals_.empty()) {
-        pieces.push_back({text});
-    } else {
-        const std::vector<std::size_t> origins = file.LineOrigins();
-        const std::string_view all(text);
-        std::size_t converted = 0; // the text before this offset is in a piece
-        std::size_t index = 0;
-        ForEachLine(all, [&](std::string_view line, std::string_view) {
-            const std::size_t origin =
-                index < origins.size() ? origins[index] : ProfileFile::kChangedLine;
-            ++index;
-            const auto kept = originals_.find(origin);
-            if (kept == originals_.end())
-                return;
-            const auto start = static_cast<std::size_t>(line.data() - all.data());
-            pieces.push_back({all.substr(converted, start - converted)});
-            pieces.push_back({line, &kept->second});
-            converted = start + line.size();
-        });
-        pieces.push_back({all.substr(converted)});
-    }
-
-    // A code-page file stays one while everything the program wrote fits.
-    std::string out(MarkOf(encoding_));
-    out.reserve(text.size() + text.size() / 8);
-    bool sameEncoding = true;
-    for (const Piece& piece : pieces) {
-        if (piece.original != nullptr) {
-            out += *piece.original;
-        } else if (!AppendBody(out, piece.text, encoding_, codePage)) {
-            sameEncoding = false;
-            break;
-        }
-    }
-    if (!sameEncoding) {
-        out = MarkOf(StoredEncoding::Utf16Le);
-        out.reserve(2 * text.size());
-        for (const Piece& piece : pieces)
-            AppendBody(out, piece.text, StoredEncoding::Utf16Le, codePage);
-    }
-    if (sameEncoding)
+bool ProfileText::EncodeAs(std::string& out, const ProfileFile& file, StoredEncoding target,
+                           CodePage& codePage) const {
+    const bool sameEncoding = target == encoding_;
+    const BodyWriter writer(target, codePage);
+    const std::string_view mark = MarkOf(target);
+    out.clear();
+    out.reserve(mark.size() + (IsUtf16(target) ? 2 : 1) * file.SerializedSize() +
+                (sameEncoding ? strayByte_.size() : 0));
+    out += mark;
+    bool fits = writer.Append(out, file.Lead());
+    file.ForEachWrittenLine([&](std::string_view line, std::size_t origin) {
+        if (!fits)
+            return;
+        const auto kept = sameEncoding ? originals_.find(origin) : originals_.end();
+        if (kept != originals_.end())
+            out += kept->second;
+        else
+            fits = writer.Append(out, line);
+        fits = fits && writer.Append(out, "\r\n");
+    });
+    if (fits && sameEncoding)
         out += strayByte_;
+    return fits;
+}
+
+std::string ProfileText::Encode(const ProfileFile& file, CodePage& codePage) const {
+    // A code-page file stays one while everything the program wrote fits.
+    std::string out;
+    if (!EncodeAs(out, file, encoding_, codePage))
+        EncodeAs(out, file, StoredEncoding::Utf16Le, codePage);
     return out;
 }
 

@@ -30,12 +30,19 @@ public:
 
     // The file's text in UTF-8.
     const std::string& Text() const { return text_; }
+    // The file parsed from the text, which moves into it: Text() is empty
+    // after. A list of megabytes is not copied again.
+    ProfileFile TakeFile() { return ProfileFile::ParseTaking(std::move(text_)); }
     StoredEncoding Encoding() const { return encoding_; }
 
     // The file, as parsed from Text() and changed since.
     std::string Encode(const ProfileFile& file, CodePage& codePage) const;
 
 private:
+    // Writes the file in the encoding; false when a text does not fit it.
+    bool EncodeAs(std::string& out, const ProfileFile& file, StoredEncoding target,
+                  CodePage& codePage) const;
+
     StoredEncoding encoding_ = StoredEncoding::CodePage;
     std::string text_;
     // The lines that did not come through whole, by number, as their bytes

@@ -115,8 +115,9 @@ void WriteKeys(ProfileFile& file, const StoredSettings& stored) {
 
 } // namespace
 
-StoredSettings ReadSettingsFile(std::string_view text) {
-    const ProfileFile file = ProfileFile::Parse(text);
+namespace {
+
+StoredSettings ReadKeys(const ProfileFile& file) {
     StoredSettings stored;
     stored.settings.autoCopy = OnOff(file, "Copy", false);
     stored.settings.autoAdd = OnOff(file, "AutoAdd", false);
@@ -151,6 +152,12 @@ StoredSettings ReadSettingsFile(std::string_view text) {
     return stored;
 }
 
+} // namespace
+
+StoredSettings ReadSettingsFile(std::string_view text) {
+    return ReadKeys(ProfileFile::Parse(text));
+}
+
 std::string WriteSettingsFile(std::string_view previous, const StoredSettings& stored) {
     ProfileFile file = ProfileFile::Parse(previous);
     WriteKeys(file, stored);
@@ -158,7 +165,7 @@ std::string WriteSettingsFile(std::string_view previous, const StoredSettings& s
 }
 
 StoredSettings ReadSettingsFile(std::string_view bytes, CodePage& codePage) {
-    StoredSettings stored = ReadSettingsFile(ProfileText::Decode(bytes, codePage).Text());
+    StoredSettings stored = ReadKeys(ProfileText::Decode(bytes, codePage).TakeFile());
     // An escape written by hand may spell out bytes that are no text.
     MakeWellFormed(stored.configurationFile);
     for (PwcEntry& row : stored.rows) {
@@ -171,8 +178,8 @@ StoredSettings ReadSettingsFile(std::string_view bytes, CodePage& codePage) {
 
 std::string WriteSettingsFile(std::string_view previous, const StoredSettings& stored,
                               CodePage& codePage) {
-    const ProfileText text = ProfileText::Decode(previous, codePage);
-    ProfileFile file = ProfileFile::Parse(text.Text());
+    ProfileText text = ProfileText::Decode(previous, codePage);
+    ProfileFile file = text.TakeFile();
     WriteKeys(file, stored);
     return text.Encode(file, codePage);
 }

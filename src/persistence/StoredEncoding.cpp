@@ -67,31 +67,45 @@ std::string DecodeBody(std::string_view body, StoredEncoding encoding, CodePage&
     return DecodeBodyChecked(body, encoding, codePage).text;
 }
 
-bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
-                CodePage& codePage) {
-    switch (encoding) {
-    case StoredEncoding::CodePage: {
+BodyWriter::BodyWriter(StoredEncoding encoding, CodePage& codePage) : encoding_(encoding) {
+    if (encoding == StoredEncoding::CodePage)
+        codePage_.emplace(codePage);
+}
+
+bool BodyWriter::Append(std::string& out, std::string_view text) const {
+    switch (encoding_) {
+    case StoredEncoding::CodePage:
         if (IsAscii(text)) {
             out += text;
             return true;
         }
-        return CodePageText(codePage).AppendFromUtf8(out, text);
-    }
+        return codePage_->AppendFromUtf8(out, text);
     case StoredEncoding::Utf8:
         out += text;
         return true;
     case StoredEncoding::Utf16Le:
-    case StoredEncoding::Utf16Be: {
-        AppendUtf16Bytes(out, text, encoding == StoredEncoding::Utf16Le);
+    case StoredEncoding::Utf16Be:
+        AppendUtf16Bytes(out, text, encoding_ == StoredEncoding::Utf16Le);
         return true;
     }
-    }
     return false;
+}
+
+bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
+                CodePage& codePage) {
+    if (encoding == StoredEncoding::CodePage && IsAscii(text)) {
+        out += text; // no need to ask the system about the code page
+        return true;
+    }
+    return BodyWriter(encoding, codePage).Append(out, text);
 }
 
 std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding encoding,
                                       CodePage& codePage) {
     std::string out;
+    out.reserve(encoding == StoredEncoding::Utf16Le || encoding == StoredEncoding::Utf16Be
+                    ? 2 * text.size()
+                    : text.size());
     if (!AppendBody(out, text, encoding, codePage))
         return std::nullopt;
     return out;

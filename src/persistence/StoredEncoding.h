@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CodePage.h"
+#include "text/CodePageText.h"
 
 #include <optional>
 #include <string>
@@ -40,6 +41,18 @@ std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding enco
 // The same, appended; false, with `out` as it was, when it does not fit.
 bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
                 CodePage& codePage);
+
+// AppendBody for a text written in many pieces, which asks the system about
+// the code page once.
+class BodyWriter {
+public:
+    BodyWriter(StoredEncoding encoding, CodePage& codePage);
+    bool Append(std::string& out, std::string_view text) const;
+
+private:
+    StoredEncoding encoding_;
+    std::optional<CodePageText> codePage_;
+};
 
 // A whole file's text, whatever its encoding.
 std::string DecodeStoredText(std::string_view bytes, CodePage& codePage);

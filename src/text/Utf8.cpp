@@ -1,5 +1,6 @@
 #include "text/Utf8.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -164,8 +165,10 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 void AppendUtf16Bytes(std::string& out, std::string_view text, bool littleEndian) {
+    // No UTF-8 sequence takes fewer bytes than twice its UTF-16 units: room
+    // for that, and one pass.
     const std::size_t at = out.size();
-    out.resize(at + 2 * Utf16LengthOf(text));
+    out.resize(at + 2 * text.size());
     char* put = out.data() + at;
     const auto unit = [&](char32_t u) {
         *put++ = static_cast<char>(littleEndian ? u & 0xFF : u >> 8);
@@ -185,15 +188,66 @@ void AppendUtf16Bytes(std::string& out, std::string_view text, bool littleEndian
                 unit(0xDC00 + ((ch - 0x10000) & 0x3FF));
             }
         });
+    out.resize(static_cast<std::size_t>(put - out.data()));
 }
 
-std::string Utf16BytesToUtf8(std::string_view bytes, bool littleEndian, bool& lone) {
+namespace {
+
+// Four units of the file at `p` that are all ASCII, in the file's byte order.
+bool FourAsciiUnits(const char* p, bool littleEndian) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t bytes = std::endian::native == std::endian::little
+                                    ? word
+                                    : __builtin_bswap64(word); // as the bytes lie
+    return (bytes & (littleEndian ? 0xFF80FF80FF80FF80ULL : 0x80FF80FF80FF80FFULL)) == 0;
+}
+
+// The bytes the text's UTF-8 takes (with `put`, written there): files are
+// megabytes and mostly ASCII, which goes four units at a time.
+std::size_t Utf16BytesAsUtf8(std::string_view bytes, bool littleEndian, char* put, bool& lone) {
+    const std::size_t count = bytes.size() / 2;
     const auto unit = [&](std::size_t i) {
         const auto a = static_cast<unsigned char>(bytes[2 * i]);
         const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
         return static_cast<char32_t>(littleEndian ? a | b << 8 : b | a << 8);
     };
-    return Utf8Of(bytes.size() / 2, unit, &lone);
+    const std::size_t low = littleEndian ? 0 : 1;
+    std::size_t length = 0;
+    lone = false;
+    for (std::size_t i = 0; i < count;) {
+        if (i + 4 <= count && FourAsciiUnits(bytes.data() + 2 * i, littleEndian)) {
+            if (put != nullptr)
+                for (std::size_t k = 0; k < 4; ++k)
+                    *put++ = bytes[2 * (i + k) + low];
+            length += 4;
+            i += 4;
+            continue;
+        }
+        char32_t ch = unit(i++);
+        if (ch >= 0xD800 && ch < 0xE000) {
+            const char32_t next = i < count ? unit(i) : 0;
+            if (ch < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
+                ch = 0x10000 + ((ch - 0xD800) << 10) + (next - 0xDC00);
+                ++i;
+            } else {
+                ch = kReplacement;
+                lone = true;
+            }
+        }
+        length += Utf8Length(ch);
+        if (put != nullptr)
+            put = PutUtf8(put, ch);
+    }
+    return length;
+}
+
+} // namespace
+
+std::string Utf16BytesToUtf8(std::string_view bytes, bool littleEndian, bool& lone) {
+    std::string out(Utf16BytesAsUtf8(bytes, littleEndian, nullptr, lone), '\0');
+    Utf16BytesAsUtf8(bytes, littleEndian, out.data(), lone);
+    return out;
 }
 
 std::size_t AsciiPrefix(std::string_view text) {
