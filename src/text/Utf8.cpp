@@ -95,24 +95,28 @@ void EachOfUtf8(std::string_view text, Ascii&& ascii, Put&& put) {
     }
 }
 
-// Calls put(ch) for each character of `count` UTF-16 units, unit(i) giving
-// the i-th; true when a lone surrogate was read (as U+FFFD).
+// The character at unit i of `count` UTF-16 units, unit(i) giving the i-th;
+// i moves past it. A lone surrogate reads as U+FFFD and sets `lone`.
+template <typename Unit>
+char32_t NextOfUtf16(std::size_t count, Unit&& unit, std::size_t& i, bool& lone) {
+    char32_t ch = unit(i++);
+    if (ch < 0xD800 || ch >= 0xE000)
+        return ch;
+    const char32_t next = i < count ? unit(i) : 0;
+    if (ch < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
+        ++i;
+        return 0x10000 + ((ch - 0xD800) << 10) + (next - 0xDC00);
+    }
+    lone = true;
+    return kReplacement;
+}
+
+// Calls put(ch) for each character of the units; true when a lone surrogate
+// was read.
 template <typename Unit, typename Put> bool EachOfUtf16(std::size_t count, Unit&& unit, Put&& put) {
     bool lone = false;
-    for (std::size_t i = 0; i < count; ++i) {
-        char32_t ch = unit(i);
-        if (ch >= 0xD800 && ch < 0xE000) {
-            const char32_t next = i + 1 < count ? unit(i + 1) : 0;
-            if (ch < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
-                ch = 0x10000 + ((ch - 0xD800) << 10) + (next - 0xDC00);
-                ++i;
-            } else {
-                ch = kReplacement;
-                lone = true;
-            }
-        }
-        put(ch);
-    }
+    for (std::size_t i = 0; i < count;)
+        put(NextOfUtf16(count, unit, i, lone));
     return lone;
 }
 
@@ -224,17 +228,7 @@ std::size_t Utf16BytesAsUtf8(std::string_view bytes, bool littleEndian, char* pu
             i += 4;
             continue;
         }
-        char32_t ch = unit(i++);
-        if (ch >= 0xD800 && ch < 0xE000) {
-            const char32_t next = i < count ? unit(i) : 0;
-            if (ch < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
-                ch = 0x10000 + ((ch - 0xD800) << 10) + (next - 0xDC00);
-                ++i;
-            } else {
-                ch = kReplacement;
-                lone = true;
-            }
-        }
+        const char32_t ch = NextOfUtf16(count, unit, i, lone);
         length += Utf8Length(ch);
         if (put != nullptr)
             put = PutUtf8(put, ch);
