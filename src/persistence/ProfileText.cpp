@@ -74,17 +74,24 @@ bool ProfileText::EncodeAs(std::string& out, const ProfileFile& file, StoredEnco
     out.reserve(mark.size() + (IsUtf16(target) ? 2 : 1) * file.SerializedSize() +
                 (sameEncoding ? strayByte_.size() : 0));
     out += mark;
-    bool fits = writer.Append(out, file.Lead());
+    bool fits = true;
+    // A byte-order mark the text began with belongs to its first line: kept
+    // as it was, that line brings it along.
+    std::string_view lead = file.Lead();
     file.ForEachWrittenLine([&](std::string_view line, std::size_t origin) {
         if (!fits)
             return;
         const auto kept = sameEncoding ? originals_.find(origin) : originals_.end();
+        if (!lead.empty() && !(kept != originals_.end() && origin == 0))
+            fits = writer.Append(out, lead);
+        lead = {};
         if (kept != originals_.end())
             out += kept->second;
         else
-            fits = writer.Append(out, line);
+            fits = fits && writer.Append(out, line);
         fits = fits && writer.Append(out, "\r\n");
     });
+    fits = fits && writer.Append(out, lead); // a file of no lines
     if (fits && sameEncoding)
         out += strayByte_;
     return fits;
