@@ -53,6 +53,12 @@ MenuCaption SplitMenuCaption(std::string_view text) {
     return {std::string(text.substr(0, tab)), std::string(text.substr(tab + 1))};
 }
 
+MenuItemType MenuItemTypeFor(bool separator, bool enabled, bool skinned) {
+    if (separator)
+        return {true, skinned, true, false};
+    return {false, skinned, enabled, true};
+}
+
 ui::Size MeasureMenuItem(bool separator, ui::Size caption, int shortcutWidth, int dpi) {
     if (separator)
         return {ui::ScaleForDpi(kBarWidth + kExtraWidth, dpi),

@@ -30,6 +30,19 @@ struct MenuCaption {
 };
 MenuCaption SplitMenuCaption(std::string_view text);
 
+// How an item goes into the system's menu. A separator stays a separator to
+// the system, drawn by the skin or not: the arrow keys pass over it and
+// assistive technology announces no empty item.
+struct MenuItemType {
+    bool separator = false;
+    bool ownerDrawn = false;
+    bool enabled = true;
+    // Only items that say something carry their caption to the system.
+    bool captioned = true;
+    friend bool operator==(const MenuItemType&, const MenuItemType&) = default;
+};
+MenuItemType MenuItemTypeFor(bool separator, bool enabled, bool skinned);
+
 // Measured in the menu's font at this DPI.
 ui::Size MeasureMenuItem(bool separator, ui::Size caption, int shortcutWidth, int dpi);
 

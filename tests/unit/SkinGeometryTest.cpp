@@ -345,6 +345,26 @@ TEST(SkinMenuFace, MeasuresAndDrawing) {
     EXPECT_EQ(look.fills.back().at, (Rect{45, 3, 252, 2}));
 }
 
+// A separator is a separator to the system whether the skin draws it or not; only a skinned
+// menu is drawn by the program, and a separator carries no caption and is never greyed.
+TEST(SkinMenuFace, ItemTypes) {
+    struct Case {
+        bool separator, enabled, skinned;
+        MenuItemType type;
+    };
+    const Case cases[] = {
+        {true, true, true, {true, true, true, false}},
+        {true, false, true, {true, true, true, false}},
+        {true, true, false, {true, false, true, false}},
+        {false, true, true, {false, true, true, true}},
+        {false, false, true, {false, true, false, true}},
+        {false, false, false, {false, false, false, true}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MenuItemTypeFor(c.separator, c.enabled, c.skinned), c.type)
+            << c.separator << c.enabled << c.skinned;
+}
+
 TEST(SkinMenuFace, CaptionsAndAccelerators) {
     const MenuCaption save = SplitMenuCaption("&Save Configuration\tCtrl+S");
     EXPECT_EQ(save.caption, "&Save Configuration");

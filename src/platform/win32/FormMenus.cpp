@@ -39,23 +39,24 @@ void FormMenus::Popup(const ui::PopupMenu& menu, int x, int y) {
     const bool ownerDrawn = menu.Skin().has_value() && !HighContrastOn();
     for (std::size_t i = 0; i < items.size(); ++i) {
         const ui::MenuItem& item = *items[i];
-        const UINT state = item.Enabled() ? MF_ENABLED : MF_GRAYED;
-        if (ownerDrawn) {
-            // The caption stays the item's text, for screen readers.
-            std::wstring caption = Wide(item.Text());
-            MENUITEMINFOW info{};
-            info.cbSize = sizeof(info);
-            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
-            info.fType = MFT_OWNERDRAW;
-            info.fState = item.Enabled() && !item.IsSeparator() ? MFS_ENABLED : MFS_DISABLED;
-            info.wID = static_cast<UINT>(i + 1);
-            info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+        const skin::MenuItemType type =
+            skin::MenuItemTypeFor(item.IsSeparator(), item.Enabled(), ownerDrawn);
+        // The caption stays the item's text when drawn by the program, for
+        // screen readers.
+        std::wstring caption = Wide(item.Text());
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        info.fType =
+            (type.separator ? MFT_SEPARATOR : MFT_STRING) | (type.ownerDrawn ? MFT_OWNERDRAW : 0);
+        info.fState = type.enabled ? MFS_ENABLED : MFS_DISABLED;
+        info.wID = type.separator ? 0 : static_cast<UINT>(i + 1);
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+        if (type.captioned) {
+            info.fMask |= MIIM_STRING;
             info.dwTypeData = caption.data();
-            InsertMenuItemW(popup.get(), static_cast<UINT>(i), TRUE, &info);
-        } else if (item.IsSeparator())
-            AppendMenuW(popup.get(), MF_SEPARATOR, 0, nullptr);
-        else
-            AppendMenuW(popup.get(), MF_STRING | state, i + 1, Wide(item.Text()).c_str());
+        }
+        InsertMenuItemW(popup.get(), static_cast<UINT>(i), TRUE, &info);
     }
     shown_ = &menu;
     const int chosen =
