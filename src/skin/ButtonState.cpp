@@ -33,14 +33,26 @@ bool ButtonState::LeftUp(bool inside) {
     return wasPressed && inside;
 }
 
+bool ButtonState::KeyDown() {
+    const bool was = Pressed();
+    keyHeld_ = true;
+    return !was;
+}
+
+bool ButtonState::KeyUp() {
+    const bool was = Pressed();
+    keyHeld_ = false;
+    return was != Pressed();
+}
+
 bool ButtonState::Cancel() {
-    const bool changed = pressed_;
-    pressed_ = repeating_ = false;
+    const bool changed = Pressed();
+    pressed_ = repeating_ = keyHeld_ = false;
     return changed;
 }
 
 int ButtonState::Frame(bool enabled) const {
-    return ButtonFrame(enabled, pressed_, mouseOver_);
+    return ButtonFrame(enabled, Pressed(), mouseOver_);
 }
 
 } // namespace pw::skin

@@ -9,8 +9,8 @@
 namespace pw::skin {
 namespace {
 
-// One mouse event as the binding reports it.
-enum class Event { Enter, Leave, MoveIn, MoveOut, Down, UpIn, UpOut, Cancel };
+// One mouse or Space event as the binding reports it.
+enum class Event { Enter, Leave, MoveIn, MoveOut, Down, UpIn, UpOut, Cancel, KeyDown, KeyUp };
 
 struct Step {
     Event event;
@@ -31,9 +31,11 @@ constexpr Apply kApply[] = {
     [](ButtonState& s) { return s.LeftUp(true); },
     [](ButtonState& s) { return s.LeftUp(false); },
     [](ButtonState& s) { return s.Cancel(); },
+    [](ButtonState& s) { return s.KeyDown(); },
+    [](ButtonState& s) { return s.KeyUp(); },
 };
 
-TEST(SkinButtonState, MouseEventsGiveFramesAndClicks) {
+TEST(SkinButtonState, MouseAndSpaceGiveFramesAndClicks) {
     struct Case {
         std::string name;
         std::vector<Step> steps;
@@ -68,6 +70,31 @@ TEST(SkinButtonState, MouseEventsGiveFramesAndClicks) {
           {E::UpIn, 2, false, false, false}}},
         {"a second press while held changes nothing",
          {{E::Down, 3, true, false, true}, {E::Down, 3, false, false, true}}},
+        // Space: pressed while held, whatever the pointer does meanwhile; the control's own
+        // handling clicks at the release, and nothing repeats.
+        {"Space held and let go",
+         {{E::KeyDown, 3, true, false, false},
+          {E::KeyDown, 3, false, false, false}, // the key's auto-repeat
+          {E::KeyUp, 1, true, false, false}}},
+        {"Space with the pointer over the button goes back to hover",
+         {{E::Enter, 2, true, false, false},
+          {E::KeyDown, 3, true, false, false},
+          {E::KeyUp, 2, true, false, false}}},
+        {"the pointer leaving does not end a press by Space",
+         {{E::Enter, 2, true, false, false},
+          {E::KeyDown, 3, true, false, false},
+          {E::Leave, 3, true, false, false},
+          {E::MoveOut, 3, false, false, false},
+          {E::KeyUp, 1, true, false, false}}},
+        {"focus or mouse taken away while Space is held",
+         {{E::KeyDown, 3, true, false, false},
+          {E::Cancel, 1, true, false, false},
+          {E::KeyUp, 1, false, false, false}}},
+        {"a mouse press and Space together stay pressed until both are let go",
+         {{E::Down, 3, true, false, true},
+          {E::KeyDown, 3, false, false, true},
+          {E::UpIn, 3, true, true, false},
+          {E::KeyUp, 2, true, false, false}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

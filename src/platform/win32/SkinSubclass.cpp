@@ -38,9 +38,7 @@ void PaintButton(HWND hwnd, HDC dc, const RECT& client, SkinnedControl& s) {
     skin::ButtonLookInput in{s.style, client.right, client.bottom, DpiOf(hwnd)};
     in.enabled = IsWindowEnabled(hwnd) != FALSE;
     in.focused = s.focused;
-    // Space held on the focused button presses it as the mouse does.
-    in.pressed = s.state.Pressed() || ((SendMessageW(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0 &&
-                                       GetCapture() != hwnd);
+    in.pressed = s.state.Pressed();
     in.mouseOver = s.state.MouseOver();
     in.hasCaption = !TrimBlanks(caption).empty();
     HBITMAP glyph = button.GlyphId() != 0 ? s.pictures.Get(button.GlyphId()) : nullptr;
@@ -167,8 +165,9 @@ bool PointerOver(HWND hwnd) {
     return GetCursorPos(&at) != FALSE && WindowFromPoint(at) == hwnd;
 }
 
-// The mouse's comings and goings, to the state; true when the look changed.
-bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
+// The mouse's comings and goings and Space, to the state; true when the look
+// changed. The control's own handling still clicks.
+bool TrackInput(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, SkinnedControl& s) {
     bool changed = false;
     switch (msg) {
     case WM_MOUSEMOVE:
@@ -188,7 +187,23 @@ bool TrackMouse(HWND hwnd, UINT msg, LPARAM lp, SkinnedControl& s) {
         changed = true;
         s.state.LeftUp(PointerOver(hwnd)); // the control's own handling clicks
         break;
+    case WM_KEYDOWN:
+        if (wp != VK_SPACE)
+            return false;
+        changed = s.state.KeyDown();
+        break;
+    case WM_KEYUP:
+        if (wp != VK_SPACE)
+            return false;
+        changed = s.state.KeyUp();
+        break;
     case WM_CAPTURECHANGED:
+        // Space held down takes the mouse again at each repeat of the key.
+        if (reinterpret_cast<HWND>(lp) == hwnd)
+            return false;
+        changed = s.state.Cancel();
+        break;
+    case WM_KILLFOCUS:
         changed = s.state.Cancel();
         break;
     default:
@@ -235,7 +250,7 @@ LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
     default:
         break;
     }
-    const bool changed = TrackMouse(hwnd, msg, lp, s);
+    const bool changed = TrackInput(hwnd, msg, wp, lp, s);
     const LRESULT result = hook.Next(hwnd, msg, wp, lp);
     if (changed || std::find(std::begin(kRedrawnAfter), std::end(kRedrawnAfter), msg) !=
                        std::end(kRedrawnAfter))
