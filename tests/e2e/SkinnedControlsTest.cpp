@@ -96,6 +96,38 @@ TEST(SkinnedControls, ButtonShowsHoverAndPressAndDraggingOutDoesNotClick) {
         << "releasing outside the button clicked it";
 }
 
+// Space held on the focused button shows it pressed, as the mouse does, and the release clicks.
+TEST(SkinnedControls, SpaceHeldOnAButtonShowsItPressedAndTheReleaseClicks) {
+    PastewiseApp app;
+    ASSERT_TRUE(bringToFront(app.mainWindow()));
+    ASSERT_TRUE(moveMouseTo({0, 0}));
+    const HWND addButton = app.control(IDC_BUTTON_ADD);
+    ASSERT_TRUE(app.typeEntry("x"));
+    ASSERT_TRUE(pressKeys({VK_TAB}));
+    const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        const DWORD thread = GetWindowThreadProcessId(app.mainWindow(), nullptr);
+        return GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
+    };
+    ASSERT_TRUE(waitUntil([&] { return focused() == addButton; }));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    const Screenshot rest = Screenshot::of(addButton);
+    rest.keep("add-focused");
+
+    ASSERT_TRUE(holdKeys({VK_SPACE}));
+    const Screenshot held =
+        waitForLook(addButton, [&](const Screenshot& s) { return frameOf(s) != frameOf(rest); });
+    held.keep("add-space-held");
+    const bool pressedShown = frameOf(held) != frameOf(rest);
+    ASSERT_TRUE(releaseKeys({VK_SPACE}));
+    EXPECT_TRUE(pressedShown) << "Space held shows no pressed frame";
+    EXPECT_TRUE(waitUntil([&] { return app.list().count() == 1; })) << "the release did not click";
+    const Screenshot released =
+        waitForLook(addButton, [&](const Screenshot& s) { return frameOf(s) == frameOf(rest); });
+    EXPECT_EQ(frameOf(released), frameOf(rest));
+}
+
 TEST(SkinnedControls, DisabledCaptionIsGreyOverAWhiteShadowAndCheckBoxesFitTheirCaptions) {
     PastewiseApp app;
     ASSERT_TRUE(bringToFront(app.mainWindow()));
