@@ -216,10 +216,15 @@ bool ChildControls::StaticColors(HDC dc, HWND control, LRESULT& result) {
         return false;
     const auto* label = dynamic_cast<const ui::Label*>(child->placement.control);
     const auto* image = dynamic_cast<const ui::Image*>(child->placement.control);
-    const std::optional<ui::Color> font = label != nullptr ? label->FontColor() : std::nullopt;
-    const std::optional<ui::Color> back = label != nullptr   ? label->BackColor()
-                                          : image != nullptr ? image->Fill()
-                                                             : std::nullopt;
+    std::optional<ui::Color> font;
+    std::optional<ui::Color> back = image != nullptr ? image->Fill() : std::nullopt;
+    // Labels of their own colours, and every label under a high-contrast theme.
+    if (label != nullptr && (label->FontColor() || label->BackColor() || HighContrastOn())) {
+        const ui::LabelColors colors =
+            ui::ChooseLabelColors(*label, HighContrastOn(), CurrentSystemColors());
+        font = colors.text;
+        back = colors.back;
+    }
     if (!font && !back)
         return false;
     if (font)

@@ -19,11 +19,10 @@ namespace {
 // As a static control with SS_LEFT draws its caption: wrapped at words, '&'
 // marking a mnemonic, over its background colour or the window's.
 void DrawLabel(HDC dc, const RECT& r, const ui::Label& label, HFONT font, bool hidePrefix) {
-    Fill(dc, {r.left, r.top, r.right - r.left, r.bottom - r.top},
-         label.BackColor().value_or(SystemColor(COLOR_BTNFACE)));
-    const ui::Color text = label.FontColor().value_or(
-        SystemColor(label.Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-    SetTextColor(dc, ToColorRef(text));
+    const ui::LabelColors colors =
+        ui::ChooseLabelColors(label, HighContrastOn(), CurrentSystemColors());
+    Fill(dc, {r.left, r.top, r.right - r.left, r.bottom - r.top}, colors.back);
+    SetTextColor(dc, ToColorRef(colors.text));
     SetBkMode(dc, TRANSPARENT);
     const FontScope scope(dc, font);
     RECT box = r;

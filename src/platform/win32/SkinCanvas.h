@@ -3,6 +3,7 @@
 #include "platform/win32/Unique.h"
 #include "skin/NineSlice.h"
 #include "ui/Control.h"
+#include "ui/LabelColors.h"
 
 #include <windows.h>
 
@@ -24,6 +25,12 @@ inline COLORREF ToColorRef(const ui::Color& c) {
 inline ui::Color SystemColor(int index) {
     const COLORREF c = GetSysColor(index);
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+// The colours a label may take from the system, as they are now.
+inline ui::SystemColors CurrentSystemColors() {
+    return {SystemColor(COLOR_WINDOWTEXT), SystemColor(COLOR_BTNTEXT), SystemColor(COLOR_GRAYTEXT),
+            SystemColor(COLOR_HOTLIGHT),   SystemColor(COLOR_WINDOW),  SystemColor(COLOR_BTNFACE)};
 }
 
 // With a high-contrast theme on, controls keep the system's look.
