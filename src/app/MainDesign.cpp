@@ -53,6 +53,8 @@ void TfrmMain::Design() {
     imgTitle.SetFill(kBanner);
     Image1.SetFill(kBanner);
     Image1.SetIconId(IDI_PASTEWISE);
+    // The banner icon opens the product's home page, and says so to a screen reader.
+    Image1.SetAccessibleName(PW_PRODUCT_NAME " home page");
     for (ui::Label* label : {&lTitle, &lTitleHint, &lUpdate})
         label->SetBackColor(kBanner);
     lTitle.SetFontColor(kWhite);

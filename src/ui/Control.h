@@ -73,6 +73,11 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint) { hint_ = std::move(hint); }
 
+    // What assistive technology calls a control that has no caption to say
+    // it, where its hint does not either.
+    const std::string& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+
     // The context menu the control shows on a right click; null for none.
     PopupMenu* ContextMenu() const { return contextMenu_; }
     void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
@@ -92,6 +97,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     std::string hint_;
+    std::string accessibleName_;
     PopupMenu* contextMenu_ = nullptr;
     Observer observer_;
 };
