@@ -47,6 +47,8 @@ std::span<const MessageRoute<FormWindow>> FormWindow::Routes() {
         {kShown, &FormWindow::OnShown},
         {WM_CLOSE, &FormWindow::OnClose},
         {WM_DESTROY, &FormWindow::OnDestroy},
+        {WM_GETOBJECT, &FormWindow::OnGetObject},
+        {kAccessibleAction, &FormWindow::OnAccessibleAction},
     };
     return kRoutes;
 }
@@ -101,6 +103,7 @@ bool FormWindow::CreateFrame(HICON icon, HWND owner, DWORD style, DWORD exStyle)
 }
 
 void FormWindow::Teardown() {
+    accessibility_.Forget();
     children_.Forget();
     form_.OnCaptionChanged = nullptr;
     form_.OnGoing = nullptr;
@@ -239,6 +242,15 @@ bool FormWindow::OnLookChanged(const Message& m, LRESULT&) {
     ForgetHighContrast();
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return false;
+}
+
+bool FormWindow::OnGetObject(const Message& m, LRESULT& result) {
+    return accessibility_.Answer(m.wp, m.lp, result);
+}
+
+bool FormWindow::OnAccessibleAction(const Message& m, LRESULT&) {
+    accessibility_.RunAction(static_cast<long>(m.wp));
+    return true;
 }
 
 bool FormWindow::OnShowWindow(const Message& m, LRESULT&) {

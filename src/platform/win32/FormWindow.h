@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/ChildControls.h"
+#include "platform/win32/FormAccessibility.h"
 #include "platform/win32/FormFonts.h"
 #include "platform/win32/FormMenus.h"
 #include "platform/win32/FormTooltips.h"
@@ -160,6 +161,8 @@ private:
     bool OnShown(const Message& m, LRESULT& result);
     bool OnClose(const Message& m, LRESULT& result);
     bool OnDestroy(const Message& m, LRESULT& result);
+    bool OnGetObject(const Message& m, LRESULT& result);
+    bool OnAccessibleAction(const Message& m, LRESULT& result);
 
     ui::Form& form_;
     HWND hwnd_ = nullptr;
@@ -169,6 +172,7 @@ private:
     ChildControls children_{form_, hwnd_, fonts_};
     FormTooltips tooltips_{hwnd_, children_};
     FormMenus menus_{hwnd_, form_};
+    FormAccessibility accessibility_{hwnd_, form_, children_};
 };
 
 } // namespace pw::win32

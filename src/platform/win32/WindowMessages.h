@@ -22,5 +22,8 @@ inline constexpr UINT kShown = WM_APP + 2;
 // The shell's "TaskbarCreated", registered at run time, as the main window's
 // table knows it.
 inline constexpr UINT kTaskbarCreated = WM_APP + 3;
+// Posted by a form window's accessible object: wParam the drawn child whose
+// default action a reader asked for.
+inline constexpr UINT kAccessibleAction = WM_APP + 8;
 
 } // namespace pw::win32
