@@ -294,6 +294,62 @@ TEST(SkinnedControls, ControlsKeepTheirNamesStatesAndKeyboard) {
     CoUninitialize();
 }
 
+// A screen reader finds the main window's drawn labels and pictures by name, and their
+// default action is their click: the "Menu" link opens the main menu.
+TEST(SkinnedControls, TheMainWindowsDrawnControlsAreInItsAccessibleTree) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    {
+        PastewiseApp app;
+        IAccessible* window = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(app.mainWindow(), OBJID_CLIENT, __uuidof(IAccessible),
+                                              reinterpret_cast<void**>(&window)))) {
+            std::printf("accessible tree not checked: no accessible object in this Wine\n");
+            CoUninitialize();
+            return;
+        }
+        long count = 0;
+        ASSERT_EQ(window->get_accChildCount(&count), S_OK);
+        std::vector<VARIANT> children(static_cast<std::size_t>(count));
+        long got = 0;
+        ASSERT_TRUE(SUCCEEDED(AccessibleChildren(window, 0, count, children.data(), &got)));
+        std::set<std::wstring> names;
+        long menuLink = 0;
+        for (long i = 0; i < got; ++i) {
+            VARIANT& child = children[static_cast<std::size_t>(i)];
+            if (child.vt == VT_I4) {
+                BSTR name = nullptr;
+                if (SUCCEEDED(window->get_accName(child, &name)) && name != nullptr) {
+                    names.insert(name);
+                    if (std::wstring(name) == L"Menu") {
+                        menuLink = child.lVal;
+                    }
+                }
+                SysFreeString(name);
+            }
+            VariantClear(&child);
+        }
+        for (const wchar_t* name : {L"Menu", L"Check for updates...", L"Donate...",
+                                    L"orvane.example", L"Orvane Pastewise home page"}) {
+            EXPECT_TRUE(names.count(name) == 1)
+                << "no accessible " << testing::PrintToString(std::wstring(name));
+        }
+        ASSERT_NE(menuLink, 0);
+        VARIANT menuChild{};
+        menuChild.vt = VT_I4;
+        menuChild.lVal = menuLink;
+        ASSERT_TRUE(bringToFront(app.mainWindow()));
+        EXPECT_EQ(window->accDoDefaultAction(menuChild), S_OK);
+        const HWND menu = pollFor([&] { return findVisibleTopLevel(app.processId(), "#32768"); });
+        EXPECT_NE(menu, nullptr) << "the Menu link's default action opened no menu";
+        if (menu != nullptr) {
+            ASSERT_TRUE(pressKeys({VK_ESCAPE}));
+            EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(menu) == 0; }));
+        }
+        window->Release();
+    }
+    CoUninitialize();
+}
+
 // The colours of the first frame of a strip in the program's resources.
 std::set<COLORREF> frameColours(int resourceId, int frameWidth) {
     std::set<COLORREF> colours;
