@@ -1,10 +1,12 @@
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
 
+#include "Input.h"
 #include "Notepad.h"
 #include "PasteCheck.h"
 #include "PastewiseApp.h"
@@ -75,6 +77,37 @@ TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconAndItsMenuBringItBackOr
     ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
     ASSERT_TRUE(app.chooseFromTrayMenu('E'));
     EXPECT_EQ(app.process().waitForExit(), std::optional<DWORD>(0));
+}
+
+bool waitForTopmost(HWND main, bool on) {
+    return waitUntil(
+        [&] { return ((GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == on; });
+}
+
+TEST(Tray, AlwaysOnTopTickedAfterAStayInTheNotificationAreaPutsTheWindowOnTopAndIsKept) {
+    {
+        PastewiseApp app;
+        const HWND main = app.mainWindow();
+        ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
+        PostMessageA(main, pw::win32::kTrayCallback, 0, WM_LBUTTONDOWN);
+        ASSERT_TRUE(waitForShown(main) && waitForIcon(main, false));
+        // The pointer comes over the window on its way to the box: the hints are made.
+        POINT point{};
+        ASSERT_TRUE(app.pointAtControl(app.control(IDC_LISTVIEW), 0, point));
+        ASSERT_TRUE(moveMouseTo(point) && moveMouseTo({point.x + 1, point.y}));
+        ASSERT_TRUE(
+            waitUntil([&] { return findTopLevel(app.processId(), TOOLTIPS_CLASSA) != nullptr; }));
+        for (const bool on : {true, false, true}) {
+            ASSERT_TRUE(app.setCheckBox(IDC_CHECK_ALWAYSONTOP, on));
+            EXPECT_TRUE(waitForTopmost(main, on)) << "ticked " << on;
+        }
+        ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+    }
+    EXPECT_EQ(
+        GetPrivateProfileIntA("AlwaysOnTop", "Enable", -1, PastewiseApp::settingsFile().c_str()),
+        1);
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    EXPECT_TRUE(waitForTopmost(app.mainWindow(), true)) << "not on top at the next start";
 }
 
 std::array<LONG, 4> boundsOf(HWND window) {

@@ -265,6 +265,7 @@ bool FormWindow::OnClose(const Message&, LRESULT&) {
 }
 
 bool FormWindow::OnDestroy(const Message&, LRESULT&) {
+    tooltips_.Destroy();
     if (form_.OnDestroy)
         form_.OnDestroy();
     return false;
