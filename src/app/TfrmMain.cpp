@@ -131,6 +131,9 @@ bool TfrmMain::FormClose() {
     if (!SaveSettings())
         return false;
     clipboardChain_.Leave();
+    // Only now: a refused exit leaves a hidden window that the icon alone
+    // brings back.
+    trayIcon_.Delete();
     NativeWindow().Quit();
     return true;
 }
@@ -268,8 +271,6 @@ void TfrmMain::bAddClick() {
 void TfrmMain::bExitClick() {
     closeMode_ = CloseMode::Exit;
     NativeWindow().RequestClose();
-    // Whether or not the close went through.
-    trayIcon_.Delete();
 }
 
 void TfrmMain::aMoveUpExecute() {

@@ -10,6 +10,8 @@
 #include "Notepad.h"
 #include "PasteCheck.h"
 #include "PastewiseApp.h"
+#include "ProgramBox.h"
+#include "StoredFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
 #include "platform/win32/WindowMessages.h"
@@ -77,6 +79,29 @@ TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconAndItsMenuBringItBackOr
     ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
     ASSERT_TRUE(app.chooseFromTrayMenu('E'));
     EXPECT_EQ(app.process().waitForExit(), std::optional<DWORD>(0));
+}
+
+// Exit chosen from the icon's menu while the window is hidden, and Cancel at the save question:
+// the program runs on, and its icon is still there to bring the window back.
+TEST(Tray, ExitFromTheIconMenuCancelledAtTheSaveQuestionLeavesTheIconToComeBackBy) {
+    PastewiseApp app;
+    const HWND main = app.mainWindow();
+    ASSERT_TRUE(app.chooseFromMainMenu('N')); // an untitled list, which Exit asks about
+    ASSERT_TRUE(app.waitForCaption(documentCaption("Untitled")));
+    ASSERT_TRUE(app.addSnippet("unsaved"));
+    ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main) && waitForIcon(main, true));
+
+    ASSERT_TRUE(app.chooseFromTrayMenu('E'));
+    EXPECT_TRUE(answerProgramBox(app, "Do you want to save changes to configuration file?",
+                                 BoxButtons::YesNoCancel, IDCANCEL));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    EXPECT_TRUE(app.process().running());
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(waitForIcon(main, true)) << "hidden, and no icon to bring it back";
+
+    PostMessageA(main, pw::win32::kTrayCallback, 0, WM_LBUTTONDOWN);
+    EXPECT_TRUE(waitForShown(main) && waitForIcon(main, false));
+    EXPECT_EQ(app.list().count(), 1);
 }
 
 bool waitForTopmost(HWND main, bool on) {
