@@ -158,8 +158,11 @@ bool FormWindow::OnNotify(const Message& m, LRESULT& result) {
 }
 
 bool FormWindow::OnCommand(const Message& m, LRESULT&) {
-    return RouteNotification(children_.Find(reinterpret_cast<HWND>(m.lp)), children_.Mirror(), m.id,
-                             m.wp, m.lp);
+    const NativeChild* child = children_.Find(reinterpret_cast<HWND>(m.lp));
+    // Esc, as the dialog keys send it: no control of the form has that id.
+    if (child == nullptr && LOWORD(m.wp) == IDCANCEL && HIWORD(m.wp) == BN_CLICKED)
+        return form_.Cancel();
+    return RouteNotification(child, children_.Mirror(), m.id, m.wp, m.lp);
 }
 
 bool FormWindow::OnMeasureItem(const Message& m, LRESULT& result) {
