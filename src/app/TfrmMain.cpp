@@ -73,6 +73,10 @@ void TfrmMain::lMenuClick() {
     NativeWindow().Popup(suiPopupMenu1, -1, -1);
 }
 
+void TfrmMain::aMainMenuExecute() {
+    NativeWindow().PopupFromKeyboard(suiPopupMenu1, lMenu);
+}
+
 void TfrmMain::miNewConfigurationClick() {
     NewConfiguration(Document());
 }

@@ -51,6 +51,8 @@ public:
     virtual void SetTopmost(bool on) = 0;
     // At a screen position; at the mouse pointer when both are -1.
     virtual void Popup(const PopupMenu& menu, int x, int y) = 0;
+    // As the keyboard opens a menu: under the control, its first item selected.
+    virtual void PopupFromKeyboard(const PopupMenu& menu, const Control& below) = 0;
     // Shows another form modally, owned by this one, and returns once the
     // form has a modal result; its native window is gone by then.
     virtual void RunModal(Form& dialog) = 0;

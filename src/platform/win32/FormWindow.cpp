@@ -116,7 +116,8 @@ void FormWindow::ShowFirstTime(int command) {
 }
 
 bool FormWindow::TranslateShortcut(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr ||
+    // F10 comes as a system key, as Alt combinations do.
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) || hwnd_ == nullptr ||
         (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)))
         return false;
     return form_.RunShortcut(static_cast<std::uint16_t>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
@@ -272,6 +273,17 @@ bool FormWindow::OnDestroy(const Message&, LRESULT&) {
     if (form_.OnDestroy)
         form_.OnDestroy();
     return false;
+}
+
+void FormWindow::PopupFromKeyboard(const ui::PopupMenu& menu, const ui::Control& below) {
+    for (const ui::Placement& placement : form_.Controls()) {
+        if (placement.control != &below)
+            continue;
+        RECT anchor = ToRECT(placement.BoundsOnWindow());
+        MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&anchor), 2);
+        menus_.Popup(menu, anchor.left, anchor.bottom, &anchor);
+        return;
+    }
 }
 
 int FormWindow::Dpi() const {
