@@ -38,6 +38,8 @@ TfrmAbout::TfrmAbout(Desktop& desktop) : desktop_(desktop) {
     lbEAddress.SetLinkColors({0, 0, 255}, {0, 0, 255});
     SetSkin(ui::VisualStyle::MacOS);
     bOK.SetModalResult(ui::ModalResult::Ok);
+    // Nothing to take back: Esc closes the box as OK does.
+    SetCancelButton(bOK);
 
     OnCloseRequest = [this] { FormClose(); };
     lbEAddress.OnClick = [this] { lbEAddressClick(); };

@@ -8,6 +8,7 @@
 #include "platform/Product.h"
 #include "skin/SkinIds.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -141,6 +142,10 @@ void TfrmMain::WireHandlers() {
     aSaveConfiguration.Link(miSaveConfiguration);
     AddAction(aSaveConfiguration);
     AddShortcut('S', true, aSaveConfiguration);
+    aMainMenu.OnExecute = [this] { aMainMenuExecute(); };
+    // F10 alone: Shift+F10 stays the focused control's context menu.
+    constexpr std::uint16_t kF10 = 0x79;
+    AddShortcut(kF10, false, aMainMenu);
 
     struct ActionWiring {
         ui::Action& action;

@@ -73,6 +73,10 @@ void TfrmMain::lMenuClick() {
     NativeWindow().Popup(suiPopupMenu1, -1, -1);
 }
 
+void TfrmMain::aMainMenuExecute() {
+    NativeWindow().PopupFromKeyboard(suiPopupMenu1, lMenu);
+}
+
 void TfrmMain::miNewConfigurationClick() {
     NewConfiguration(Document());
 }
@@ -131,6 +135,9 @@ bool TfrmMain::FormClose() {
     if (!SaveSettings())
         return false;
     clipboardChain_.Leave();
+    // Only now: a refused exit leaves a hidden window that the icon alone
+    // brings back.
+    trayIcon_.Delete();
     NativeWindow().Quit();
     return true;
 }
@@ -268,8 +275,6 @@ void TfrmMain::bAddClick() {
 void TfrmMain::bExitClick() {
     closeMode_ = CloseMode::Exit;
     NativeWindow().RequestClose();
-    // Whether or not the close went through.
-    trayIcon_.Delete();
 }
 
 void TfrmMain::aMoveUpExecute() {

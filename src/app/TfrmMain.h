@@ -70,6 +70,8 @@ public:
     ui::Action aRemove{"aRemove", "&Remove"};
 
     ui::Action aSaveConfiguration{"aSaveConfiguration", "&Save Configuration"};
+    // F10, the key that reaches a window's menu.
+    ui::Action aMainMenu{"aMainMenu", "Menu"};
 
     // The main menu, opened by the "Menu" link and the picture beside it.
     ui::PopupMenu suiPopupMenu1{"suiPopupMenu1"};
@@ -141,6 +143,7 @@ public:
     bool aEditUpdate() const;
     void ListView1DblClick();
     void lMenuClick();
+    void aMainMenuExecute();
     void miNewConfigurationClick();
     void miLoadConfigurationClick();
     void aSaveConfigurationExecute();

@@ -50,12 +50,10 @@ PointerEffects DrawnPointer::Press(std::span<const PointerTarget> targets, int x
     if (over < 0)
         return effects;
     effects.handled = true;
-    if (targets[static_cast<std::size_t>(over)].label) {
-        if (leftButton)
-            effects.labelPress = over;
-    } else {
-        effects.held = held_ = over;
-    }
+    // Only a picture sinks under the other buttons.
+    if (targets[static_cast<std::size_t>(over)].label && !leftButton)
+        return effects;
+    effects.held = held_ = over;
     return effects;
 }
 

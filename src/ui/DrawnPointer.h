@@ -21,19 +21,20 @@ int TargetAt(std::span<const PointerTarget> targets, int x, int y);
 
 // What one mouse message did among the drawn targets, by index (-1 for none).
 struct PointerEffects {
-    int left = -1;       // the pointer is no longer over it
-    int entered = -1;    // the pointer came over it
-    int labelPress = -1; // a label answers the press, as a static control does
-    int held = -1;       // a picture pressed: the window takes the mouse
-    int released = -1;   // the held picture let go: `click` says whether it clicks
+    int left = -1;     // the pointer is no longer over it
+    int entered = -1;  // the pointer came over it
+    int held = -1;     // a target pressed: the window takes the mouse
+    int released = -1; // the held target let go: `click` says whether it clicks
     bool click = false;
     bool handled = false; // the message was the drawn targets' own
 };
 
 // The pointer's dealings with a window's drawn targets: the hover follows it
-// (while a picture is held, only that picture counts), a press on a picture
-// holds it, and the release clicks only with the left button over the picture
-// it went down on. The binding relays the mouse and carries out the effects.
+// (while a target is held, only that target counts); a press holds a picture,
+// whatever the button, and a label, with the left button; and the release
+// clicks only with the left button over the target it went down on, as a
+// button does, so a link dragged off opens nothing. The binding relays the
+// mouse and carries out the effects.
 class DrawnPointer {
 public:
     PointerEffects Move(std::span<const PointerTarget> targets, int x, int y);

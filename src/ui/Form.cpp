@@ -57,6 +57,13 @@ bool Form::RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt) {
     return false;
 }
 
+bool Form::Cancel() {
+    if (cancelButton_ == nullptr)
+        return false;
+    cancelButton_->Click();
+    return true;
+}
+
 void Form::Idle() {
     for (Action* a : actions_)
         a->Update();

@@ -51,6 +51,8 @@ public:
     virtual void SetTopmost(bool on) = 0;
     // At a screen position; at the mouse pointer when both are -1.
     virtual void Popup(const PopupMenu& menu, int x, int y) = 0;
+    // As the keyboard opens a menu: under the control, its first item selected.
+    virtual void PopupFromKeyboard(const PopupMenu& menu, const Control& below) = 0;
     // Shows another form modally, owned by this one, and returns once the
     // form has a modal result; its native window is gone by then.
     virtual void RunModal(Form& dialog) = 0;
@@ -134,6 +136,9 @@ public:
     // the focused control: Ctrl+Shift+S is no Ctrl+S, nor is AltGr+S (Ctrl+Alt),
     // which types a letter on many keyboards.
     bool RunShortcut(std::uint16_t vk, bool ctrl, bool shift, bool alt);
+    // The window's cancel command (Esc, where no control keeps the key):
+    // clicks the cancel button. False for a form without one.
+    bool Cancel();
     Control* FindById(int id) const;
     // Every control back at its design rectangle, multiplied for this DPI:
     // when the window is built, and when it moves to a screen of another DPI.
@@ -163,6 +168,7 @@ protected:
     void AddShortcut(std::uint16_t vk, bool ctrl, Action& action) {
         shortcuts_.push_back({vk, ctrl, &action});
     }
+    void SetCancelButton(Button& button) { cancelButton_ = &button; }
 
 private:
     std::string windowClass_;
@@ -182,6 +188,7 @@ private:
         Action* action = nullptr;
     };
     std::vector<Shortcut> shortcuts_;
+    Button* cancelButton_ = nullptr;
     FormSite* site_ = nullptr;
 };
 

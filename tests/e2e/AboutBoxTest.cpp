@@ -40,7 +40,7 @@ HWND waitForAboutBox(const PastewiseApp& app) {
 
 // The hover image beside "Menu" sinks while the button is held and opens the main menu when it
 // is let go; its "&About..." shows a modal about box, made anew at each choice and gone when
-// it closes, by OK or by the window's own close.
+// it closes, by OK, by the window's own close or by Esc.
 TEST(AboutBox, HoverImageOpensTheMenuWhoseAboutShowsAFreshModalBoxEachTime) {
     PastewiseApp app;
     const HWND main = app.mainWindow();
@@ -100,6 +100,14 @@ TEST(AboutBox, HoverImageOpensTheMenuWhoseAboutShowsAFreshModalBoxEachTime) {
     ASSERT_NE(about, nullptr);
     PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main); }));
+
+    // Esc closes it as OK does.
+    ASSERT_TRUE(app.chooseFromMainMenu('A'));
+    about = waitForAboutBox(app);
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(bringToFront(about) && pressKeys({VK_ESCAPE}));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main); }))
+        << "Esc left the about box open";
     EXPECT_EQ(app.exit(), std::optional<DWORD>(0));
 }
 

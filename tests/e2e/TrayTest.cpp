@@ -1,13 +1,17 @@
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
 
+#include "Input.h"
 #include "Notepad.h"
 #include "PasteCheck.h"
 #include "PastewiseApp.h"
+#include "ProgramBox.h"
+#include "StoredFiles.h"
 #include "WindowQuery.h"
 #include "app/MainIds.h"
 #include "platform/win32/WindowMessages.h"
@@ -75,6 +79,60 @@ TEST(Tray, CloseHidesTheWindowWhichKeepsPastingAndTheIconAndItsMenuBringItBackOr
     ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
     ASSERT_TRUE(app.chooseFromTrayMenu('E'));
     EXPECT_EQ(app.process().waitForExit(), std::optional<DWORD>(0));
+}
+
+// Exit chosen from the icon's menu while the window is hidden, and Cancel at the save question:
+// the program runs on, and its icon is still there to bring the window back.
+TEST(Tray, ExitFromTheIconMenuCancelledAtTheSaveQuestionLeavesTheIconToComeBackBy) {
+    PastewiseApp app;
+    const HWND main = app.mainWindow();
+    ASSERT_TRUE(app.chooseFromMainMenu('N')); // an untitled list, which Exit asks about
+    ASSERT_TRUE(app.waitForCaption(documentCaption("Untitled")));
+    ASSERT_TRUE(app.addSnippet("unsaved"));
+    ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main) && waitForIcon(main, true));
+
+    ASSERT_TRUE(app.chooseFromTrayMenu('E'));
+    EXPECT_TRUE(answerProgramBox(app, "Do you want to save changes to configuration file?",
+                                 BoxButtons::YesNoCancel, IDCANCEL));
+    ASSERT_TRUE(app.waitForQueuedMessages());
+    EXPECT_TRUE(app.process().running());
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(waitForIcon(main, true)) << "hidden, and no icon to bring it back";
+
+    PostMessageA(main, pw::win32::kTrayCallback, 0, WM_LBUTTONDOWN);
+    EXPECT_TRUE(waitForShown(main) && waitForIcon(main, false));
+    EXPECT_EQ(app.list().count(), 1);
+}
+
+bool waitForTopmost(HWND main, bool on) {
+    return waitUntil(
+        [&] { return ((GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == on; });
+}
+
+TEST(Tray, AlwaysOnTopTickedAfterAStayInTheNotificationAreaPutsTheWindowOnTopAndIsKept) {
+    {
+        PastewiseApp app;
+        const HWND main = app.mainWindow();
+        ASSERT_TRUE(command(main, SC_CLOSE) && waitForHidden(main));
+        PostMessageA(main, pw::win32::kTrayCallback, 0, WM_LBUTTONDOWN);
+        ASSERT_TRUE(waitForShown(main) && waitForIcon(main, false));
+        // The pointer comes over the window on its way to the box: the hints are made.
+        POINT point{};
+        ASSERT_TRUE(app.pointAtControl(app.control(IDC_LISTVIEW), 0, point));
+        ASSERT_TRUE(moveMouseTo(point) && moveMouseTo({point.x + 1, point.y}));
+        ASSERT_TRUE(
+            waitUntil([&] { return findTopLevel(app.processId(), TOOLTIPS_CLASSA) != nullptr; }));
+        for (const bool on : {true, false, true}) {
+            ASSERT_TRUE(app.setCheckBox(IDC_CHECK_ALWAYSONTOP, on));
+            EXPECT_TRUE(waitForTopmost(main, on)) << "ticked " << on;
+        }
+        ASSERT_EQ(app.exit(), std::optional<DWORD>(0));
+    }
+    EXPECT_EQ(
+        GetPrivateProfileIntA("AlwaysOnTop", "Enable", -1, PastewiseApp::settingsFile().c_str()),
+        1);
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    EXPECT_TRUE(waitForTopmost(app.mainWindow(), true)) << "not on top at the next start";
 }
 
 std::array<LONG, 4> boundsOf(HWND window) {

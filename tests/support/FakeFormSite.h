@@ -56,6 +56,9 @@ public:
     void Popup(const ui::PopupMenu& menu, int, int) override {
         calls.push_back("Popup " + menu.Name());
     }
+    void PopupFromKeyboard(const ui::PopupMenu& menu, const ui::Control& below) override {
+        calls.push_back("PopupFromKeyboard " + menu.Name() + " " + below.Name());
+    }
     // Plays the user's part in a modal form: the script acts on the form as it
     // would on screen. A form the script leaves open counts as closed by its
     // close box, as the native window would be.

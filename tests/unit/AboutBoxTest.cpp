@@ -55,6 +55,26 @@ TEST_F(AboutBoxTest, EachShowingIsANewBoxWithTheProgramItsVersionAndItsMaker) {
     EXPECT_EQ(frm.ChangeMarks(), 0);
 }
 
+TEST_F(AboutBoxTest, EscClosesTheAboutBoxAsOkDoesAndNoOtherWindowHasACancelCommand) {
+    About([](TfrmAbout& about) { EXPECT_TRUE(about.Cancel()); });
+    EXPECT_EQ(result, ui::ModalResult::Ok);
+
+    // The hotkey fields of the Edit item and Options dialogs take Esc as a key, and the main
+    // window has nothing to cancel.
+    std::vector<std::string> cancelled;
+    frm.window.modalScript = [&](ui::Form& form) {
+        if (form.Cancel() || form.GetModalResult() != ui::ModalResult::None)
+            cancelled.push_back(form.WindowClass());
+    };
+    AddSnippet(frm.List(), "text");
+    frm.ListView1.Select(0);
+    frm.aEditExecute();
+    frm.miOptionsClick();
+    EXPECT_EQ(frm.window.modalRuns, 3);
+    EXPECT_TRUE(cancelled.empty()) << cancelled.front();
+    EXPECT_FALSE(frm.Cancel());
+}
+
 TEST_F(AboutBoxTest, EveryLinkOpensItsPage) {
     About([](TfrmAbout& about) {
         about.lbEAddress.OnClick();

@@ -33,8 +33,7 @@ TEST(DrawnPointer, TheTargetUnderThePointerIsTheTopmostThatTakesTheMouse) {
         EXPECT_EQ(TargetAt(kTargets, c.x, c.y), c.target) << c.x << "," << c.y;
 }
 
-// Each step: what the mouse did, and the effects as "left entered labelPress held released
-// click handled".
+// Each step: what the mouse did, and the effects as "left entered held released click handled".
 std::string Step(DrawnPointer& pointer, const std::string& what, int x = 0, int y = 0) {
     PointerEffects e;
     if (what == "move")
@@ -47,35 +46,44 @@ std::string Step(DrawnPointer& pointer, const std::string& what, int x = 0, int 
         e = pointer.Release(kTargets, x, y, what == "up");
     else
         e = pointer.CaptureLost();
-    return std::to_string(e.left) + " " + std::to_string(e.entered) + " " +
-           std::to_string(e.labelPress) + " " + std::to_string(e.held) + " " +
-           std::to_string(e.released) + " " + std::to_string(e.click) + " " +
+    return std::to_string(e.left) + " " + std::to_string(e.entered) + " " + std::to_string(e.held) +
+           " " + std::to_string(e.released) + " " + std::to_string(e.click) + " " +
            std::to_string(e.handled);
 }
 
-TEST(DrawnPointer, APictureClicksOnlyOnALeftReleaseOverItselfAndLabelsAnswerThePress) {
+TEST(DrawnPointer, PicturesAndLabelsClickOnlyOnALeftReleaseOverWhereTheyWentDown) {
     const struct {
         const char* what;
         int x, y;
         const char* effects;
     } steps[] = {
-        {"move", 5, 5, "-1 0 -1 -1 -1 0 1"},     // over the banner
-        {"move", 15, 15, "0 1 -1 -1 -1 0 1"},    // onto its label
-        {"down", 15, 15, "-1 -1 1 -1 -1 0 1"},   // the label answers the press
-        {"rdown", 15, 15, "-1 -1 -1 -1 -1 0 1"}, // but not another button's
-        {"move", 130, 20, "1 4 -1 -1 -1 0 1"},   // over the picture beside
-        {"down", 130, 20, "-1 -1 -1 4 -1 0 1"},  // held
-        {"move", 5, 5, "4 -1 -1 -1 -1 0 0"},     // dragged off: no hover elsewhere
-        {"move", 131, 21, "-1 4 -1 -1 -1 0 1"},  // and back
-        {"up", 131, 21, "-1 -1 -1 -1 4 1 1"},    // a click
-        {"down", 130, 20, "-1 -1 -1 4 -1 0 1"},
-        {"up", 5, 5, "-1 -1 -1 -1 4 0 1"},     // let go elsewhere: no click
-        {"up", 130, 20, "-1 -1 -1 -1 -1 0 0"}, // nothing held any more
-        {"down", 130, 20, "-1 -1 -1 4 -1 0 1"},
-        {"rup", 130, 20, "-1 -1 -1 -1 4 0 1"}, // another button: no click
-        {"down", 130, 20, "-1 -1 -1 4 -1 0 1"},
-        {"lost", 0, 0, "-1 -1 -1 -1 4 0 0"}, // the mouse taken away
-        {"leave", 0, 0, "4 -1 -1 -1 -1 0 0"},
+        {"move", 5, 5, "-1 0 -1 -1 0 1"},     // over the banner
+        {"move", 15, 15, "0 1 -1 -1 0 1"},    // onto its label
+        {"rdown", 15, 15, "-1 -1 -1 -1 0 1"}, // a label is not held by another button
+        {"rup", 15, 15, "-1 -1 -1 -1 0 0"},   // which leaves its release to the window
+        {"down", 15, 15, "-1 -1 1 -1 0 1"},   // the left button holds it: no click yet
+        {"move", 5, 5, "1 -1 -1 -1 0 0"},     // dragged off onto the banner: no hover there
+        {"up", 5, 5, "-1 -1 -1 1 0 1"},       // let go there: no click
+        {"move", 15, 15, "-1 1 -1 -1 0 1"},
+        {"down", 15, 15, "-1 -1 1 -1 0 1"},
+        {"up", 69, 22, "-1 -1 -1 1 1 1"}, // its last pixel: a click
+        {"down", 15, 15, "-1 -1 1 -1 0 1"},
+        {"up", 70, 15, "-1 -1 -1 1 0 1"}, // one past it: none
+        {"down", 15, 15, "-1 -1 1 -1 0 1"},
+        {"lost", 0, 0, "-1 -1 -1 1 0 0"},    // the mouse taken away
+        {"move", 130, 20, "1 4 -1 -1 0 1"},  // over the picture beside
+        {"down", 130, 20, "-1 -1 4 -1 0 1"}, // held
+        {"move", 5, 5, "4 -1 -1 -1 0 0"},    // dragged off: no hover elsewhere
+        {"move", 131, 21, "-1 4 -1 -1 0 1"}, // and back
+        {"up", 131, 21, "-1 -1 -1 4 1 1"},   // a click
+        {"down", 130, 20, "-1 -1 4 -1 0 1"},
+        {"up", 5, 5, "-1 -1 -1 4 0 1"},       // let go elsewhere: no click
+        {"up", 130, 20, "-1 -1 -1 -1 0 0"},   // nothing held any more
+        {"rdown", 130, 20, "-1 -1 4 -1 0 1"}, // a picture is held by any button
+        {"rup", 130, 20, "-1 -1 -1 4 0 1"},   // but clicks only for the left one
+        {"down", 130, 20, "-1 -1 4 -1 0 1"},
+        {"lost", 0, 0, "-1 -1 -1 4 0 0"},
+        {"leave", 0, 0, "4 -1 -1 -1 0 0"},
     };
     DrawnPointer pointer;
     for (const auto& s : steps)

@@ -88,11 +88,57 @@ TEST_F(TrayTest, MinimizeHidesAfterTheFirstCloseOnlyAndTheShellGetsTheIconBackWh
         frm.TaskbarCreated();
         EXPECT_EQ(desktop.trayCalls, hidden ? kAdd : Tray{});
     }
+    desktop.trayCalls.clear();
     ExitRefused();
     ASSERT_FALSE(site.quit);
-    EXPECT_EQ(desktop.trayCalls.back().change, TrayChange::Delete);
+    EXPECT_TRUE(desktop.trayCalls.empty());
     Command(Sc::Minimize);
     EXPECT_EQ(site.calls, Calls{"Default"});
+}
+
+TEST(TrayExitTest, AnExitRefusedWhileHiddenKeepsTheIconSoTheWindowCanStillBeReached) {
+    enum class Refusal { CancelAtTheQuestion, SettingsUnwritable };
+    for (const Refusal refusal : {Refusal::CancelAtTheQuestion, Refusal::SettingsUnwritable}) {
+        SCOPED_TRACE(static_cast<int>(refusal));
+        test::RunningProgram program;
+        test::FakeDesktop& desktop = program.desktop;
+        test::FakeFormSite& site = program.run.site;
+        TfrmMain& frm = program.frm;
+        desktop.strings[IDS_TRAY_TIP] = kTip;
+        AddSnippet(frm.List(), "unsaved");
+        if (refusal == Refusal::CancelAtTheQuestion) {
+            frm.SetDocument(test::DocumentOf("[Untitled]", "Untitled"));
+            desktop.answers.push_back(MessageAnswer::Cancel);
+        } else {
+            desktop.fault = [](const std::string& operation, const std::string&) {
+                return operation == "write" ? IoResult::Failure("The disk is full.")
+                                            : IoResult::Success();
+            };
+        }
+        site.RequestClose(); // the close box hides the window
+        frm.SystemCommand(Sc::Minimize, 0, [] {});
+        ASSERT_TRUE(frm.Tray().ShouldBePresent());
+        desktop.trayCalls.clear();
+        site.calls.clear();
+
+        frm.miExit.Click();
+        EXPECT_FALSE(site.quit);
+        EXPECT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(site.calls, Calls{"RequestClose"}); // still hidden
+        EXPECT_TRUE(desktop.trayCalls.empty());
+        EXPECT_TRUE(frm.Tray().ShouldBePresent());
+
+        // The icon brings the window back; the exit that goes through takes the icon.
+        site.minimized = true;
+        frm.TrayIconMessage(TrayClick::Left);
+        EXPECT_FALSE(frm.Tray().ShouldBePresent());
+        desktop.fault = nullptr;
+        desktop.answers.push_back(MessageAnswer::No);
+        desktop.trayCalls.clear();
+        frm.bExitClick();
+        EXPECT_TRUE(site.quit);
+        EXPECT_EQ(desktop.trayCalls, kDelete);
+    }
 }
 
 TEST_F(TrayTest, TheIconsMouseButtonsRestoreInFiveStepsOrOpenItsMenu) {

@@ -177,8 +177,8 @@ void DrawnControls::Tell(int index, bool entering) {
         entering ? image->MouseEnter() : image->MouseLeave();
 }
 
-ui::Image& DrawnControls::ImageAt(int index) const {
-    return static_cast<ui::Image&>(*drawn_[static_cast<std::size_t>(index)].placement.control);
+ui::Image* DrawnControls::ImageAt(int index) const {
+    return dynamic_cast<ui::Image*>(drawn_[static_cast<std::size_t>(index)].placement.control);
 }
 
 bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
@@ -216,29 +216,33 @@ bool DrawnControls::Mouse(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_CAPTURECHANGED: // taken away while held: back in place, no click
         if (const int held = pointer_.CaptureLost().released; held >= 0)
-            ImageAt(held).MouseUp(false);
+            if (ui::Image* image = ImageAt(held))
+                image->MouseUp(false);
         return false;
     default:
         return false;
     }
     Tell(e.left, false);
     Tell(e.entered, true);
-    if (e.labelPress >= 0) {
-        auto& label = static_cast<ui::Label&>(
-            *drawn_[static_cast<std::size_t>(e.labelPress)].placement.control);
-        if (label.Enabled() && label.OnClick)
-            label.OnClick();
-    }
     if (e.held >= 0) {
         SetCapture(form_);
-        ImageAt(e.held).MouseDown();
+        if (ui::Image* image = ImageAt(e.held))
+            image->MouseDown();
     }
     if (e.released >= 0) {
-        ui::Image& image = ImageAt(e.released);
-        const bool click = image.MouseUp(e.click);
-        ReleaseCapture();
-        if (click)
-            image.Click();
+        // The capture goes before the click, which may open a menu or a page.
+        if (ui::Image* image = ImageAt(e.released)) {
+            const bool click = image->MouseUp(e.click);
+            ReleaseCapture();
+            if (click)
+                image->Click();
+        } else {
+            ReleaseCapture();
+            auto& label = static_cast<ui::Label&>(
+                *drawn_[static_cast<std::size_t>(e.released)].placement.control);
+            if (e.click && label.Enabled() && label.OnClick)
+                label.OnClick();
+        }
     }
     return e.handled;
 }

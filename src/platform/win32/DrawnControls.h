@@ -67,7 +67,8 @@ private:
     std::vector<ui::PointerTarget> Targets() const;
     // The control's enter or leave notification; none for -1.
     void Tell(int index, bool entering);
-    ui::Image& ImageAt(int index) const;
+    // Null for a label.
+    ui::Image* ImageAt(int index) const;
     void Changed(Drawn& drawn);
 
     // The themed look of a group frame, opened at the first painting.

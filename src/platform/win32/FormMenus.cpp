@@ -25,7 +25,7 @@ HFONT CreateMenuFont(int dpi) {
 
 } // namespace
 
-void FormMenus::Popup(const ui::PopupMenu& menu, int x, int y) {
+void FormMenus::Popup(const ui::PopupMenu& menu, int x, int y, const RECT* keyboardAnchor) {
     form_.Idle(); // availability as of now, not as of the last idle moment
     POINT at{x, y};
     if (x == -1 && y == -1)
@@ -59,9 +59,28 @@ void FormMenus::Popup(const ui::PopupMenu& menu, int x, int y) {
         InsertMenuItemW(popup.get(), static_cast<UINT>(i), TRUE, &info);
     }
     shown_ = &menu;
-    const int chosen =
-        static_cast<int>(TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                        at.x, at.y, 0, owner_, nullptr));
+    UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY;
+    TPMPARAMS clear{sizeof(clear), {}};
+    if (keyboardAnchor != nullptr) {
+        // On the side of the anchor with more room: Wine does not move a
+        // menu off the rectangle it is told to keep clear, it shifts the menu
+        // over it to fit the screen.
+        clear.rcExclude = *keyboardAnchor;
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        if (GetMonitorInfoW(MonitorFromRect(keyboardAnchor, MONITOR_DEFAULTTONEAREST), &monitor) &&
+            monitor.rcWork.bottom - keyboardAnchor->bottom <
+                keyboardAnchor->top - monitor.rcWork.top) {
+            flags |= TPM_BOTTOMALIGN;
+            at.y = keyboardAnchor->top;
+        }
+        flags |= TPM_VERTICAL;
+        // The menu's own loop takes the key from the queue: Down from no
+        // selection selects the first item.
+        PostMessageW(owner_, WM_KEYDOWN, VK_DOWN, 0);
+    }
+    const int chosen = static_cast<int>(TrackPopupMenuEx(
+        popup.get(), flags, at.x, at.y, owner_, keyboardAnchor != nullptr ? &clear : nullptr));
     shown_ = nullptr;
     if (chosen > 0 && static_cast<std::size_t>(chosen) <= items.size())
         items[static_cast<std::size_t>(chosen) - 1]->Click();

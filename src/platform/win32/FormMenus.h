@@ -15,8 +15,10 @@ class FormMenus {
 public:
     FormMenus(const HWND& owner, ui::Form& form) : owner_(owner), form_(form) {}
 
-    // At a screen position; at the pointer when both are -1. Runs the chosen item.
-    void Popup(const ui::PopupMenu& menu, int x, int y);
+    // At a screen position; at the pointer when both are -1. Runs the chosen
+    // item. Opened from the keyboard at an anchor (on the screen), the first
+    // item is selected and the menu leaves the anchor in sight.
+    void Popup(const ui::PopupMenu& menu, int x, int y, const RECT* keyboardAnchor = nullptr);
     // WM_MEASUREITEM and WM_DRAWITEM of a skinned item; false for anything else.
     bool Measure(MEASUREITEMSTRUCT& item, int dpi);
     bool Draw(const DRAWITEMSTRUCT& item, int dpi);

@@ -27,10 +27,15 @@ void FormTooltips::Create() {
     KillTimer(owner_, kTimer);
     if (!timing_.WaitEnded())
         return;
-    HWND tooltip =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
-                        GetModuleHandleW(nullptr), nullptr);
+    // Not owned by the window: it is topmost, and Wine puts a window that
+    // owns a topmost window into the topmost band only behind another
+    // topmost window, of which there may be none (the notification area's
+    // hint goes with its last icon). Always on Top would then do nothing.
+    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
+    HWND tooltip = tooltip_.get();
     if (tooltip == nullptr)
         return;
     for (const NativeChild& child : children_.All()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/ChildControls.h"
+#include "platform/win32/Unique.h"
 #include "ui/HintTiming.h"
 
 #include <windows.h>
@@ -19,6 +20,8 @@ public:
     void Want();
     // WM_TIMER: true when it was the tooltips' own.
     bool Timer(WPARAM id);
+    // The window is going: its hints go with it.
+    void Destroy() { tooltip_.reset(); }
 
 private:
     void Create();
@@ -27,6 +30,7 @@ private:
     const HWND& owner_;
     ChildControls& children_;
     ui::HintTiming timing_;
+    UniqueWindow tooltip_;
 };
 
 } // namespace pw::win32

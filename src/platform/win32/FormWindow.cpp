@@ -119,7 +119,8 @@ void FormWindow::ShowFirstTime(int command) {
 }
 
 bool FormWindow::TranslateShortcut(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr ||
+    // F10 comes as a system key, as Alt combinations do.
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) || hwnd_ == nullptr ||
         (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)))
         return false;
     return form_.RunShortcut(static_cast<std::uint16_t>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
@@ -161,8 +162,11 @@ bool FormWindow::OnNotify(const Message& m, LRESULT& result) {
 }
 
 bool FormWindow::OnCommand(const Message& m, LRESULT&) {
-    return RouteNotification(children_.Find(reinterpret_cast<HWND>(m.lp)), children_.Mirror(), m.id,
-                             m.wp, m.lp);
+    const NativeChild* child = children_.Find(reinterpret_cast<HWND>(m.lp));
+    // Esc, as the dialog keys send it: no control of the form has that id.
+    if (child == nullptr && LOWORD(m.wp) == IDCANCEL && HIWORD(m.wp) == BN_CLICKED)
+        return form_.Cancel();
+    return RouteNotification(child, children_.Mirror(), m.id, m.wp, m.lp);
 }
 
 bool FormWindow::OnMeasureItem(const Message& m, LRESULT& result) {
@@ -277,9 +281,21 @@ bool FormWindow::OnClose(const Message&, LRESULT&) {
 }
 
 bool FormWindow::OnDestroy(const Message&, LRESULT&) {
+    tooltips_.Destroy();
     if (form_.OnDestroy)
         form_.OnDestroy();
     return false;
+}
+
+void FormWindow::PopupFromKeyboard(const ui::PopupMenu& menu, const ui::Control& below) {
+    for (const ui::Placement& placement : form_.Controls()) {
+        if (placement.control != &below)
+            continue;
+        RECT anchor = ToRECT(placement.BoundsOnWindow());
+        MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&anchor), 2);
+        menus_.Popup(menu, anchor.left, anchor.bottom, &anchor);
+        return;
+    }
 }
 
 int FormWindow::Dpi() const {

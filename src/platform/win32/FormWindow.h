@@ -92,6 +92,7 @@ public:
     }
     int Dpi() const override;
     void Popup(const ui::PopupMenu& menu, int x, int y) override { menus_.Popup(menu, x, y); }
+    void PopupFromKeyboard(const ui::PopupMenu& menu, const ui::Control& below) override;
     void RunModal(ui::Form& dialog) override;
     void HideWindow() override { ::ShowWindow(hwnd_, SW_HIDE); }
     bool IsMinimized() const override { return IsIconic(hwnd_) != FALSE; }

@@ -59,6 +59,9 @@ inline HANDLE InvalidFileHandle() {
 inline void FreeLibraryModule(HMODULE m) {
     FreeLibrary(m);
 }
+inline void DestroyWindowHandle(HWND w) {
+    DestroyWindow(w);
+}
 
 using UniqueMenu = Unique<HMENU, DestroyMenuHandle>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
@@ -69,6 +72,8 @@ using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 using UniqueFile = Unique<HANDLE, CloseKernelHandle, &InvalidFileHandle>;
 // A library loaded at run time.
 using UniqueModule = Unique<HMODULE, FreeLibraryModule>;
+// A window no other window owns, so that nothing else destroys it.
+using UniqueWindow = Unique<HWND, DestroyWindowHandle>;
 
 // An open clipboard, closed however the scope is left.
 class OpenClipboardScope {

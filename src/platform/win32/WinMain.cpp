@@ -1,6 +1,7 @@
 #include "app/MainIds.h"
 #include "platform/Product.h"
 #include "app/TfrmMain.h"
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/SingleInstance.h"
@@ -14,6 +15,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const auto claim = pw::win32::ClaimSingleInstance();
     if (!claim)
         return 0;
+
+    // Before any page is opened, and until every window has gone.
+    const pw::win32::ComApartment com;
 
     INITCOMMONCONTROLSEX icc{sizeof(icc),
                              ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
