@@ -258,12 +258,36 @@ LRESULT SkinProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
     return result;
 }
 
+// The static's own handling would click at the press: a link opens on a
+// left release over it, as a button clicks, so a press dragged off opens
+// nothing.
+void ReleaseLink(HWND hwnd, PointedControl& pointed, LPARAM lp) {
+    const ui::PointerEffects e = pointed.Release(hwnd, lp, true);
+    if (e.released < 0)
+        return;
+    ReleaseCapture();
+    if (e.click)
+        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(hwnd));
+}
+
 LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto& pointed = hook.Ref<PointedControl>();
     auto& label = static_cast<ui::Label&>(pointed.control);
     switch (msg) {
     case WM_SETCURSOR:
         return ShowHand();
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (pointed.Press(hwnd, lp, true).held >= 0)
+            SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONUP:
+        ReleaseLink(hwnd, pointed, lp);
+        return 0;
+    case WM_CAPTURECHANGED:
+        pointed.pointer.CaptureLost();
+        break;
     case WM_MOUSEMOVE:
         if (pointed.Move(hwnd, lp).entered >= 0) {
             WatchForLeave(hwnd);
