@@ -30,16 +30,12 @@ void Release(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
     const bool click = static_cast<ui::Image&>(pointed.control).MouseUp(e.click);
     ReleaseCapture();
     if (click)
-        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
-                     reinterpret_cast<LPARAM>(hwnd));
+        PointedControl::SendClick(hwnd);
 }
 
 void Press(HWND hwnd, PointedControl& pointed, bool left, LPARAM lp) {
-    const ui::PointerEffects e = pointed.Press(hwnd, lp, left);
-    if (e.held < 0)
-        return;
-    SetCapture(hwnd);
-    static_cast<ui::Image&>(pointed.control).MouseDown();
+    if (pointed.Hold(hwnd, lp, left))
+        static_cast<ui::Image&>(pointed.control).MouseDown();
 }
 
 LRESULT ImageProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -27,6 +27,21 @@ struct PointedControl {
         return pointer.Release(Target(hwnd), X(lp), Y(lp), leftButton);
     }
 
+    // A static control clicks at the press on its own; one that clicks on
+    // the release, as a button does, holds the mouse from the press instead.
+    // True when it was held.
+    bool Hold(HWND hwnd, LPARAM lp, bool leftButton) {
+        if (Press(hwnd, lp, leftButton).held < 0)
+            return false;
+        SetCapture(hwnd);
+        return true;
+    }
+    // Tells the parent the static control was clicked, as the control would.
+    static void SendClick(HWND hwnd) {
+        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(hwnd));
+    }
+
 private:
     // As GET_X_LPARAM and GET_Y_LPARAM, whose header would rename
     // IsMinimized and IsMaximized wherever this one is included.

@@ -267,8 +267,7 @@ void ReleaseLink(HWND hwnd, PointedControl& pointed, LPARAM lp) {
         return;
     ReleaseCapture();
     if (e.click)
-        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
-                     reinterpret_cast<LPARAM>(hwnd));
+        PointedControl::SendClick(hwnd);
 }
 
 LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -279,8 +278,7 @@ LRESULT LinkProc(const ControlHook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM
         return ShowHand();
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (pointed.Press(hwnd, lp, true).held >= 0)
-            SetCapture(hwnd);
+        pointed.Hold(hwnd, lp, true);
         return 0;
     case WM_LBUTTONUP:
         ReleaseLink(hwnd, pointed, lp);
