@@ -46,7 +46,7 @@ ProfileText ProfileText::Decode(std::string_view bytes, CodePage& codePage) {
         decoded.strayByte_ = body.back();
         body.remove_suffix(1);
     }
-    DecodedBody whole = DecodeBodyChecked(body, marked.encoding, codePage);
+    DecodedBody whole = DecodeBody(body, marked.encoding, codePage);
     if (whole.whole) {
         decoded.text_ = std::move(whole.text);
         return decoded; // the usual case: every line comes back as it was
@@ -55,11 +55,11 @@ ProfileText ProfileText::Decode(std::string_view bytes, CodePage& codePage) {
     decoded.text_.clear();
     std::size_t number = 0;
     ForEachBodyLine(body, marked.encoding, [&](std::string_view line, std::string_view lineBreak) {
-        DecodedBody text = DecodeBodyChecked(line, marked.encoding, codePage);
+        DecodedBody text = DecodeBody(line, marked.encoding, codePage);
         if (!text.whole)
             decoded.originals_.emplace(number, line);
         decoded.text_ += text.text;
-        decoded.text_ += DecodeBody(lineBreak, marked.encoding, codePage);
+        decoded.text_ += DecodeBody(lineBreak, marked.encoding, codePage).text;
         ++number;
     });
     return decoded;

@@ -37,7 +37,7 @@ MarkedBytes SplitMark(std::string_view bytes) {
     return {StoredEncoding::CodePage, bytes};
 }
 
-DecodedBody DecodeBodyChecked(std::string_view body, StoredEncoding encoding, CodePage& codePage) {
+DecodedBody DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage) {
     switch (encoding) {
     case StoredEncoding::CodePage: {
         if (IsAscii(body))
@@ -63,15 +63,6 @@ DecodedBody DecodeBodyChecked(std::string_view body, StoredEncoding encoding, Co
     return {};
 }
 
-std::string DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage) {
-    return DecodeBodyChecked(body, encoding, codePage).text;
-}
-
-BodyWriter::BodyWriter(StoredEncoding encoding, CodePage& codePage) : encoding_(encoding) {
-    if (encoding == StoredEncoding::CodePage)
-        codePage_.emplace(codePage);
-}
-
 bool BodyWriter::Append(std::string& out, std::string_view text) const {
     switch (encoding_) {
     case StoredEncoding::CodePage:
@@ -79,6 +70,8 @@ bool BodyWriter::Append(std::string& out, std::string_view text) const {
             out += text;
             return true;
         }
+        if (!codePage_)
+            codePage_.emplace(system_);
         return codePage_->AppendFromUtf8(out, text);
     case StoredEncoding::Utf8:
         out += text;
@@ -91,40 +84,23 @@ bool BodyWriter::Append(std::string& out, std::string_view text) const {
     return false;
 }
 
-bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
-                CodePage& codePage) {
-    if (encoding == StoredEncoding::CodePage && IsAscii(text)) {
-        out += text; // no need to ask the system about the code page
-        return true;
-    }
-    return BodyWriter(encoding, codePage).Append(out, text);
-}
-
-std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding encoding,
-                                      CodePage& codePage) {
-    std::string out;
-    out.reserve(encoding == StoredEncoding::Utf16Le || encoding == StoredEncoding::Utf16Be
-                    ? 2 * text.size()
-                    : text.size());
-    if (!AppendBody(out, text, encoding, codePage))
-        return std::nullopt;
-    return out;
-}
-
 std::string DecodeStoredText(std::string_view bytes, CodePage& codePage) {
     const MarkedBytes marked = SplitMark(bytes);
-    return DecodeBody(marked.body, marked.encoding, codePage);
+    return DecodeBody(marked.body, marked.encoding, codePage).text;
 }
 
 std::string EncodeStoredText(std::string_view text, StoredEncoding unicodeForm,
                              CodePage& codePage) {
-    if (std::optional<std::string> ansi = EncodeBody(text, StoredEncoding::CodePage, codePage))
-        return std::move(*ansi);
+    std::string bytes;
+    bytes.reserve(text.size());
+    if (BodyWriter(StoredEncoding::CodePage, codePage).Append(bytes, text))
+        return bytes;
     if (unicodeForm == StoredEncoding::CodePage)
         unicodeForm = StoredEncoding::Utf8;
-    std::string bytes(MarkOf(unicodeForm));
-    AppendBody(bytes, text, unicodeForm, codePage);
-    return bytes;
+    std::string unicode(MarkOf(unicodeForm));
+    unicode.reserve(unicode.size() + (unicodeForm == StoredEncoding::Utf8 ? 1 : 2) * text.size());
+    BodyWriter(unicodeForm, codePage).Append(unicode, text);
+    return unicode;
 }
 
 } // namespace pw

@@ -23,35 +23,30 @@ struct MarkedBytes {
 };
 MarkedBytes SplitMark(std::string_view bytes);
 
-// The body's text as UTF-8. Damaged Unicode reads as the UTF-8 reader reads
-// it (text/Utf8.h): each bad byte, lone surrogate or odd last byte becomes
-// U+FFFD and the rest is read as it stands.
-std::string DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage);
-// The same, and whether the text gives the body back byte for byte.
+// The body's text as UTF-8, and whether that text gives the body back byte
+// for byte. Damaged Unicode reads as the UTF-8 reader reads it (text/Utf8.h):
+// each bad byte, lone surrogate or odd last byte becomes U+FFFD and the rest
+// is read as it stands.
 struct DecodedBody {
     std::string text;
     bool whole = false;
 };
-DecodedBody DecodeBodyChecked(std::string_view body, StoredEncoding encoding, CodePage& codePage);
+DecodedBody DecodeBody(std::string_view body, StoredEncoding encoding, CodePage& codePage);
 
-// The UTF-8 text as a body in the encoding; for the code page, nothing unless
-// every character is written there and reads back as it was.
-std::optional<std::string> EncodeBody(std::string_view text, StoredEncoding encoding,
-                                      CodePage& codePage);
-// The same, appended; false, with `out` as it was, when it does not fit.
-bool AppendBody(std::string& out, std::string_view text, StoredEncoding encoding,
-                CodePage& codePage);
-
-// AppendBody for a text written in many pieces, which asks the system about
-// the code page once.
+// Appends UTF-8 text to a body in the encoding, piece by piece; for the code
+// page, nothing (false) unless every character is written there and reads
+// back as it was. The system is asked about the code page once, and only for
+// a text that is not all ASCII.
 class BodyWriter {
 public:
-    BodyWriter(StoredEncoding encoding, CodePage& codePage);
+    BodyWriter(StoredEncoding encoding, CodePage& codePage)
+        : encoding_(encoding), system_(codePage) {}
     bool Append(std::string& out, std::string_view text) const;
 
 private:
     StoredEncoding encoding_;
-    std::optional<CodePageText> codePage_;
+    CodePage& system_;
+    mutable std::optional<CodePageText> codePage_;
 };
 
 // A whole file's text, whatever its encoding.
