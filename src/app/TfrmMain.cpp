@@ -206,6 +206,7 @@ void TfrmMain::FormDestroy() {
     // way must not leave a hole in the chain behind it.
     clipboardChain_.Leave();
     hotkeys_.ReleaseEverything();
+    pastes_.Clear();
 }
 
 void TfrmMain::ActivateRequest() {
@@ -343,14 +344,17 @@ void TfrmMain::cbAlwaysOnTopClick() {
     SetAlwaysOnTop(settings_.alwaysOnTop);
 }
 
-void TfrmMain::HotkeyPressed(std::int32_t id) {
-    DispatchHotkey(id, hotkeys_, table_, desktop_, settings_.autoAdd);
+void TfrmMain::HotkeyPressed(std::int32_t id, std::uint16_t key) {
+    DispatchHotkey(id, key, hotkeys_, table_, pastes_);
 }
 
 void TfrmMain::ClipboardChanged() {
+    // Our own paste needs neither the pause nor a read: its text is known,
+    // and a read of ours would be taken for the target's.
+    const bool own = desktop_.ClipboardHoldsOwnText();
     // The pause lets the program that copied finish writing; the notice sent
     // at the join has no such writer, and would hold up every start-up.
-    if (!clipboardChain_.Joining())
+    if (!own && !clipboardChain_.Joining())
         desktop_.Pause(kClipboardSettleMs);
     clipboardChain_.PassOnDrawClipboard();
     // Auto-copy follows the box as it stands, auto-add the setting, which a
@@ -359,10 +363,11 @@ void TfrmMain::ClipboardChanged() {
     // viewer ahead of us in the chain it arrives after the paste, so a
     // clipboard that still holds our own paste is never added either.
     const bool autoCopy = cbAutoCopy.Checked();
-    const bool autoAdd = settings_.autoAdd && !desktop_.ClipboardHoldsOwnText();
+    const bool autoAdd = settings_.autoAdd && !own;
     if (!autoCopy && !autoAdd)
         return;
-    std::optional<std::string> text = TakeClipboardText(desktop_);
+    std::optional<std::string> text =
+        own ? std::string(TrimClipboardText(pastes_.OfferedText())) : TakeClipboardText(desktop_);
     if (!text)
         return;
     if (autoCopy)
@@ -373,6 +378,18 @@ void TfrmMain::ClipboardChanged() {
 
 void TfrmMain::ClipboardChainChanged(WindowRef leaving, WindowRef following) {
     clipboardChain_.ChainChanged(leaving, following);
+}
+
+void TfrmMain::ClipboardTextRead(ClipboardReader reader) {
+    pastes_.TextRead(reader);
+}
+
+void TfrmMain::ClipboardTextReplaced() {
+    pastes_.TextReplaced();
+}
+
+void TfrmMain::TimerElapsed(unsigned id) {
+    pastes_.TimerElapsed(id);
 }
 
 // --- the maker's pages and the about box ---

@@ -7,6 +7,7 @@
 #include "app/WindowStates.h"
 #include "clipboard/ClipboardViewerChain.h"
 #include "hotkeys/HotkeyRegistry.h"
+#include "hotkeys/PasteQueue.h"
 #include "persistence/DocumentState.h"
 #include "persistence/Settings.h"
 #include "snippets/SnippetList.h"
@@ -178,10 +179,15 @@ public:
     const WindowStates& States() const { return windowStates_; }
 
     // --- system messages ---
-    void HotkeyPressed(std::int32_t id);
+    // `key` is the hotkey's own key, when the system says.
+    void HotkeyPressed(std::int32_t id, std::uint16_t key = 0);
     // The clipboard viewer chain's two notifications.
     void ClipboardChanged();
     void ClipboardChainChanged(WindowRef leaving, WindowRef following);
+    // The text of the last paste was read, or left the clipboard unread.
+    void ClipboardTextRead(ClipboardReader reader);
+    void ClipboardTextReplaced();
+    void TimerElapsed(unsigned id);
 
     // --- state the other parts of the program read ---
     SnippetTable& Table() { return table_; }
@@ -189,6 +195,7 @@ public:
     HotkeyRegistry& Hotkeys() { return hotkeys_; }
     const HotkeyRegistry& Hotkeys() const { return hotkeys_; }
     const ClipboardViewerChain& ClipboardChain() const { return clipboardChain_; }
+    const PasteQueue& Pastes() const { return pastes_; }
     SnippetList List();
     DocumentContext Document();
     const DocumentState& CurrentDocument() const { return document_; }
@@ -222,6 +229,7 @@ private:
     // The hotkeys of rows 1 to 10 as they were when the Options dialog opened.
     OptionsHotkeys optionsSnapshot_;
     Settings settings_;
+    PasteQueue pastes_{desktop_, settings_.autoAdd};
     CloseMode closeMode_ = CloseMode::Initial;
     int changeMarks_ = 0;
     DocumentState document_;

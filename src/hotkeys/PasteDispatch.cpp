@@ -2,6 +2,7 @@
 
 #include "hotkeys/HotkeyRegistry.h"
 #include "hotkeys/HotkeyRows.h"
+#include "hotkeys/PasteQueue.h"
 #include "platform/Desktop.h"
 
 #include <algorithm>
@@ -22,19 +23,6 @@ bool IsControl(std::uint16_t vk) {
 bool OpensMenuAlone(std::uint16_t vk) {
     return vk == kVkLeftAlt || vk == kVkRightAlt || vk == kVkLeftWin || vk == kVkRightWin;
 }
-
-// Restores a setting however the scope is left.
-class SwitchedOff {
-public:
-    explicit SwitchedOff(bool& flag) : flag_(flag), saved_(flag) { flag_ = false; }
-    ~SwitchedOff() { flag_ = saved_; }
-    SwitchedOff(const SwitchedOff&) = delete;
-    SwitchedOff& operator=(const SwitchedOff&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
 
 } // namespace
 
@@ -60,28 +48,15 @@ std::vector<KeyStroke> PasteKeystrokes(std::span<const std::uint16_t> modifiersD
     return keys;
 }
 
-unsigned PasteText(Desktop& desktop, const std::string& text) {
-    if (!desktop.HasForegroundWindow())
-        return 0;
-    if (!desktop.SetClipboardText(text))
-        return 0;
-    const std::vector<std::uint16_t> held = desktop.ModifierKeysDown();
-    return desktop.SendKeys(PasteKeystrokes(held));
-}
-
-void DispatchHotkey(std::int32_t id, const HotkeyRegistry& hotkeys, const HotkeyRows& rows,
-                    Desktop& desktop, bool& autoAdd) {
+void DispatchHotkey(std::int32_t id, std::uint16_t key, const HotkeyRegistry& hotkeys,
+                    const HotkeyRows& rows, PasteQueue& pastes) {
     const THotkeyInfo* record = hotkeys.Records().FindById(id);
     if (record == nullptr)
         return;
     const std::int32_t row = record->Index;
     if (row <= 0 || row > rows.RowCount())
         return;
-    SwitchedOff pause(autoAdd);
-    // A copy: the paste may let other messages in that change the rows.
-    const std::string text =
-        rows.Content(row - 1); // NOLINT(performance-unnecessary-copy-initialization)
-    PasteText(desktop, text);
+    pastes.Press(id, key, rows.Content(row - 1));
 }
 
 } // namespace pw

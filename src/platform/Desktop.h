@@ -56,6 +56,10 @@ struct ScreenRect {
 // chain passes these around); 0 is no window.
 using WindowRef = std::uintptr_t;
 
+// The main window's timers: the window layer keeps the ids below this one for
+// itself.
+inline constexpr unsigned kFirstProgramTimer = 0x100;
+
 // The modifier keys, each side apart, as virtual keys.
 inline constexpr std::uint16_t kVkLeftShift = 0xA0;
 inline constexpr std::uint16_t kVkRightShift = 0xA1;
@@ -94,14 +98,20 @@ public:
 
     // Which of the modifier keys (kModifierKeys) are down at this moment.
     virtual std::vector<std::uint16_t> ModifierKeysDown() = 0;
+    // Whether this virtual key is down at this moment.
+    virtual bool KeyIsDown(std::uint16_t vk) = 0;
 
     // Is there a foreground window at all (a paste needs somewhere to land).
     virtual bool HasForegroundWindow() = 0;
 
-    // Puts the text on the clipboard as Unicode text; the system offers it in
-    // the code page to programs that ask for that. False when the clipboard
-    // could not be opened or refused the data; then nothing was put.
-    virtual bool SetClipboardText(const std::string& text) = 0;
+    // Puts the text on the clipboard as Unicode text, owned by the main
+    // window; the system offers it in the code page to programs that ask for
+    // that. The data itself is handed over when somebody first reads it, and
+    // the main window hears of that read (TfrmMain::ClipboardTextRead) and of
+    // the text leaving the clipboard unread (ClipboardTextReplaced). False
+    // when the clipboard could not be opened or refused the offer; then
+    // nothing was put.
+    virtual bool OfferClipboardText(const std::string& text) = 0;
     // The clipboard's text: its Unicode form, or its code-page form when the
     // clipboard offers nothing else.
     virtual std::optional<std::string> GetClipboardText() = 0;
@@ -110,7 +120,7 @@ public:
     // Whether the clipboard's owner asked monitors not to record the content,
     // as password managers do for the secrets they copy.
     virtual bool ClipboardIsPrivate() = 0;
-    // Whether the clipboard still holds what SetClipboardText last put there:
+    // Whether the clipboard still holds what OfferClipboardText last put there:
     // no one has written to it since.
     virtual bool ClipboardHoldsOwnText() = 0;
 
@@ -126,6 +136,10 @@ public:
     virtual WindowRef MainWindowRef() = 0;
     // Blocks the calling thread.
     virtual void Pause(unsigned milliseconds) = 0;
+    // A timer of the main window: TfrmMain::TimerElapsed(id) every period
+    // until it is stopped. Starting one that runs starts its period afresh.
+    virtual void StartTimer(unsigned id, unsigned milliseconds) = 0;
+    virtual void StopTimer(unsigned id) = 0;
 
     // Injects the keystrokes in one call; returns how many the system accepted.
     virtual unsigned SendKeys(std::span<const KeyStroke> keys) = 0;

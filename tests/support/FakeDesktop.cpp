@@ -75,12 +75,12 @@ std::optional<std::uint16_t> FakeDesktop::KeyForChar(char32_t ch) {
     return vk == 0xFF ? std::nullopt : std::optional(vk);
 }
 
-bool FakeDesktop::SetClipboardText(const std::string& text) {
+bool FakeDesktop::OfferClipboardText(const std::string& text) {
     if (clipboardRefuses)
         return false;
     clipboard = text;
     ownWrite = text;
-    ++clipboardWrites;
+    offers.push_back(text);
     if (onClipboardWrite)
         onClipboardWrite();
     return true;

@@ -42,6 +42,8 @@ public:
     std::map<char32_t, std::int16_t> keyMap;
     // The modifier keys held down, as the system would report them.
     std::vector<std::uint16_t> modifiersDown;
+    // Other keys held down.
+    std::set<std::uint16_t> keysDown;
 
     // --- record ---
     std::map<int, Registration> registered; // live registrations by id
@@ -50,15 +52,16 @@ public:
     std::vector<Message> messages;
     std::vector<std::vector<KeyStroke>> sentKeys;
     std::optional<std::string> clipboard;
-    std::optional<std::string> ownWrite; // what SetClipboardText last put there
-    int clipboardWrites = 0;
+    std::optional<std::string> ownWrite; // what OfferClipboardText last put there
+    std::vector<std::string> offers;     // every text OfferClipboardText put
 
     bool RegisterHotkey(int id, std::uint32_t modifiers, std::uint32_t vk) override;
     bool UnregisterHotkey(int id) override;
     std::optional<std::uint16_t> KeyForChar(char32_t ch) override;
     std::vector<std::uint16_t> ModifierKeysDown() override { return modifiersDown; }
+    bool KeyIsDown(std::uint16_t vk) override { return keysDown.contains(vk); }
     bool HasForegroundWindow() override { return foreground; }
-    bool SetClipboardText(const std::string& text) override;
+    bool OfferClipboardText(const std::string& text) override;
     std::optional<std::string> GetClipboardText() override {
         ++clipboardReads;
         return clipboard;
@@ -106,6 +109,10 @@ public:
     }
     WindowRef MainWindowRef() override { return mainWindow; }
     void Pause(unsigned milliseconds) override { pauses.push_back(milliseconds); }
+    // The running timers and their periods.
+    std::map<unsigned, unsigned> timers;
+    void StartTimer(unsigned id, unsigned milliseconds) override { timers[id] = milliseconds; }
+    void StopTimer(unsigned id) override { timers.erase(id); }
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;

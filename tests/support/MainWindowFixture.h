@@ -57,10 +57,12 @@ protected:
         return calls;
     }
 
-    // What a press of the hotkey with this id pastes.
+    // What a press of the hotkey with this id pastes, into a target that
+    // reads it at once.
     std::string Pasted(std::int32_t id) {
         desktop.clipboard.reset();
         frm.HotkeyPressed(id);
+        frm.ClipboardTextRead(ClipboardReader::Target);
         return desktop.clipboard.value_or("<nothing>");
     }
 

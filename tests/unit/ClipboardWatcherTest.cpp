@@ -369,6 +369,9 @@ TEST_F(ClipboardWatcherTest, HotkeyPasteIsCopiedToTheEntryBoxButNotAddedAgain) {
     EXPECT_EQ(desktop.clipboard, "  padded snippet\r\n");
     EXPECT_EQ(desktop.sentKeys.size(), 1u);
     EXPECT_EQ(frm.eClipString.Text(), "padded snippet");
+    // Its own text is known: a read, or a pause, would hold up the target's.
+    EXPECT_EQ(desktop.clipboardReads, 0);
+    EXPECT_TRUE(desktop.pauses.empty());
     EXPECT_EQ(Contents(), Strings{"  padded snippet\r\n"});
     EXPECT_TRUE(frm.CurrentSettings().autoAdd);
     EXPECT_TRUE(frm.cbAutoAdd.Checked());

@@ -13,7 +13,7 @@ namespace {
 class PasteDispatchTest : public test::MainWindowTest {
 protected:
     void ExpectNothingPasted() {
-        EXPECT_EQ(desktop.clipboardWrites, 0);
+        EXPECT_TRUE(desktop.offers.empty());
         EXPECT_TRUE(desktop.sentKeys.empty());
     }
 };
@@ -21,9 +21,10 @@ protected:
 const std::vector<KeyStroke> kCtrlV{{0x11, false}, {0x56, false}, {0x56, true}, {0x11, true}};
 
 TEST_F(PasteDispatchTest, PasteLeavesTheTextOnTheClipboardAndTypesCtrlVInOneGo) {
-    EXPECT_EQ(PasteText(desktop, "some text"), 4u);
+    AddSnippet(frm.List(), "some text");
+    frm.HotkeyPressed(1000);
     EXPECT_EQ(desktop.clipboard, "some text");
-    EXPECT_EQ(desktop.clipboardWrites, 1);
+    EXPECT_EQ(desktop.offers, std::vector<std::string>{"some text"});
     EXPECT_EQ(desktop.sentKeys, std::vector<std::vector<KeyStroke>>{kCtrlV});
 }
 
@@ -64,10 +65,7 @@ TEST_F(PasteDispatchTest, HeldModifiersAreLetGoAndTheTargetSeesAPlainCtrlV) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        desktop.sentKeys.clear();
-        desktop.modifiersDown = c.held;
-        EXPECT_EQ(PasteText(desktop, "text"), c.sent.size());
-        EXPECT_EQ(desktop.sentKeys, std::vector<std::vector<KeyStroke>>{c.sent});
+        EXPECT_EQ(PasteKeystrokes(c.held), c.sent);
     }
 }
 
@@ -81,15 +79,18 @@ TEST_F(PasteDispatchTest, CtrlHeldThroughTwoHotkeysPastesBothRows) {
 }
 
 TEST_F(PasteDispatchTest, PasteWithoutForegroundOrClipboardSendsNothing) {
+    AddSnippet(frm.List(), "text");
     desktop.foreground = false;
-    EXPECT_EQ(PasteText(desktop, "text"), 0u);
+    frm.HotkeyPressed(1000);
     ExpectNothingPasted();
     EXPECT_FALSE(desktop.clipboard.has_value());
 
     desktop.foreground = true;
     desktop.clipboardRefuses = true;
-    EXPECT_EQ(PasteText(desktop, "text"), 0u);
+    frm.HotkeyPressed(1000);
     EXPECT_TRUE(desktop.sentKeys.empty());
+    // Nothing waits for a paste that sent no keys.
+    EXPECT_FALSE(frm.Pastes().Waiting());
 }
 
 TEST_F(PasteDispatchTest, UnknownIdsAreIgnored) {
@@ -119,12 +120,13 @@ class WatchingDesktop : public test::FakeDesktop {
 public:
     const Settings* settings = nullptr;
     std::vector<bool> autoAddSeen;
-    bool SetClipboardText(const std::string& text) override {
+    bool OfferClipboardText(const std::string& text) override {
         autoAddSeen.push_back(settings->autoAdd);
-        return FakeDesktop::SetClipboardText(text);
+        return FakeDesktop::OfferClipboardText(text);
     }
 };
 
+// Also for a paste that waited for an earlier one to be read.
 TEST(PasteDispatch, AutoAddIsOffOnlyWhileThePasteRuns) {
     for (bool autoAdd : {false, true}) {
         for (bool refuses : {false, true}) {
@@ -134,9 +136,14 @@ TEST(PasteDispatch, AutoAddIsOffOnlyWhileThePasteRuns) {
             desktop.settings = &frm.CurrentSettings();
             desktop.clipboardRefuses = refuses;
             AddSnippet(frm.List(), "text");
+            AddSnippet(frm.List(), "more");
             frm.CurrentSettings().autoAdd = autoAdd;
             frm.HotkeyPressed(1000);
-            EXPECT_EQ(desktop.autoAddSeen, std::vector<bool>{false});
+            frm.HotkeyPressed(1001);
+            EXPECT_EQ(frm.CurrentSettings().autoAdd, autoAdd);
+            frm.ClipboardTextRead(ClipboardReader::Target);
+            // Refused, the first paste sends no keys and the second follows at once.
+            EXPECT_EQ(desktop.autoAddSeen, std::vector<bool>(2, false));
             EXPECT_EQ(frm.CurrentSettings().autoAdd, autoAdd);
         }
     }

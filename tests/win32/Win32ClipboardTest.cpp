@@ -2,18 +2,23 @@
 
 #include "platform/win32/Unique.h"
 #include "platform/win32/Win32CodePage.h"
+#include "platform/win32/WindowMessages.h"
+#include "win32/ClipboardOwnerWindow.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace pw::win32 {
 namespace {
-
-using OwnedWindow = Unique<HWND, [](HWND w) { DestroyWindow(w); }>;
 
 // The clipboard's Unicode block as a reader of that format gets it.
 std::wstring UnicodeBlock() {
@@ -40,6 +45,41 @@ bool PutCodePageText(const char* bytes) {
     return true;
 }
 
+using OwnedWindow = Unique<HWND, [](HWND w) { DestroyWindow(w); }>;
+
+OwnedWindow MessageWindow() {
+    return OwnedWindow(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr));
+}
+
+// Runs `work` on a thread of its own while this thread answers the messages
+// sent to its windows, as the clipboard's owner must while another reads.
+void OnAnotherThread(const std::function<void()>& work) {
+    std::atomic<bool> done = false;
+    std::thread thread([&] {
+        work();
+        done = true;
+    });
+    while (!done) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    thread.join();
+}
+
+// The clipboard's Unicode text as a reader with a window of its own on another thread gets it.
+std::wstring ReadOnAnotherThread() {
+    std::wstring text;
+    OnAnotherThread([&] {
+        const OwnedWindow reader = MessageWindow();
+        OpenClipboardScope open(reader.get(), 10, 5);
+        const GlobalLock<const wchar_t> data(open ? GetClipboardData(CF_UNICODETEXT) : nullptr);
+        text = data.get() != nullptr ? data.get() : L"<none>";
+    });
+    return text;
+}
+
 // A text the program puts there is Unicode text for every reader, and comes
 // back to its own watcher unchanged, in every script.
 TEST(Win32ClipboardTest, TextGoesOutAsUnicodeAndComesBackUnchanged) {
@@ -54,15 +94,13 @@ TEST(Win32ClipboardTest, TextGoesOutAsUnicodeAndComesBackUnchanged) {
         {"Привет → 😀 日本語", L"\u041f\u0440\u0438\u0432\u0435\u0442 \u2192 \U0001F600 "
                               L"\u65e5\u672c\u8a9e"},
     };
-    OwnedWindow main(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr));
-    ASSERT_TRUE(main);
     Win32CodePage codePage;
     Win32Clipboard clipboard(codePage);
+    const ClipboardOwnerWindow main(clipboard);
     clipboard.SetMainWindow(main.get());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        ASSERT_TRUE(clipboard.SetText(c.text));
+        ASSERT_TRUE(clipboard.Offer(c.text));
         EXPECT_EQ(UnicodeBlock(), c.unicode);
         EXPECT_TRUE(clipboard.HasText());
         EXPECT_TRUE(clipboard.HoldsOwnText());
@@ -82,6 +120,73 @@ TEST(Win32ClipboardTest, TextGoesOutAsUnicodeAndComesBackUnchanged) {
     }
     EXPECT_FALSE(clipboard.HasText());
     EXPECT_EQ(clipboard.Text(), std::nullopt);
+}
+
+// The notices the clipboard posted to the main window: whether each is about
+// the last offer, and what it says.
+using Notices = std::vector<std::pair<bool, ClipboardNotice>>;
+Notices TakeNotices(HWND main, const Win32Clipboard& clipboard) {
+    Notices notices;
+    MSG msg;
+    while (PeekMessageW(&msg, main, kClipboardNotice, kClipboardNotice, PM_REMOVE))
+        notices.emplace_back(clipboard.IsCurrentOffer(msg.wParam),
+                             static_cast<ClipboardNotice>(msg.lParam));
+    return notices;
+}
+
+// The data goes over at the first read, which the main window hears of with
+// who read: the thread that has the keyboard (the paste's target), a reader
+// that does not say, or another program.
+TEST(Win32ClipboardTest, TheFirstReadOfAnOfferIsNoticedWithItsReader) {
+    Win32CodePage codePage;
+    Win32Clipboard clipboard(codePage);
+    ClipboardOwnerWindow main(clipboard);
+    clipboard.SetMainWindow(main.get());
+    const OwnedWindow front(CreateWindowExW(0, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                            50, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                            nullptr));
+    SetForegroundWindow(front.get());
+    ASSERT_EQ(GetForegroundWindow(), front.get());
+    const auto readOn = [](HWND reader) {
+        OpenClipboardScope open(reader, 10, 5);
+        const GlobalLock<const wchar_t> data(open ? GetClipboardData(CF_UNICODETEXT) : nullptr);
+        return data.get() != nullptr ? std::wstring(data.get()) : L"<none>";
+    };
+    const auto current = [](ClipboardNotice n) { return Notices{{true, n}}; };
+
+    ASSERT_TRUE(clipboard.Offer("one"));
+    EXPECT_TRUE(TakeNotices(main.get(), clipboard).empty());
+    EXPECT_EQ(ReadOnAnotherThread(), L"one");
+    EXPECT_EQ(TakeNotices(main.get(), clipboard), current(ClipboardNotice::ReadByOther));
+    // Handed over once: later reads go unnoticed.
+    EXPECT_EQ(readOn(front.get()), L"one");
+    EXPECT_TRUE(TakeNotices(main.get(), clipboard).empty());
+
+    // The next offer empties the clipboard, which says the earlier one went.
+    ASSERT_TRUE(clipboard.Offer("two"));
+    EXPECT_EQ(TakeNotices(main.get(), clipboard), (Notices{{false, ClipboardNotice::Replaced}}));
+    EXPECT_EQ(readOn(front.get()), L"two");
+    EXPECT_EQ(TakeNotices(main.get(), clipboard), current(ClipboardNotice::ReadByTarget));
+
+    ASSERT_TRUE(clipboard.Offer("three"));
+    TakeNotices(main.get(), clipboard);
+    EXPECT_EQ(readOn(nullptr), L"three");
+    EXPECT_EQ(TakeNotices(main.get(), clipboard), current(ClipboardNotice::ReadByTarget));
+
+    // Another program's copy replaces an offer nobody read.
+    ASSERT_TRUE(clipboard.Offer("four"));
+    TakeNotices(main.get(), clipboard);
+    OnAnotherThread([] {
+        const OwnedWindow other = MessageWindow();
+        OpenClipboardScope open(other.get(), 10, 5);
+        EmptyClipboard();
+    });
+    EXPECT_EQ(TakeNotices(main.get(), clipboard), current(ClipboardNotice::Replaced));
+
+    // An offer unread when the program ends stays for its target.
+    ASSERT_TRUE(clipboard.Offer("five"));
+    main.Destroy();
+    EXPECT_EQ(UnicodeBlock(), L"five");
 }
 
 } // namespace

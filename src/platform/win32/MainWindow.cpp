@@ -27,6 +27,11 @@ std::span<const MessageRoute<MainWindow>> MainWindow::Routes() {
         {WM_DRAWCLIPBOARD, &MainWindow::OnDrawClipboard},
         {WM_CHANGECBCHAIN, &MainWindow::OnChangeClipboardChain},
         {WM_HOTKEY, &MainWindow::OnHotkey},
+        {WM_RENDERFORMAT, &MainWindow::OnRenderFormat},
+        {WM_RENDERALLFORMATS, &MainWindow::OnRenderAllFormats},
+        {WM_DESTROYCLIPBOARD, &MainWindow::OnDestroyClipboard},
+        {kClipboardNotice, &MainWindow::OnClipboardNotice},
+        {WM_TIMER, &MainWindow::OnTimer},
         {kActivateRequest, &MainWindow::OnActivateRequest},
         {WM_ENDSESSION, &MainWindow::OnEndSession},
     };
@@ -112,7 +117,47 @@ bool MainWindow::OnHotkey(const Message& m, LRESULT&) {
         SendMessageW(GetParent(field), kCaptureKey, MAKEWPARAM(HIWORD(m.lp), LOWORD(m.lp)),
                      reinterpret_cast<LPARAM>(field));
     else
-        form_.HotkeyPressed(static_cast<std::int32_t>(m.wp));
+        form_.HotkeyPressed(static_cast<std::int32_t>(m.wp), HIWORD(m.lp));
+    return true;
+}
+
+bool MainWindow::OnRenderFormat(const Message& m, LRESULT&) {
+    desktop_.Clipboard().RenderFormat(static_cast<UINT>(m.wp));
+    return true;
+}
+
+bool MainWindow::OnRenderAllFormats(const Message&, LRESULT&) {
+    desktop_.Clipboard().RenderAllFormats();
+    return true;
+}
+
+bool MainWindow::OnDestroyClipboard(const Message&, LRESULT&) {
+    desktop_.Clipboard().ClipboardDestroyed();
+    return true;
+}
+
+bool MainWindow::OnClipboardNotice(const Message& m, LRESULT&) {
+    if (!desktop_.Clipboard().IsCurrentOffer(m.wp))
+        return true;
+    switch (static_cast<ClipboardNotice>(m.lp)) {
+    case ClipboardNotice::ReadByTarget:
+        form_.ClipboardTextRead(ClipboardReader::Target);
+        break;
+    case ClipboardNotice::ReadByOther:
+        form_.ClipboardTextRead(ClipboardReader::Other);
+        break;
+    case ClipboardNotice::Replaced:
+        form_.ClipboardTextReplaced();
+        break;
+    }
+    return true;
+}
+
+bool MainWindow::OnTimer(const Message& m, LRESULT&) {
+    // The lower ids are the window layer's own.
+    if (m.wp < kFirstProgramTimer)
+        return false;
+    form_.TimerElapsed(static_cast<unsigned>(m.wp));
     return true;
 }
 

@@ -29,6 +29,11 @@ private:
     bool OnDrawClipboard(const Message& m, LRESULT& result);
     bool OnChangeClipboardChain(const Message& m, LRESULT& result);
     bool OnHotkey(const Message& m, LRESULT& result);
+    bool OnRenderFormat(const Message& m, LRESULT& result);
+    bool OnRenderAllFormats(const Message& m, LRESULT& result);
+    bool OnDestroyClipboard(const Message& m, LRESULT& result);
+    bool OnClipboardNotice(const Message& m, LRESULT& result);
+    bool OnTimer(const Message& m, LRESULT& result);
     bool OnActivateRequest(const Message& m, LRESULT& result);
     bool OnEndSession(const Message& m, LRESULT& result);
 

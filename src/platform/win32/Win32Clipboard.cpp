@@ -2,10 +2,12 @@
 
 #include "platform/win32/Unique.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowMessages.h"
 #include "text/Utf8.h"
 
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 namespace pw::win32 {
 
@@ -43,33 +45,86 @@ template <typename Char> std::optional<std::basic_string<Char>> BlockText(UINT f
     return std::basic_string<Char>(block.substr(0, block.find(Char{})));
 }
 
+// Whether the window that opened the clipboard to read it belongs to the
+// thread of the foreground window, which is where the paste's keys went. A
+// reader that opened it without a window cannot be told apart, and is taken
+// for the target.
+bool ReaderHasTheKeyboard() {
+    HWND reader = GetOpenClipboardWindow();
+    HWND foreground = GetForegroundWindow();
+    return reader == nullptr || foreground == nullptr ||
+           GetWindowThreadProcessId(reader, nullptr) ==
+               GetWindowThreadProcessId(foreground, nullptr);
+}
+
 } // namespace
 
 Win32Clipboard::Win32Clipboard(CodePage& codePage) : codePage_(codePage) {}
 
-bool Win32Clipboard::SetText(const std::string& text) {
-    // Unicode text alone: the system makes the code-page form for programs
-    // that ask for that, in the code page they run in.
-    const std::wstring wide = Wide(text);
-    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!block)
-        return false;
-    {
-        GlobalLock<wchar_t> data(block.get());
-        if (data.get() == nullptr)
-            return false;
-        std::memcpy(data.get(), wide.c_str(), bytes);
-    }
+bool Win32Clipboard::Offer(const std::string& text) {
     // Owned by the main window: emptied by a window-less opener, the clipboard
-    // would have no owner and may refuse the data.
+    // would have no owner, and it is the owner that is asked for the data.
     OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
     if (!clipboard || !EmptyClipboard())
         return false;
-    if (SetClipboardData(CF_UNICODETEXT, block.get()) == nullptr)
-        return false; // the block was not taken: ours to free
-    block.release();  // the clipboard owns it now
-    return true;
+    // Counted once emptied: the notice that our earlier offer went, sent
+    // while the clipboard empties, names that earlier one.
+    ++offerCount_;
+    // Unicode text alone, without its data: the system makes the code-page
+    // form for programs that ask for that, and asks us for the text at the
+    // first read of either, which is how we learn that it was read.
+    offer_ = Wide(text);
+    SetClipboardData(CF_UNICODETEXT, nullptr);
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE)
+        return true;
+    offer_.reset();
+    return false;
+}
+
+void Win32Clipboard::RenderFormat(UINT format) {
+    if (format != CF_UNICODETEXT || !offer_)
+        return;
+    // Posted, not handled here: the reader has the clipboard open, and the
+    // next paste needs to open it.
+    const ClipboardNotice notice =
+        ReaderHasTheKeyboard() ? ClipboardNotice::ReadByTarget : ClipboardNotice::ReadByOther;
+    PutOffer();
+    Notify(notice);
+}
+
+void Win32Clipboard::RenderAllFormats() {
+    if (!offer_)
+        return;
+    // The program is ending with its text unread: it stays on the clipboard
+    // for the paste's target, unless somebody else's content came meanwhile.
+    OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
+    if (clipboard && GetClipboardOwner() == main_)
+        PutOffer();
+}
+
+void Win32Clipboard::ClipboardDestroyed() {
+    offer_.reset();
+    Notify(ClipboardNotice::Replaced);
+}
+
+void Win32Clipboard::PutOffer() {
+    const std::wstring text = *std::exchange(offer_, std::nullopt);
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!block)
+        return;
+    {
+        GlobalLock<wchar_t> data(block.get());
+        if (data.get() == nullptr)
+            return;
+        std::memcpy(data.get(), text.c_str(), bytes);
+    }
+    if (SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr)
+        block.release(); // the clipboard owns it now
+}
+
+void Win32Clipboard::Notify(ClipboardNotice notice) const {
+    PostMessageW(main_, kClipboardNotice, offerCount_, static_cast<LPARAM>(notice));
 }
 
 std::optional<std::string> Win32Clipboard::Text() {

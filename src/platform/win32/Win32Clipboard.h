@@ -10,6 +10,9 @@
 
 namespace pw::win32 {
 
+// What a kClipboardNotice says about the offered text.
+enum class ClipboardNotice : LPARAM { ReadByTarget, ReadByOther, Replaced };
+
 // The clipboard as the main window uses it: its text in and out, what the
 // current content says about itself, and the main window's place in the
 // viewer chain.
@@ -23,11 +26,21 @@ public:
     // The main window opens the clipboard and is the viewer in the chain.
     void SetMainWindow(HWND hwnd) { main_ = hwnd; }
 
-    bool SetText(const std::string& text);
+    // Offers the text, handed over when first asked for.
+    bool Offer(const std::string& text);
     std::optional<std::string> Text();
     bool HasText() const;
     bool IsPrivate() const;
     bool HoldsOwnText() const;
+
+    // The system's three messages to the clipboard's owner. A read of the
+    // offer or its replacement posts a kClipboardNotice to the main window.
+    void RenderFormat(UINT format);
+    void RenderAllFormats();
+    void ClipboardDestroyed();
+    // Whether a notice's offer is still the last one: a notice that was
+    // waiting while the next paste went ahead says nothing about it.
+    bool IsCurrentOffer(WPARAM offer) const { return offer == offerCount_; }
 
     WindowRef JoinViewerChain();
     void LeaveViewerChain(WindowRef successor);
@@ -46,8 +59,16 @@ public:
     }
 
 private:
+    // Hands the offer's text to the clipboard, which is open.
+    void PutOffer();
+    void Notify(ClipboardNotice notice) const;
+
     CodePage& codePage_;
     HWND main_ = nullptr;
+    // The last offer's text, until somebody reads it or it leaves the
+    // clipboard; and how many offers there were.
+    std::optional<std::wstring> offer_;
+    WPARAM offerCount_ = 0;
     // The clipboard change the main window is handling, as it came.
     std::pair<WPARAM, LPARAM> drawNotice_{};
 };

@@ -34,9 +34,13 @@ std::optional<std::uint16_t> Win32Desktop::KeyForChar(char32_t ch) {
 std::vector<std::uint16_t> Win32Desktop::ModifierKeysDown() {
     std::vector<std::uint16_t> down;
     for (const std::uint16_t vk : kModifierKeys)
-        if ((GetAsyncKeyState(vk) & 0x8000) != 0)
+        if (KeyIsDown(vk))
             down.push_back(vk);
     return down;
+}
+
+bool Win32Desktop::KeyIsDown(std::uint16_t vk) {
+    return (GetAsyncKeyState(vk) & 0x8000) != 0;
 }
 
 bool Win32Desktop::HasForegroundWindow() {
@@ -49,6 +53,14 @@ WindowRef Win32Desktop::MainWindowRef() {
 
 void Win32Desktop::Pause(unsigned milliseconds) {
     Sleep(milliseconds);
+}
+
+void Win32Desktop::StartTimer(unsigned id, unsigned milliseconds) {
+    SetTimer(main_, id, milliseconds, nullptr);
+}
+
+void Win32Desktop::StopTimer(unsigned id) {
+    KillTimer(main_, id);
 }
 
 unsigned Win32Desktop::SendKeys(std::span<const KeyStroke> keys) {

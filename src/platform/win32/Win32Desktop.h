@@ -39,7 +39,8 @@ public:
     std::optional<std::uint16_t> KeyForChar(char32_t ch) override;
     std::vector<std::uint16_t> ModifierKeysDown() override;
     bool HasForegroundWindow() override;
-    bool SetClipboardText(const std::string& text) override { return clipboard_.SetText(text); }
+    bool KeyIsDown(std::uint16_t vk) override;
+    bool OfferClipboardText(const std::string& text) override { return clipboard_.Offer(text); }
     std::optional<std::string> GetClipboardText() override { return clipboard_.Text(); }
     bool ClipboardHasText() override { return clipboard_.HasText(); }
     bool ClipboardIsPrivate() override { return clipboard_.IsPrivate(); }
@@ -54,6 +55,8 @@ public:
     }
     WindowRef MainWindowRef() override;
     void Pause(unsigned milliseconds) override;
+    void StartTimer(unsigned id, unsigned milliseconds) override;
+    void StopTimer(unsigned id) override;
     unsigned SendKeys(std::span<const KeyStroke> keys) override;
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
@@ -91,6 +94,9 @@ public:
     std::string LoadText(int id) override { return resources_.Text(id); }
     void AskShellToOpen(const std::string& url) override { shell_.AskToOpen(url); }
     std::string_view ProgramResource(int id) override { return resources_.Data(id); }
+
+    // The clipboard, for the main window's messages to its owner.
+    Win32Clipboard& Clipboard() { return clipboard_; }
 
     // The main window handles each clipboard change through here, so that the
     // notice it passes down the chain carries the parameters it came with.

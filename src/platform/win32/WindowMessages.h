@@ -25,5 +25,9 @@ inline constexpr UINT kTaskbarCreated = WM_APP + 3;
 // Posted by a form window's accessible object: wParam the drawn child whose
 // default action a reader asked for.
 inline constexpr UINT kAccessibleAction = WM_APP + 8;
+// Posted by the clipboard to the main window about the text of its last
+// paste, once the reader or writer that caused it is done with the clipboard:
+// wParam the offer it concerns, lParam a ClipboardNotice.
+inline constexpr UINT kClipboardNotice = WM_APP + 9;
 
 } // namespace pw::win32
