@@ -54,6 +54,42 @@ TEST(PasteWithModifiersHeld, NotepadGetsAPlainCtrlV) {
     EXPECT_TRUE(notepad.waitForText("onetwoshiftedalted!")) << notepad.text();
 }
 
+// Hotkeys pressed close together, as by a practised hand, a programmable key or a macro tool:
+// notepad gets each row once, in the order of the presses, and nothing after. With both watcher
+// boxes ticked, the entry box shows the last paste and none of them becomes a row.
+TEST(QuickPresses, HotkeysPastedInQuickSuccessionArriveInTheirOrder) {
+    ASSERT_TRUE(PastewiseApp::writeSettingsFile(
+        "[Copy]\r\nEnable=1\r\n[AutoAdd]\r\nEnable=1\r\n"
+        "[ClipStringList]\r\nCount=3\r\n0=one\r\n1=two\r\n2=three\r\n"
+        "[IndexList]\r\n0=1\r\n1=2\r\n2=3\r\n"
+        "[HotkeyList]\r\n0=Ctrl 1\r\n1=Ctrl 2\r\n2=Ctrl 3\r\n"));
+    PastewiseApp app(PastewiseApp::Settings::Keep);
+    Notepad notepad;
+    for (const DWORD gap : {0, 20, 60}) {
+        for (int round = 1; round <= 3; ++round) {
+            SCOPED_TRACE(::testing::Message() << gap << " ms apart, round " << round);
+            ASSERT_TRUE(setWindowText(notepad.edit(), ""));
+            ASSERT_TRUE(notepad.focus());
+            if (gap == 0) {
+                ASSERT_TRUE(tapKeysHolding(VK_CONTROL, {'1', '2', '3'}));
+            } else {
+                ASSERT_TRUE(holdKeys({VK_CONTROL}));
+                for (const WORD digit : {'1', '2', '3'}) {
+                    ASSERT_TRUE(pressKeys({digit}));
+                    Sleep(gap);
+                }
+            }
+            EXPECT_TRUE(notepad.waitForText("onetwothree")) << notepad.text();
+            ASSERT_TRUE(releaseKeys({VK_CONTROL}));
+            // Longer than a paste ever waits for the one before it.
+            Sleep(500);
+            EXPECT_EQ(notepad.text(), "onetwothree");
+            EXPECT_EQ(app.entry(), "three");
+        }
+    }
+    EXPECT_EQ(app.list().count(), 3);
+}
+
 TEST(HotkeyRegistration, HotkeyHeldByAnotherProgramIsReportedAndTheRowHasNone) {
     const HotkeyReservation takenByUs('1');
     ASSERT_TRUE(takenByUs.held());

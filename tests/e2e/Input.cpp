@@ -84,6 +84,16 @@ bool releaseKeys(std::initializer_list<WORD> keys) {
     return send(inputs);
 }
 
+bool tapKeysHolding(WORD modifier, std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs{keyInput(modifier, false)};
+    for (WORD key : keys) {
+        inputs.push_back(keyInput(key, false));
+        inputs.push_back(keyInput(key, true));
+    }
+    inputs.push_back(keyInput(modifier, true));
+    return send(inputs);
+}
+
 std::string describeKeys(std::initializer_list<WORD> keys) {
     std::string text;
     for (WORD key : keys) {

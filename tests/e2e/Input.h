@@ -15,6 +15,10 @@ bool releaseKeys(std::initializer_list<WORD> keys);
 // Presses the keys down in order and lets them go in reverse order, in one go.
 bool pressKeys(std::initializer_list<WORD> keys);
 
+// Holds the modifier down, taps each key, and lets the modifier go, all in one go, as a
+// macro tool or a programmable key sends a row of hotkeys.
+bool tapKeysHolding(WORD modifier, std::initializer_list<WORD> keys);
+
 // "Ctrl+Shift+K" for {VK_CONTROL, VK_SHIFT, 'K'}, for messages.
 std::string describeKeys(std::initializer_list<WORD> keys);
 
