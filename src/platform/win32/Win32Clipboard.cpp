@@ -65,17 +65,27 @@ bool Win32Clipboard::Offer(const std::string& text) {
     // Owned by the main window: emptied by a window-less opener, the clipboard
     // would have no owner, and it is the owner that is asked for the data.
     OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
-    if (!clipboard || !EmptyClipboard())
+    if (!clipboard)
         return false;
-    // Counted once emptied: the notice that our earlier offer went, sent
-    // while the clipboard empties, names that earlier one.
+    {
+        // Emptying tells the owner, us, that the earlier offer is gone:
+        // that is no news.
+        const bool outer = std::exchange(emptying_, true);
+        const BOOL emptied = EmptyClipboard();
+        emptying_ = outer;
+        if (!emptied)
+            return false;
+    }
     ++offerCount_;
     // Unicode text alone, without its data: the system makes the code-page
     // form for programs that ask for that, and asks us for the text at the
-    // first read of either, which is how we learn that it was read.
+    // first read of either, which is how we learn that it was read. A null
+    // handle is also what the call returns, so only the error says whether it
+    // took the offer.
     offer_ = Wide(text);
+    SetLastError(ERROR_SUCCESS);
     SetClipboardData(CF_UNICODETEXT, nullptr);
-    if (IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE)
+    if (GetLastError() == ERROR_SUCCESS)
         return true;
     offer_.reset();
     return false;
@@ -104,7 +114,8 @@ void Win32Clipboard::RenderAllFormats() {
 
 void Win32Clipboard::ClipboardDestroyed() {
     offer_.reset();
-    Notify(ClipboardNotice::Replaced);
+    if (!emptying_)
+        Notify(ClipboardNotice::Replaced);
 }
 
 void Win32Clipboard::PutOffer() {

@@ -69,6 +69,7 @@ private:
     // clipboard; and how many offers there were.
     std::optional<std::wstring> offer_;
     WPARAM offerCount_ = 0;
+    bool emptying_ = false; // the clipboard is being emptied for an offer
     // The clipboard change the main window is handling, as it came.
     std::pair<WPARAM, LPARAM> drawNotice_{};
 };
