@@ -35,23 +35,21 @@ struct OpenMenu {
 };
 OpenMenu g_open;
 
+// A callback of the system's calling convention, which a lambda is not on 32-bit Windows.
+BOOL CALLBACK FindVisibleMenu(HWND hwnd, LPARAM found) {
+    wchar_t name[16]{};
+    GetClassNameW(hwnd, name, 16);
+    if (IsWindowVisible(hwnd) && lstrcmpW(name, L"#32768") == 0) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND OpenMenuWindow() {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            wchar_t name[16]{};
-            GetClassNameW(hwnd, name, 16);
-            if (IsWindowVisible(hwnd) && lstrcmpW(name, L"#32768") == 0) {
-                reinterpret_cast<Search*>(lp)->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // Looks at the menu once it is up, then works it from the keyboard as a person would: two
