@@ -54,12 +54,14 @@ OwnedWindow MessageWindow() {
 
 // Runs `work` on a thread of its own while this thread answers the messages
 // sent to its windows, as the clipboard's owner must while another reads.
-void OnAnotherThread(const std::function<void()>& work) {
+void OnAnotherThread(
+    const std::function<void()>& work, const std::function<void()>& meanwhile = [] {}) {
     std::atomic<bool> done = false;
     std::thread thread([&] {
         work();
         done = true;
     });
+    meanwhile();
     while (!done) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
         MSG msg;
@@ -183,10 +185,34 @@ TEST(Win32ClipboardTest, TheFirstReadOfAnOfferIsNoticedWithItsReader) {
     });
     EXPECT_EQ(TakeNotices(main.get(), clipboard), current(ClipboardNotice::Replaced));
 
-    // An offer unread when the program ends stays for its target.
+    // A reader that opened the clipboard for the last offer and waits for its
+    // data does not keep the next offer out.
     ASSERT_TRUE(clipboard.Offer("five"));
+    std::wstring late;
+    bool offered = false;
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    OnAnotherThread(
+        [&] {
+            const OwnedWindow window = MessageWindow();
+            OpenClipboardScope open(window.get(), 10, 5);
+            SetEvent(opened);
+            const GlobalLock<const wchar_t> data(open ? GetClipboardData(CF_UNICODETEXT) : nullptr);
+            late = data.get() != nullptr ? data.get() : L"<none>";
+        },
+        [&] {
+            WaitForSingleObject(opened, 5000);
+            offered = clipboard.Offer("six");
+        });
+    CloseHandle(opened);
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(late, L"five");
+    EXPECT_EQ(readOn(front.get()), L"six");
+    TakeNotices(main.get(), clipboard);
+
+    // An offer unread when the program ends stays for its target.
+    ASSERT_TRUE(clipboard.Offer("seven"));
     main.Destroy();
-    EXPECT_EQ(UnicodeBlock(), L"five");
+    EXPECT_EQ(UnicodeBlock(), L"seven");
 }
 
 } // namespace

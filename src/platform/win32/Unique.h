@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <concepts>
+
 #include <utility>
 
 namespace pw::win32 {
@@ -81,10 +83,14 @@ public:
     explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
     // Another program may hold the clipboard open for a moment (another viewer
     // reading the same change, say): a busy clipboard is tried again.
-    OpenClipboardScope(HWND owner, int attempts, DWORD retryMs) : open_(false) {
+    OpenClipboardScope(HWND owner, int attempts, DWORD retryMs)
+        : OpenClipboardScope(owner, attempts, [retryMs] { Sleep(retryMs); }) {}
+    // The same, with `pause` between the attempts.
+    template <std::invocable Pause>
+    OpenClipboardScope(HWND owner, int attempts, Pause&& pause) : open_(false) {
         for (int attempt = 0; attempt < attempts && !open_; ++attempt) {
             if (attempt > 0)
-                Sleep(retryMs);
+                pause();
             open_ = OpenClipboard(owner) != FALSE;
         }
     }

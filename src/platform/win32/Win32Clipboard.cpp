@@ -64,7 +64,13 @@ Win32Clipboard::Win32Clipboard(CodePage& codePage) : codePage_(codePage) {}
 bool Win32Clipboard::Offer(const std::string& text) {
     // Owned by the main window: emptied by a window-less opener, the clipboard
     // would have no owner, and it is the owner that is asked for the data.
-    OpenClipboardScope clipboard(main_, kClipboardAttempts, kClipboardRetryMs);
+    // The target of the paste before may hold it open just now, waiting for
+    // us to hand over that paste's text: the wait between attempts answers.
+    OpenClipboardScope clipboard(main_, kClipboardAttempts, [] {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kClipboardRetryMs, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    });
     if (!clipboard)
         return false;
     {
