@@ -140,24 +140,5 @@ TEST(PasteQueue, RepeatsReadInTimeEachPaste) {
     EXPECT_EQ(q.Backlog(), 0u);
 }
 
-// A paste that sends no keys leaves nothing to wait for.
-TEST(PasteQueue, APasteThatCannotGoOutHoldsUpNoOther) {
-    test::FakeDesktop desktop;
-    bool autoAdd = false;
-    PasteQueue q{desktop, autoAdd};
-    desktop.clipboardRefuses = true;
-    q.Press(1001, 0, "one");
-    EXPECT_FALSE(q.Waiting());
-    desktop.clipboardRefuses = false;
-    desktop.foreground = false;
-    q.Press(1002, 0, "two");
-    EXPECT_FALSE(q.Waiting());
-    EXPECT_TRUE(desktop.timers.empty());
-    desktop.foreground = true;
-    q.Press(1003, 0, "three");
-    EXPECT_EQ(desktop.offers, Texts{"three"});
-    EXPECT_TRUE(q.Waiting());
-}
-
 } // namespace
 } // namespace pw
