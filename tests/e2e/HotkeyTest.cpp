@@ -63,6 +63,8 @@ TEST(QuickPresses, HotkeysPastedInQuickSuccessionArriveInTheirOrder) {
         "[ClipStringList]\r\nCount=3\r\n0=one\r\n1=two\r\n2=three\r\n"
         "[IndexList]\r\n0=1\r\n1=2\r\n2=3\r\n"
         "[HotkeyList]\r\n0=Ctrl 1\r\n1=Ctrl 2\r\n2=Ctrl 3\r\n"));
+    // Auto-add takes the clipboard at the start: a row's text adds no row.
+    ASSERT_TRUE(setClipboardText("one"));
     PastewiseApp app(PastewiseApp::Settings::Keep);
     Notepad notepad;
     for (const DWORD gap : {0, 20, 60}) {
