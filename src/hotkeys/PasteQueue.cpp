@@ -1,6 +1,6 @@
 #include "hotkeys/PasteQueue.h"
 
-#include "hotkeys/PasteDispatch.h"
+#include "hotkeys/PasteKeystrokes.h"
 
 #include <utility>
 

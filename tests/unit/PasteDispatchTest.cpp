@@ -1,4 +1,5 @@
-#include "hotkeys/PasteDispatch.h"
+#include "hotkeys/PasteKeystrokes.h"
+#include "hotkeys/PasteQueue.h"
 
 #include "support/MainWindowFixture.h"
 

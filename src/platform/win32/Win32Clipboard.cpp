@@ -73,15 +73,13 @@ bool Win32Clipboard::Offer(const std::string& text) {
     });
     if (!clipboard)
         return false;
-    {
-        // Emptying tells the owner, us, that the earlier offer is gone:
-        // that is no news.
-        const bool outer = std::exchange(emptying_, true);
-        const BOOL emptied = EmptyClipboard();
-        emptying_ = outer;
-        if (!emptied)
-            return false;
-    }
+    // Emptying tells the owner, us, that the earlier offer is gone: that is
+    // no news.
+    emptying_ = true;
+    const BOOL emptied = EmptyClipboard();
+    emptying_ = false;
+    if (!emptied)
+        return false;
     ++offerCount_;
     // Unicode text alone, without its data: the system makes the code-page
     // form for programs that ask for that, and asks us for the text at the
