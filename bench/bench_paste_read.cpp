@@ -7,6 +7,8 @@
 //
 // Usage: bench_paste_read [ROUNDS]
 //        bench_paste_read --target-window   (the separate-process target; started by itself)
+#include "platform/win32/Unique.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -17,10 +19,9 @@
 #include <cstring>
 #include <cwchar>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 #include <thread>
-#include <type_traits>
 #include <vector>
 
 namespace {
@@ -28,18 +29,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-struct GlobalFreer {
-    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
-};
-using UniqueGlobal = std::unique_ptr<void, GlobalFreer>;
-struct WindowDestroyer {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+using pw::win32::GlobalLock;
+using pw::win32::OpenClipboardScope;
+using pw::win32::UniqueGlobal;
+using pw::win32::UniqueHandle;
+using pw::win32::UniqueWindow;
 
 constexpr wchar_t kOwnerClass[] = L"BenchPasteOwner";
 constexpr wchar_t kTargetClass[] = L"BenchPasteTarget";
@@ -101,13 +95,16 @@ bool PutText(UINT format) {
     UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, size));
     if (!memory)
         return false;
-    void* bytes = GlobalLock(memory.get());
-    if (wide)
-        std::memcpy(bytes, owner.text.c_str(), size);
-    else
-        WideCharToMultiByte(CP_ACP, 0, owner.text.c_str(), -1, static_cast<char*>(bytes), size,
-                            nullptr, nullptr);
-    GlobalUnlock(memory.get());
+    {
+        const GlobalLock<char> bytes(memory.get());
+        if (bytes.get() == nullptr)
+            return false;
+        if (wide)
+            std::memcpy(bytes.get(), owner.text.c_str(), size);
+        else
+            WideCharToMultiByte(CP_ACP, 0, owner.text.c_str(), -1, bytes.get(), size, nullptr,
+                                nullptr);
+    }
     if (SetClipboardData(format, memory.get()) == nullptr)
         return false;
     memory.release(); // the clipboard owns it now
@@ -365,19 +362,20 @@ void IdleRound(const char* when) {
         PrintRequest("read", r, start);
 }
 
+// The clipboard's text as a reader of the code-page form gets it.
+std::optional<std::string> CodePageText() {
+    const OpenClipboardScope open(nullptr);
+    const GlobalLock<const char> data(open ? GetClipboardData(CF_TEXT) : nullptr);
+    return data.get() != nullptr ? std::optional<std::string>(data.get()) : std::nullopt;
+}
+
 // A reader that asks for CF_TEXT while only CF_UNICODETEXT is offered: what is the owner asked?
 void AnsiReaderProbe() {
     Offer(L"asked as ANSI", {CF_UNICODETEXT});
     std::string got;
     std::atomic<bool> finished{false};
     std::thread reader([&] {
-        if (OpenClipboard(nullptr)) {
-            if (HANDLE data = GetClipboardData(CF_TEXT)) {
-                got = static_cast<const char*>(GlobalLock(data));
-                GlobalUnlock(data);
-            }
-            CloseClipboard();
-        }
+        got = CodePageText().value_or("");
         finished = true;
     });
     PumpUntil([&] { return finished.load(); }, milliseconds(3000));
@@ -541,14 +539,7 @@ int main(int argc, char** argv) {
     // The owner goes away while its text is still promised: it must hand it over first.
     Offer(L"left behind", {CF_UNICODETEXT});
     ownerWindow.reset();
-    std::string left = "(none)";
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            left = static_cast<const char*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
+    const std::string left = CodePageText().value_or("(none)");
     std::printf("clipboard-destroyed notices %d, render-all notices %d, text after the owner "
                 "ended \"%s\"\n",
                 owner.destroyNotices, owner.renderAllNotices, left.c_str());
